@@ -1,0 +1,144 @@
+#include "base/CodePage.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <iconv.h>
+#include <langinfo.h>
+
+#include <cerrno>
+#include <memory>
+#endif
+
+namespace pipit {
+
+CodePage CodePage::system() { return CodePage(std::string()); }
+CodePage CodePage::named(std::string name) { return CodePage(std::move(name)); }
+
+#ifdef _WIN32
+
+namespace {
+UINT codePageNumber(const std::string& name) {
+  if (name.empty()) return CP_ACP;
+  UINT number = 0;
+  for (char c : name) {
+    if (c >= '0' && c <= '9') number = number * 10 + static_cast<UINT>(c - '0');
+  }
+  return number == 0 ? CP_ACP : number;
+}
+}  // namespace
+
+Text CodePage::decode(std::string_view bytes) const {
+  if (bytes.empty()) return {};
+  const UINT cp = codePageNumber(name_);
+  const int size = static_cast<int>(bytes.size());
+  const int needed = MultiByteToWideChar(cp, 0, bytes.data(), size, nullptr, 0);
+  if (needed <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(needed), L'\0');
+  MultiByteToWideChar(cp, 0, bytes.data(), size, wide.data(), needed);
+  return Text(wide.begin(), wide.end());
+}
+
+std::string CodePage::encode(TextView text) const {
+  if (text.empty()) return {};
+  const UINT cp = codePageNumber(name_);
+  const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+  const int size = static_cast<int>(text.size());
+  const int needed = WideCharToMultiByte(cp, 0, wide, size, nullptr, 0, nullptr, nullptr);
+  if (needed <= 0) return {};
+  std::string bytes(static_cast<std::size_t>(needed), '\0');
+  WideCharToMultiByte(cp, 0, wide, size, bytes.data(), needed, nullptr, nullptr);
+  return bytes;
+}
+
+#else
+
+namespace {
+
+struct IconvCloser {
+  void operator()(iconv_t cd) const { iconv_close(cd); }
+};
+using Iconv = std::unique_ptr<std::remove_pointer_t<iconv_t>, IconvCloser>;
+
+std::string charsetOf(const std::string& name) {
+  if (!name.empty()) return name;
+  const char* codeset = nl_langinfo(CODESET);
+  return codeset && *codeset ? codeset : "UTF-8";
+}
+
+Iconv openIconv(const std::string& to, const std::string& from) {
+  iconv_t cd = iconv_open(to.c_str(), from.c_str());
+  if (cd == reinterpret_cast<iconv_t>(-1)) return Iconv(nullptr);
+  return Iconv(cd);
+}
+
+// Runs iconv over the whole input; at an invalid or unconvertible sequence it
+// writes `replacement`, skips `skip(in)` bytes and goes on.
+template <class Skip>
+std::string convert(iconv_t cd, std::string_view input, std::string_view replacement, Skip skip) {
+  std::string out(input.size() * 2 + 16, '\0');
+  char* in = const_cast<char*>(input.data());
+  std::size_t inLeft = input.size();
+  std::size_t used = 0;
+  while (inLeft > 0) {
+    char* dst = out.data() + used;
+    std::size_t outLeft = out.size() - used;
+    const std::size_t r = iconv(cd, &in, &inLeft, &dst, &outLeft);
+    used = out.size() - outLeft;
+    if (r != static_cast<std::size_t>(-1)) break;
+    if (errno == E2BIG) {
+      out.resize(out.size() * 2);
+      continue;
+    }
+    // EILSEQ or EINVAL (a truncated sequence at the end).
+    if (out.size() - used < replacement.size()) out.resize(out.size() * 2 + replacement.size());
+    out.replace(used, replacement.size(), replacement);
+    used += replacement.size();
+    const std::size_t n = std::min(inLeft, skip(in, inLeft));
+    in += n;
+    inLeft -= n;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  }
+  out.resize(used);
+  return out;
+}
+
+}  // namespace
+
+Text CodePage::decode(std::string_view bytes) const {
+  if (bytes.empty()) return {};
+  const Iconv cd = openIconv("UTF-16LE", charsetOf(name_));
+  if (!cd) return fromUtf8(bytes);
+  const std::string_view fffd("\xFD\xFF", 2);
+  const std::string utf16 =
+      convert(cd.get(), bytes, fffd, [](const char*, std::size_t) { return std::size_t{1}; });
+  Text text(utf16.size() / 2, u'\0');
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    text[i] = static_cast<char16_t>(static_cast<unsigned char>(utf16[2 * i]) |
+                                    (static_cast<unsigned char>(utf16[2 * i + 1]) << 8));
+  }
+  return text;
+}
+
+std::string CodePage::encode(TextView text) const {
+  if (text.empty()) return {};
+  const Iconv cd = openIconv(charsetOf(name_), "UTF-16LE");
+  if (!cd) return toUtf8(text);
+  std::string utf16(text.size() * 2, '\0');
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    utf16[2 * i] = static_cast<char>(text[i] & 0xFF);
+    utf16[2 * i + 1] = static_cast<char>(text[i] >> 8);
+  }
+  // Skip a whole surrogate pair when one is unconvertible, a lone unit otherwise.
+  return convert(cd.get(), utf16, "?", [](const char* at, std::size_t left) {
+    const auto unit = static_cast<unsigned char>(at[1]);
+    const bool high = unit >= 0xD8 && unit <= 0xDB;
+    const bool pairFollows = left >= 4 && static_cast<unsigned char>(at[3]) >= 0xDC &&
+                             static_cast<unsigned char>(at[3]) <= 0xDF;
+    return std::size_t{high && pairFollows ? 4u : 2u};
+  });
+}
+
+#endif
+
+}  // namespace pipit

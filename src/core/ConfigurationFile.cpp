@@ -1,0 +1,127 @@
+#include "core/ConfigurationFile.h"
+
+#include <optional>
+
+#include "base/Number.h"
+#include "base/Path.h"
+#include "core/SettingKeys.h"
+
+namespace pipit {
+namespace {
+
+constexpr TextView kReadLabel = u"ConfigurationManager.getConfigurationFromFile()";
+constexpr TextView kSaveLabel = u"ConfigurationManager.saveConfiguration()";
+
+constexpr int32_t kDefaultHiddenDelay = 2000;
+constexpr int32_t kMaxHiddenDelay = 30000;
+
+Failure tooManyCommands() {
+  return {9, u"登録できるコマンドは32767件までです。"};
+}
+
+// Applies one setting line; nothing when the key is not a setting key.
+// A failure stops the whole read.
+std::optional<Status> applySetting(Configuration& config, Text& hiddenDelayText,
+                                   const std::vector<Text>& fields) {
+  const Text& key = fields[0];
+  const Text& value = fields[1];
+  auto number = [&](auto setter) -> Status {
+    const auto parsed = toInt32(value);
+    if (!parsed) return parsed.failure();
+    (config.*setter)(parsed.value());
+    return Status::success();
+  };
+  if (key == keys::kHiddenMode) {
+    config.setHiddenMode(value != u"0");
+  } else if (key == keys::kHiddenDelay) {
+    hiddenDelayText = trimBlanks(value);
+  } else if (key == keys::kHotKeyValue) {
+    config.setHotKeyValue(value);
+  } else if (key == keys::kHotKeyMod) {
+    config.setHotKeyMod(value);
+  } else if (key == keys::kGoogleUrl) {
+    config.setGoogleURL(value);
+  } else if (key == keys::kGoogleEncoding) {
+    config.setGoogleEncoding(value);
+  } else if (key == keys::kTop) {
+    return number(&Configuration::setFormTop);
+  } else if (key == keys::kLeft) {
+    return number(&Configuration::setFormLeft);
+  } else if (key == keys::kDebugMode) {
+    config.setDebugMode(value != u"0");
+  } else if (key == keys::kNewIE) {
+    config.setNewIE(value != u"0");
+  } else if (key == keys::kStyle) {
+    config.setStyleSimple(value == u"1");
+  } else if (key == keys::kBackgroundImage) {
+    config.setBackGroundImage(value);
+  } else {
+    return std::nullopt;
+  }
+  return Status::success();
+}
+
+}  // namespace
+
+ConfigurationFile::ConfigurationFile(Files& files, const CodePage& codePage, Logger& logger)
+    : files_(files), codePage_(codePage), logger_(logger) {}
+
+Text ConfigurationFile::defaultPath() const {
+  return appendPathSeparator(files_.programFolder()) + u"config.txt";
+}
+
+Outcome<Configuration> ConfigurationFile::getConfigurationFromFile(const Text& path) const {
+  logger_.writeMethodStart(kReadLabel);
+  const auto bytes = files_.readAll(path);
+  if (!bytes) return bytes.failure();
+
+  Configuration config;
+  CommandTable commands;
+  Text hiddenDelayText;
+  for (const Text& rawLine : splitLines(codePage_.decode(bytes.value()))) {
+    const Text line = trimBlanks(rawLine);
+    if (line.empty() || line[0] == u'#' || line.find(u'\t') == Text::npos) continue;
+    const auto fields = splitTabs(line);
+    if (const auto applied = applySetting(config, hiddenDelayText, fields)) {
+      if (!applied->ok()) return applied->failure();
+      continue;
+    }
+    if (commands.size() == Configuration::kMaxCommands) return tooManyCommands();
+    auto command = std::make_shared<CommandInfo>();
+    command->setCommand(fields[0]);
+    command->setExecutionPath(fields[1]);
+    if (fields.size() > 2) command->setExecutionDirectory(fields[2]);
+    commands.push_back(std::move(command));
+  }
+
+  if (hiddenDelayText.empty()) {
+    config.setHiddenDelay(kDefaultHiddenDelay);
+    logger_.writeLog(kReadLabel,
+                     u"非表示までの時間が指定されていないためデフォルト値2000ミリ秒をセットします",
+                     true);
+  } else {
+    const auto delay = toInt32(hiddenDelayText);
+    if (!delay) return delay.failure();
+    config.setHiddenDelay(delay.value());
+    logger_.writeLog(kReadLabel, u"非表示までの時間：" + signedDecimalText(delay.value()), true);
+    if (delay.value() > kMaxHiddenDelay) {
+      config.setHiddenDelay(kMaxHiddenDelay);
+      logger_.writeLog(kReadLabel, u"30秒超の値が指定されているため、30秒に補正します", true);
+    }
+  }
+
+  config.setCommands(std::move(commands));
+  logger_.writeMethodEnd(kReadLabel);
+  return config;
+}
+
+Status ConfigurationFile::saveConfiguration(const Configuration& configuration) {
+  logger_.writeMethodStart(kSaveLabel);
+  const Text text = configuration.toString(u"\t") + Text(kCrLf);
+  const Status written = files_.replace(defaultPath(), codePage_.encode(text));
+  if (!written) return written;
+  logger_.writeMethodEnd(kSaveLabel);
+  return Status::success();
+}
+
+}  // namespace pipit

@@ -1,0 +1,75 @@
+#pragma once
+// Owns the running launcher's settings and drives its life: start-up,
+// replacing the settings, command lookup, logon auto-start and shutdown.
+#include <optional>
+
+#include "base/CodePage.h"
+#include "core/Configuration.h"
+#include "core/ConfigurationFile.h"
+#include "core/LauncherParts.h"
+#include "core/Logger.h"
+#include "core/Registry.h"
+#include "platform/Dialogs.h"
+#include "platform/Files.h"
+#include "platform/Process.h"
+#include "request/ExecutionRequest.h"
+
+namespace pipit {
+
+struct CorePorts {
+  Files& files;
+  Dialogs& dialogs;
+  Process& process;
+  SystemRegistry& registry;
+  const CodePage& codePage;
+};
+
+class ConfigurationManager {
+ public:
+  static constexpr TextView kProductName = u"ピピットランチャー";
+  static constexpr TextView kVersion = u"1.03 (2011.11.25)";
+  static constexpr TextView kRunKey = u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\";
+
+  ConfigurationManager(const CorePorts& ports, Logger& logger);
+
+  // Start-up: banner, settings, model, windows, greeting. A settings file or
+  // model that cannot be read ends the process after a message box.
+  void main(const LauncherParts& parts);
+  // Saves the window position and the settings, takes the windows down and
+  // ends the process. Every step that fails is skipped.
+  [[noreturn]] void terminate();
+
+  // The one settings object of the running launcher: always the same object,
+  // whose content setConfiguration replaces.
+  Configuration& getConfiguration();
+  // Saves the new settings, reads them back from the file and rebuilds the
+  // model, the window and the command menu. A failure to save or to read
+  // back goes to the caller; a model that cannot be loaded ends the process.
+  Status setConfiguration(const Configuration& configuration);
+
+  // The first command row whose word equals the text exactly, as a request
+  // with its path and directory; nothing when no row matches.
+  std::optional<ExecutionRequest> getExecInfo(TextView command);
+
+  // The program's full path: its folder, "\" when missing, name and ".exe".
+  Text getExecutablePath() const;
+
+  bool isStartupRegistered();
+  void registerStartup();
+  void unregisterStartup();
+
+ private:
+  [[noreturn]] void failStartup(TextView prompt, TextView title, TextView logPrefix,
+                                const Failure& failure, TextView label);
+  void applyDebugMode(TextView label);
+  void loadModelOrExit(TextView label);
+
+  CorePorts ports_;
+  Logger& logger_;
+  ConfigurationFile file_;
+  Registry registry_;
+  Configuration currentConfiguration_;
+  std::optional<LauncherParts> parts_;
+};
+
+}  // namespace pipit

@@ -1,0 +1,18 @@
+#pragma once
+#include "base/Text.h"
+
+namespace pipit {
+
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageIcon { None, Critical, Question, Exclamation, Information };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // A modal message box; an empty title shows the program title.
+  virtual MessageAnswer messageBox(const Text& prompt, const Text& title,
+                                   MessageButtons buttons, MessageIcon icon) = 0;
+};
+
+}  // namespace pipit

@@ -1,0 +1,31 @@
+#pragma once
+// The file system as the programs use it: their own folder, and whole-file
+// reads, appends and replacements of bytes (text is converted by the caller
+// with its CodePage).
+#include <string>
+#include <string_view>
+
+#include "base/Failure.h"
+#include "base/Text.h"
+
+namespace pipit {
+
+class Files {
+ public:
+  virtual ~Files() = default;
+
+  // The folder of the running program, without a trailing "\" unless it is
+  // a drive root ("C:\").
+  virtual Text programFolder() const = 0;
+  // The running program's file name without its extension ("pipitlauncher").
+  virtual Text programName() const = 0;
+
+  virtual Outcome<std::string> readAll(const Text& path) const = 0;
+  // Appends to the file, creating it when missing.
+  virtual Status append(const Text& path, std::string_view bytes) = 0;
+  // Replaces the whole file in one step: a reader sees the old content or the
+  // new one, never a part; on failure the old file stays as it was.
+  virtual Status replace(const Text& path, std::string_view bytes) = 0;
+};
+
+}  // namespace pipit
