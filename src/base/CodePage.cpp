@@ -129,14 +129,9 @@ std::string CodePage::encode(TextView text) const {
     utf16[2 * i] = static_cast<char>(text[i] & 0xFF);
     utf16[2 * i + 1] = static_cast<char>(text[i] >> 8);
   }
-  // Skip a whole surrogate pair when one is unconvertible, a lone unit otherwise.
-  return convert(cd.get(), utf16, "?", [](const char* at, std::size_t left) {
-    const auto unit = static_cast<unsigned char>(at[1]);
-    const bool high = unit >= 0xD8 && unit <= 0xDB;
-    const bool pairFollows = left >= 4 && static_cast<unsigned char>(at[3]) >= 0xDC &&
-                             static_cast<unsigned char>(at[3]) <= 0xDF;
-    return std::size_t{high && pairFollows ? 4u : 2u};
-  });
+  // One "?" per UTF-16 unit, as Windows does: a pair the code page lacks
+  // gives two.
+  return convert(cd.get(), utf16, "?", [](const char*, std::size_t) { return std::size_t{2}; });
 }
 
 #endif

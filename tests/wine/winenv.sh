@@ -74,8 +74,12 @@ wine_env_up() {
     _wine_install_recorder
     touch "$WINEPREFIX/.pipit-ready"
   fi
-  # Keep one server for the whole session so each program starts fast.
-  wineserver -p 600 >/dev/null 2>&1 || true
+  # Keep one server for the whole session so each program starts fast, and
+  # start Wine's own background services here with their output going
+  # nowhere: a service started by a test would inherit the test's output
+  # and keep ctest waiting for it to close.
+  wineserver -p 600 >/dev/null 2>&1 </dev/null || true
+  timeout 120 wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 }
 
 wine_env_down() {

@@ -91,6 +91,12 @@ Status Win32Files::append(const Text& path, std::string_view bytes) {
 Status Win32Files::replace(const Text& path, std::string_view bytes) {
   // The new text goes to a file beside the old one and then takes its place
   // in one rename, so a crash or a full disk never leaves half a file.
+  // A read-only file is the user's wish that it stays as it is (Windows
+  // refuses to rename over it, Wine does not).
+  const DWORD attributes = GetFileAttributesW(wide(path));
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    return Failure::permissionDenied();
+  }
   const Text temporary = path + u".new";
   {
     FileHandle file(CreateFileW(wide(temporary), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

@@ -1,0 +1,135 @@
+#include "LauncherHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace pipit::wintest {
+using win32::fromWide;
+using win32::wide;
+
+namespace {
+Text& executableSlot() {
+  static Text path;
+  return path;
+}
+
+Text windowText(HWND hwnd) {
+  wchar_t buffer[1024] = {};
+  const int n = GetWindowTextW(hwnd, buffer, 1024);
+  return fromWide(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
+}
+
+Text className(HWND hwnd) {
+  wchar_t buffer[256] = {};
+  const int n = GetClassNameW(hwnd, buffer, 256);
+  return fromWide(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
+}
+}  // namespace
+
+const Text& launcherExecutable() { return executableSlot(); }
+void setLauncherExecutable(Text path) { executableSlot() = std::move(path); }
+
+LauncherInstall::LauncherInstall() {
+  const Text target = folder_.file(u"pipitlauncher.exe");
+  if (!CopyFileW(wide(launcherExecutable()), wide(target), FALSE)) {
+    ADD_FAILURE() << "cannot copy the launcher from " << toUtf8(launcherExecutable());
+  }
+}
+
+LauncherInstall::~LauncherInstall() {
+  if (process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process_.get(), 99);
+    WaitForSingleObject(process_.get(), 5000);
+  }
+}
+
+void LauncherInstall::writeConfig(TextView text) const {
+  writeFile(folder_.file(u"config.txt"), codePage_.encode(text));
+}
+Text LauncherInstall::config() const { return codePage_.decode(readFile(folder_.file(u"config.txt"))); }
+Text LauncherInstall::debugLog() const { return codePage_.decode(readFile(folder_.file(u"debug.txt"))); }
+
+std::vector<Text> LauncherInstall::logMessages() const {
+  std::vector<Text> messages;
+  for (const Text& line : splitLines(debugLog())) {
+    const auto first = line.find(u'\t');
+    const auto second = first == Text::npos ? Text::npos : line.find(u'\t', first + 1);
+    messages.push_back(second == Text::npos ? line : line.substr(second + 1));
+  }
+  return messages;
+}
+
+void LauncherInstall::start() {
+  // Started from another working directory, as a logon start would be.
+  Text commandLine = u"\"" + folder_.file(u"pipitlauncher.exe") + u"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  ASSERT_TRUE(CreateProcessW(nullptr, const_cast<wchar_t*>(wide(commandLine)), nullptr, nullptr,
+                             FALSE, 0, nullptr, nullptr, &startup, &info))
+      << "CreateProcess failed: " << GetLastError();
+  CloseHandle(info.hThread);
+  process_.reset(info.hProcess);
+  processId_ = info.dwProcessId;
+}
+
+std::vector<HWND> LauncherInstall::windows(const wchar_t* wanted) const {
+  struct Search {
+    DWORD pid;
+    Text className;
+    std::vector<HWND> found;
+  } search{processId_, fromWide(wanted, wcslen(wanted)), {}};
+  EnumWindows(
+      [](HWND hwnd, LPARAM lp) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lp);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        if (pid == s->pid && IsWindowVisible(hwnd) && className(hwnd) == s->className) {
+          s->found.push_back(hwnd);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND LauncherInstall::waitForWindow(const wchar_t* wanted) const {
+  HWND found = nullptr;
+  waitUntil([&] {
+    const auto all = windows(wanted);
+    found = all.empty() ? nullptr : all.front();
+    return found != nullptr;
+  });
+  return found;
+}
+
+std::optional<MessageBoxView> LauncherInstall::waitForMessageBox() const {
+  const HWND box = waitForWindow(L"#32770");
+  if (!box) return std::nullopt;
+  MessageBoxView view{box, windowText(box), {}};
+  // The prompt is the one static control with text; the icon has none.
+  EnumChildWindows(
+      box,
+      [](HWND child, LPARAM lp) -> BOOL {
+        auto* v = reinterpret_cast<MessageBoxView*>(lp);
+        if (className(child) == u"Static" && !windowText(child).empty()) v->prompt = windowText(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&view));
+  return view;
+}
+
+void LauncherInstall::clickOk(const MessageBoxView& box) const {
+  PostMessageW(box.window, WM_COMMAND, IDOK, 0);
+}
+
+std::optional<DWORD> LauncherInstall::waitForExit(std::chrono::milliseconds timeout) {
+  if (!process_) return std::nullopt;
+  if (WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
+    return std::nullopt;
+  }
+  DWORD code = 0;
+  GetExitCodeProcess(process_.get(), &code);
+  return code;
+}
+
+}  // namespace pipit::wintest

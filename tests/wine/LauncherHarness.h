@@ -1,0 +1,55 @@
+#pragma once
+// Starts the real launcher in a temporary install folder and watches it as a
+// user would: its windows, its message boxes, its files and its exit.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "WinTestSupport.h"
+#include "base/CodePage.h"
+#include "base/Text.h"
+
+namespace pipit::wintest {
+
+// The launcher under test, as given on the test program's command line.
+const Text& launcherExecutable();
+void setLauncherExecutable(Text path);
+
+struct MessageBoxView {
+  HWND window = nullptr;
+  Text title;
+  Text prompt;
+};
+
+class LauncherInstall {
+ public:
+  LauncherInstall();
+  ~LauncherInstall();
+
+  const Text& folder() const { return folder_.path(); }
+  void writeConfig(TextView text) const;  // in the ANSI code page
+  Text config() const;
+  Text debugLog() const;
+  // The message of every record of "debug.txt" (the third field on).
+  std::vector<Text> logMessages() const;
+
+  void start();
+  // The first visible top-level window of the launcher with this class.
+  HWND waitForWindow(const wchar_t* className) const;
+  std::optional<MessageBoxView> waitForMessageBox() const;
+  void clickOk(const MessageBoxView& box) const;
+  // The exit code, or nothing when the launcher is still running after the
+  // deadline.
+  std::optional<DWORD> waitForExit(std::chrono::milliseconds timeout = std::chrono::seconds(20));
+  std::vector<HWND> windows(const wchar_t* className) const;
+
+ private:
+  TempFolder folder_;
+  CodePage codePage_ = CodePage::system();
+  win32::FileHandle process_;
+  DWORD processId_ = 0;
+};
+
+}  // namespace pipit::wintest

@@ -1,0 +1,122 @@
+// The launcher's start-up and shutdown as a user meets them.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "LauncherHarness.h"
+
+namespace pipit::wintest {
+namespace {
+
+using Texts = std::vector<Text>;
+constexpr wchar_t kWindowClass[] = L"PipitLauncherStandIn";
+
+const Texts kBanner = {
+    u"**********************************************************",
+    u"ピピットランチャー 1.03 (2011.11.25)",
+    u"Copyright (C) 2011 ピピット工房 All rights reserved.",
+    u"**********************************************************",
+    u"メソッドを開始します。",
+    u"設定を取得します。",
+};
+
+Texts concat(Texts a, const Texts& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+TEST(LauncherStartupTest, WithoutSettingsTheUserIsToldAndTheLauncherEnds) {
+  for (const bool missing : {true, false}) {
+    SCOPED_TRACE(missing ? "no config.txt" : "letters in PREF/TOP");
+    LauncherInstall install;
+    if (!missing) install.writeConfig(u"PREF/TOP\tabc\r\nPREF/LEFT\t0\r\n");
+    install.start();
+    const auto box = install.waitForMessageBox();
+    ASSERT_TRUE(box.has_value()) << "no message box";
+    EXPECT_EQ(box->title, u"設定読み込み失敗");
+    EXPECT_EQ(box->prompt, u"設定の読み込みに失敗しました。プログラムを終了します。");
+    EXPECT_EQ(install.logMessages(), kBanner) << "the error line waits for the box";
+    EXPECT_TRUE(install.windows(kWindowClass).empty());
+    install.clickOk(*box);
+    EXPECT_EQ(install.waitForExit(), 1u);
+    EXPECT_EQ(install.logMessages(),
+              concat(kBanner, {missing ? u"設定取得エラー:53:ファイルが見つかりません。"
+                                       : u"設定取得エラー:13:型が一致しません。"}));
+    EXPECT_FALSE(fileExists(install.folder() + u"\\config.txt") && missing);
+  }
+}
+
+TEST(LauncherStartupTest, ANormalStartAndCloseWritesOnlyTheForcedLinesAndSavesThePosition) {
+  LauncherInstall install;
+  install.writeConfig(
+      u"# my settings\r\n"
+      u"PREF/DEBUG_MODE\t0\r\n"
+      u"PREF/TOP\t1500\r\n"
+      u"PREF/LEFT\t3000\r\n"
+      u"PREF/BACKGROUND_IMAGE\tback.gif\r\n"
+      u"メモ帳\tnotepad.exe\r\n"
+      u"[区切り線]\t\t\r\n");
+  install.start();
+  const HWND window = install.waitForWindow(kWindowClass);
+  ASSERT_TRUE(window) << "the launcher window did not appear";
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  EXPECT_EQ(rect.left, 200);
+  EXPECT_EQ(rect.top, 100);
+
+  // The user drags the window elsewhere, then closes the launcher.
+  SetWindowPos(window, nullptr, 321, 123, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(install.waitForExit(), 0u);
+
+  EXPECT_EQ(install.logMessages(),
+            concat(kBanner, {
+                                u"非表示までの時間が指定されていないためデフォルト値2000ミリ秒をセットします",
+                                u"設定を取得しました。",
+                                u"デバッグモードでないため、以後ログは出力されません。",
+                                u"プログラムを終了します。",
+                            }));
+  // Every record starts with the Japanese general date format.
+  const std::string first = toUtf8(splitLines(install.debugLog()).front());
+  EXPECT_TRUE(std::regex_search(first, std::regex(R"(^\d{4}/\d{1,2}/\d{1,2} \d{1,2}:\d{2}:\d{2}\t)")))
+      << first;
+
+  EXPECT_EQ(install.config(),
+            u"PREF/HIDDEN_MODE\t0\r\n"
+            u"PREF/HIDDEN_DELAY\t2000\r\n"
+            u"PREF/HOTKEY_MOD\t\r\n"
+            u"PREF/HOTKEY_VALUE\t\r\n"
+            u"PREF/GOOGLE_URL\t\r\n"
+            u"PREF/GOOGLE_ENCODING\t\r\n"
+            u"PREF/DEBUG_MODE\t0\r\n"
+            u"PREF/NEWIE\t0\r\n"
+            u"PREF/STYLE\t0\r\n"
+            u"PREF/TOP\t1845\r\n"
+            u"PREF/LEFT\t4815\r\n"
+            u"メモ帳\tnotepad.exe\t\r\n"
+            u"[区切り線]\t\t\r\n"
+            u"\r\n");
+  EXPECT_FALSE(fileExists(install.folder() + u"\\config.txt.new"));
+}
+
+TEST(LauncherStartupTest, DebugModeTracesStartAndShutdown) {
+  LauncherInstall install;
+  install.writeConfig(u"PREF/DEBUG_MODE\t1\r\nPREF/HIDDEN_DELAY\t100\r\n");
+  install.start();
+  const HWND window = install.waitForWindow(kWindowClass);
+  ASSERT_TRUE(window);
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(install.waitForExit(), 0u);
+  const Texts log = install.logMessages();
+  const Texts tail(log.end() - 7, log.end());
+  EXPECT_EQ(tail[0], u"メソッドを開始します。");
+  EXPECT_TRUE(startsWith(tail[1], u"フォームの位置を取得します："));
+  EXPECT_EQ(Texts(tail.begin() + 2, tail.end()),
+            (Texts{u"メソッドを開始します。", u"メソッドを完了しました。", u"フォームを最終化します。",
+                   u"フォームを最終化しました。", u"プログラムを終了します。"}))
+      << "save, then take the windows down, then end";
+  EXPECT_NE(std::find(log.begin(), log.end(), Text(u"フォームを初期化しました。")), log.end());
+}
+
+}  // namespace
+}  // namespace pipit::wintest

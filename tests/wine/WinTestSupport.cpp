@@ -1,0 +1,88 @@
+#include "WinTestSupport.h"
+
+#include <thread>
+#include <vector>
+
+namespace pipit::wintest {
+using win32::fromWide;
+using win32::wide;
+
+TempFolder::TempFolder() {
+  wchar_t temp[MAX_PATH];
+  const DWORD n = GetTempPathW(MAX_PATH, temp);
+  static int counter = 0;
+  for (;;) {
+    const std::wstring name = L"pipit-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                              std::to_wstring(GetTickCount()) + L"-" + std::to_wstring(++counter);
+    path_ = fromWide(temp, n) + fromWide(name.c_str(), name.size());
+    if (CreateDirectoryW(wide(path_), nullptr)) return;
+  }
+}
+
+namespace {
+void removeTree(const Text& folder) {
+  WIN32_FIND_DATAW found;
+  const Text pattern = folder + u"\\*";
+  HANDLE search = FindFirstFileW(wide(pattern), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const Text name = fromWide(found.cFileName, wcslen(found.cFileName));
+      if (name == u"." || name == u"..") continue;
+      const Text child = folder + u"\\" + name;
+      SetFileAttributesW(wide(child), FILE_ATTRIBUTE_NORMAL);
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        removeTree(child);
+      } else {
+        DeleteFileW(wide(child));
+      }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryW(wide(folder));
+}
+}  // namespace
+
+TempFolder::~TempFolder() { removeTree(path_); }
+
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    if (condition()) return true;
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    Sleep(20);
+  }
+}
+
+std::string readFile(const Text& path) {
+  win32::FileHandle file(CreateFileW(wide(path), GENERIC_READ,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, 0, nullptr));
+  if (!file) return {};
+  std::string bytes;
+  char buffer[65536];
+  DWORD read = 0;
+  while (ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0) {
+    bytes.append(buffer, read);
+  }
+  return bytes;
+}
+
+void writeFile(const Text& path, const std::string& bytes) {
+  win32::FileHandle file(
+      CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  DWORD written = 0;
+  if (file) WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+bool fileExists(const Text& path) {
+  return GetFileAttributesW(wide(path)) != INVALID_FILE_ATTRIBUTES;
+}
+
+Text windowsPath(const std::string& path) {
+  if (path.empty() || path[0] != '/') return fromUtf8(path);
+  Text out = u"Z:";
+  for (char c : path) out.push_back(c == '/' ? u'\\' : static_cast<char16_t>(c));
+  return out;
+}
+
+}  // namespace pipit::wintest

@@ -1,0 +1,41 @@
+#pragma once
+// Helpers for the tests that run under Wine: temporary folders and waiting
+// for a condition with a deadline.
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "base/Text.h"
+#include "platform/win32/Handles.h"
+
+namespace pipit::wintest {
+
+// A new empty folder under the temporary folder, removed with its files.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  const Text& path() const { return path_; }
+  Text file(TextView name) const { return path_ + u"\\" + Text(name); }
+
+ private:
+  Text path_;
+};
+
+// Polls `condition` every 20 ms until it holds or `timeout` passes.
+bool waitUntil(const std::function<bool()>& condition,
+               std::chrono::milliseconds timeout = std::chrono::seconds(20));
+
+// Whole-file helpers in bytes.
+std::string readFile(const Text& path);
+void writeFile(const Text& path, const std::string& bytes);
+bool fileExists(const Text& path);
+
+// A Unix path as Wine shows it to Windows programs ("/a/b" -> "Z:\a\b").
+Text windowsPath(const std::string& path);
+
+}  // namespace pipit::wintest

@@ -1,0 +1,16 @@
+// Runs the end-to-end tests against the launcher named on the command line.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "LauncherHarness.h"
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: launcher_e2e_tests <pipitlauncher.exe>\n");
+    return 2;
+  }
+  pipit::wintest::setLauncherExecutable(pipit::wintest::windowsPath(argv[1]));
+  return RUN_ALL_TESTS();
+}
