@@ -205,3 +205,22 @@ TEST_F(ConfigurationFileTest, CommandTableCopiesShareTheirRows) {
 
 }  // namespace
 }  // namespace pipit
+
+namespace pipit {
+namespace {
+
+TEST_F(ConfigurationFileTest, BrokenBytesNulsAndHugeLinesAreReadWithoutACrash) {
+  std::string bytes = "PREF/TOP\t5\r\n";
+  bytes += std::string("bad\xA0\tpath\xFF\x00x\r\n", 14);  // bytes no character starts with
+  bytes += "long\t" + std::string(1 << 20, 'a') + "\r\n";
+  bytes += "\x81";  // a lead byte cut off at the end of the file
+  files.content[configPath] = bytes;
+  const auto read = file.getConfigurationFromFile(configPath);
+  ASSERT_TRUE(read.ok());
+  EXPECT_EQ(read.value().getFormTop(), 5);
+  ASSERT_EQ(read.value().commands().size(), 2u);
+  EXPECT_EQ(read.value().commands()[1]->getExecutionPath().size(), std::size_t{1} << 20);
+}
+
+}  // namespace
+}  // namespace pipit

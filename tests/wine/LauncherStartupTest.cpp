@@ -120,3 +120,24 @@ TEST(LauncherStartupTest, DebugModeTracesStartAndShutdown) {
 
 }  // namespace
 }  // namespace pipit::wintest
+
+namespace pipit::wintest {
+namespace {
+
+TEST(LauncherStartupTest, AReadOnlySettingsFileIsLeftAsItIsAndTheLauncherStillEnds) {
+  LauncherInstall install;
+  const Text settings = u"PREF/DEBUG_MODE\t0\r\nPREF/TOP\t0\r\nPREF/LEFT\t0\r\nkeep\tme.exe\r\n";
+  install.writeConfig(settings);
+  const Text path = install.folder() + u"\\config.txt";
+  SetFileAttributesW(win32::wide(path), FILE_ATTRIBUTE_READONLY);
+  install.start();
+  const HWND window = install.waitForWindow(kWindowClass);
+  ASSERT_TRUE(window);
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(install.waitForExit(), 0u);
+  EXPECT_EQ(install.config(), settings);
+  EXPECT_EQ(install.logMessages().back(), u"プログラムを終了します。");
+}
+
+}  // namespace
+}  // namespace pipit::wintest
