@@ -11,6 +11,23 @@ Text& executableSlot() {
   static Text path;
   return path;
 }
+Text& assetsSlot() {
+  static Text path;
+  return path;
+}
+
+void copyFolder(const Text& from, const Text& to) {
+  CreateDirectoryW(wide(to), nullptr);
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(wide(Text(from + u"\\*")), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    const Text name = fromWide(found.cFileName, wcslen(found.cFileName));
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    CopyFileW(wide(Text(from + u"\\" + name)), wide(Text(to + u"\\" + name)), FALSE);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+}
 
 Text windowText(HWND hwnd) {
   wchar_t buffer[1024] = {};
@@ -27,11 +44,18 @@ Text className(HWND hwnd) {
 
 const Text& launcherExecutable() { return executableSlot(); }
 void setLauncherExecutable(Text path) { executableSlot() = std::move(path); }
+const Text& assetsFolder() { return assetsSlot(); }
+void setAssetsFolder(Text path) { assetsSlot() = std::move(path); }
 
-LauncherInstall::LauncherInstall() {
+LauncherInstall::LauncherInstall(bool withModels) {
   const Text target = folder_.file(u"pipitlauncher.exe");
   if (!CopyFileW(wide(launcherExecutable()), wide(target), FALSE)) {
     ADD_FAILURE() << "cannot copy the launcher from " << toUtf8(launcherExecutable());
+  }
+  if (!withModels) return;
+  for (const Text model : {u"model", u"model_simple"}) {
+    copyFolder(assetsFolder() + u"\\" + model, folder_.file(model));
+    if (!fileExists(folder_.file(model + u"\\model.conf"))) ADD_FAILURE() << "no model to copy";
   }
 }
 

@@ -16,6 +16,9 @@ namespace pipit::wintest {
 // The launcher under test, as given on the test program's command line.
 const Text& launcherExecutable();
 void setLauncherExecutable(Text path);
+// The folder holding the shipped "model" and "model_simple" folders.
+const Text& assetsFolder();
+void setAssetsFolder(Text path);
 
 struct MessageBoxView {
   HWND window = nullptr;
@@ -25,7 +28,9 @@ struct MessageBoxView {
 
 class LauncherInstall {
  public:
-  LauncherInstall();
+  // An install folder with the launcher and, unless told otherwise, both
+  // character models.
+  explicit LauncherInstall(bool withModels = true);
   ~LauncherInstall();
 
   const Text& folder() const { return folder_.path(); }

@@ -141,3 +141,46 @@ TEST(LauncherStartupTest, AReadOnlySettingsFileIsLeftAsItIsAndTheLauncherStillEn
 
 }  // namespace
 }  // namespace pipit::wintest
+
+namespace pipit::wintest {
+namespace {
+
+TEST(LauncherStartupTest, WithoutHerModelTheUserIsToldAndNothingIsSaved) {
+  LauncherInstall install(/*withModels=*/false);
+  const Text settings = u"PREF/DEBUG_MODE\t0\r\nPREF/TOP\t0\r\nPREF/LEFT\t0\r\n";
+  install.writeConfig(settings);
+  install.start();
+  const auto box = install.waitForMessageBox();
+  ASSERT_TRUE(box.has_value());
+  EXPECT_EQ(box->title, u"モデル読み込み失敗");
+  EXPECT_EQ(box->prompt, u"モデルデータの読み込みに失敗しました。プログラムを終了します。");
+  install.clickOk(*box);
+  EXPECT_EQ(install.waitForExit(), 1u);
+  EXPECT_TRUE(startsWith(install.logMessages().back(), u"モデル取得エラー:53:"))
+      << toUtf8(install.logMessages().back());
+  EXPECT_EQ(install.config(), settings);
+}
+
+TEST(LauncherStartupTest, BothStylesLoadTheirModelAndGreetTheUser) {
+  for (const bool simple : {false, true}) {
+    SCOPED_TRACE(simple ? "simple style" : "character style");
+    LauncherInstall install;
+    install.writeConfig(simple ? u"PREF/STYLE\t1\r\nPREF/DEBUG_MODE\t1\r\n"
+                               : u"PREF/STYLE\t0\r\nPREF/DEBUG_MODE\t1\r\n");
+    // The launcher runs from another working directory, as at logon: her
+    // pictures are found beside the program all the same.
+    install.start();
+    const HWND window = install.waitForWindow(kWindowClass);
+    ASSERT_TRUE(window);
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_GT(client.bottom, 64) << "the window holds her picture";
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(install.waitForExit(), 0u);
+    const Text log = install.debugLog();
+    EXPECT_NE(log.find(simple ? u"model_simple\\model.conf" : u"model\\model.conf"), Text::npos);
+  }
+}
+
+}  // namespace
+}  // namespace pipit::wintest

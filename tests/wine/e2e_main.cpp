@@ -7,10 +7,11 @@
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: launcher_e2e_tests <pipitlauncher.exe>\n");
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: launcher_e2e_tests <pipitlauncher.exe> <assets folder>\n");
     return 2;
   }
   pipit::wintest::setLauncherExecutable(pipit::wintest::windowsPath(argv[1]));
+  pipit::wintest::setAssetsFolder(pipit::wintest::windowsPath(argv[2]));
   return RUN_ALL_TESTS();
 }

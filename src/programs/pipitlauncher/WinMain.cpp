@@ -8,8 +8,11 @@
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32Pictures.h"
 #include "platform/win32/Win32Process.h"
 #include "platform/win32/Win32Registry.h"
+#include "ui/ClockRandom.h"
+#include "ui/MessageProvider.h"
 #include "ui/win32/StandInWindow.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -22,6 +25,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Win32Dialogs dialogs{Text(ConfigurationManager::kProductName)};
   Win32Process process;
   Win32Registry registry;
+  Win32Pictures pictures;  // keeps COM up on this thread
   Logger logger(files, clock, codePage);
   ConfigurationManager manager(CorePorts{files, dialogs, process, registry, codePage}, logger);
 
@@ -32,7 +36,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         return std::pair{config.getFormTop(), config.getFormLeft()};
       },
       [&manager] { manager.terminate(); });
-  StandInModel model;
+  ClockRandom random(clock);
+  MessageProvider model(files, pictures, window, random, logger, codePage);
+  window.attachLines(model);
   StandInTrayMenu trayMenu;
   StandInCommandMenu commandMenu;
   manager.main(LauncherParts{window, model, trayMenu, commandMenu});

@@ -1,13 +1,16 @@
 #include "ui/win32/StandInWindow.h"
 
+#include "platform/win32/Win32Pictures.h"
+
 namespace pipit::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"PipitLauncherStandIn";
-constexpr int kWidth = 320;
-constexpr int kHeight = 120;
+constexpr int kLineHeight = 64;  // room for her line under the picture
+constexpr int kMinWidth = 320;
 // Positions are stored in twips: 1440 to the inch, 15 to a pixel at 96 dpi.
 constexpr int kTwipsPerPixel = 15;
+constexpr COLORREF kKeyColour = RGB(255, 0, 0);
 
 }  // namespace
 
@@ -22,13 +25,14 @@ void StandInWindow::init(bool onStart) {
     wc.lpfnWndProc = &StandInWindow::windowProc;
     wc.hInstance = instance_;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     wc.lpszClassName = kClassName;
     RegisterClassExW(&wc);
     window_.reset(CreateWindowExW(WS_EX_TOPMOST, kClassName, L"ピピットランチャー",
                                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, kWidth, kHeight, nullptr, nullptr, instance_,
+                                  CW_USEDEFAULT, kMinWidth, 120, nullptr, nullptr, instance_,
                                   this));
+    fitToPicture();
   }
   if (onStart && window_) {
     const auto [top, left] = storedPosition_();
@@ -39,8 +43,47 @@ void StandInWindow::init(bool onStart) {
 
 void StandInWindow::doHotkeyAction() {
   if (!window_) return;
+  if (lines_) line_ = lines_->getMessage(u"CMD/FOCUS", u"");
+  InvalidateRect(window_.get(), nullptr, TRUE);
   ShowWindow(window_.get(), SW_SHOW);
   SetForegroundWindow(window_.get());
+}
+
+void StandInWindow::setWindowPicture(PictureHandle picture) {
+  picture_ = std::move(picture);
+  fitToPicture();
+  if (window_) InvalidateRect(window_.get(), nullptr, TRUE);
+}
+
+void StandInWindow::fitToPicture() {
+  if (!window_) return;
+  RECT rect{0, 0, kMinWidth, kLineHeight};
+  if (picture_) {
+    rect.right = std::max<LONG>(kMinWidth, picture_->width());
+    rect.bottom = picture_->height() + kLineHeight;
+  }
+  AdjustWindowRectEx(&rect, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, FALSE, WS_EX_TOPMOST);
+  SetWindowPos(window_.get(), nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void StandInWindow::paint(HDC dc) const {
+  RECT client{};
+  GetClientRect(window_.get(), &client);
+  int textTop = 0;
+  if (const auto* picture = dynamic_cast<const Win32Picture*>(picture_.get())) {
+    // Her pictures are drawn on pure red, which the real window keys out.
+    HDC source = CreateCompatibleDC(dc);
+    const HGDIOBJ old = SelectObject(source, picture->bitmap());
+    TransparentBlt(dc, 0, 0, picture->width(), picture->height(), source, 0, 0, picture->width(),
+                   picture->height(), kKeyColour);
+    SelectObject(source, old);
+    DeleteDC(source);
+    textTop = picture->height();
+  }
+  RECT text{8, textTop + 4, client.right - 8, client.bottom - 4};
+  SetBkMode(dc, TRANSPARENT);
+  DrawTextW(dc, wide(line_), -1, &text, DT_WORDBREAK | DT_NOPREFIX);
 }
 
 RECT StandInWindow::bounds() const {
@@ -65,9 +108,7 @@ LRESULT CALLBACK StandInWindow::windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARA
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd, &ps);
-      RECT rect;
-      GetClientRect(hwnd, &rect);
-      DrawTextW(dc, L"ピピットランチャー", -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+      if (self) self->paint(dc);
       EndPaint(hwnd, &ps);
       return 0;
     }
