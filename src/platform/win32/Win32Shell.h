@@ -1,0 +1,11 @@
+#pragma once
+#include "platform/Shell.h"
+
+namespace pipit::win32 {
+
+class Win32Shell final : public Shell {
+ public:
+  int64_t open(const Text& file, const Text& parameters, const Text& directory) override;
+};
+
+}  // namespace pipit::win32

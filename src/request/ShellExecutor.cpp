@@ -1,0 +1,89 @@
+#include "request/ShellExecutor.h"
+
+#include "base/Number.h"
+#include "base/Path.h"
+
+namespace pipit {
+namespace {
+
+constexpr TextView kExecuteLabel = u"ShellExecutor.execute()";
+constexpr TextView kRestoreLabel = u"ShellExecutor.restoreExtentionDirectory()";
+constexpr TextView kExtentionFolder = u"extention\\";
+// Numbers above this one mean the shell started the request.
+constexpr int64_t kLastShellError = 32;
+constexpr int64_t kFileNotFound = 2;
+
+}  // namespace
+
+bool isWebAddress(TextView path) {
+  return startsWith(path, u"http://") || startsWith(path, u"https://");
+}
+
+ShellExecutor::ShellExecutor(Logger& logger, LauncherCore& core, const Files& files, Shell& shell,
+                             Browser& browser)
+    : logger_(logger), core_(core), files_(files), shell_(shell), browser_(browser) {}
+
+ExecutionResponse ShellExecutor::execute(ExecutionRequest& request) {
+  logger_.writeMethodStart(kExecuteLabel);
+  if (logger_.enabled()) {
+    logger_.writeLog(kExecuteLabel, u"ShellExecuteします。：実行パス=" + request.getExecutionPath() +
+                                        u",引数=" + request.getParameter() + u",作業ディレクトリ=" +
+                                        request.getExecutionDirectory());
+  }
+  int64_t result = 0;
+  if (isWebAddress(request.getExecutionPath()) && core_.getConfiguration().isNewIE()) {
+    logger_.writeLog(kExecuteLabel, u"新規IE起動のURLとして処理します");
+    if (browser_.openNewWindow(request.getExecutionPath())) {
+      result = kNewWindowResult;
+    } else {
+      // The user asked for the page: where no automation object exists any
+      // more, the desktop's own browser shows it.
+      logger_.writeLog(kExecuteLabel, u"新規IEを起動できませんでした。通常のパスとして処理します");
+      result = openThroughShell(request);
+    }
+  } else {
+    logger_.writeLog(kExecuteLabel, u"通常のパスとして処理します");
+    result = openThroughShell(request);
+  }
+
+  ExecutionResponse response;
+  const Text number = decimalText(result);
+  if (result > kLastShellError) {
+    logger_.writeLog(kExecuteLabel, u"ShellExecuteの実行結果（正常）：" + number);
+    response.setDescription(number);
+  } else {
+    logger_.writeLog(kExecuteLabel, u"ShellExecuteの実行結果（異常）：" + number);
+    response.setError(true);
+    response.setErrorCode(number);
+    if (result == kFileNotFound) response.setErrorMessage(u"パスが見つかりません。");
+  }
+  if (logger_.enabled()) logger_.writeLog(kExecuteLabel, response.toLogText());
+  logger_.writeMethodEnd(kExecuteLabel);
+  return response;
+}
+
+int64_t ShellExecutor::openThroughShell(ExecutionRequest& request) {
+  request.setExecutionPath(restoreExtentionDirectory(request.getExecutionPath()));
+  logger_.writeLog(kExecuteLabel, u"ShellExecute関数へ処理を委譲します");
+  return shell_.open(request.getExecutionPath(), request.getParameter(),
+                     request.getExecutionDirectory());
+}
+
+Text ShellExecutor::restoreExtentionDirectory(const Text& path) {
+  logger_.writeMethodStart(kRestoreLabel);
+  Text result;
+  if (!path.empty() && path.front() == u'@') {
+    logger_.writeLog(kRestoreLabel, u"パスの先頭に@を見つけました。拡張機能ディレクトリのパスに展開します");
+    result = appendPathSeparator(files_.programFolder());
+    result += kExtentionFolder;
+    result.append(path, 1);
+  } else {
+    logger_.writeLog(kRestoreLabel, u"パスの先頭に@はありません。入力パスを加工せず返却します");
+    result = path;
+  }
+  if (logger_.enabled()) logger_.writeLog(kRestoreLabel, u"返却するパス：" + result);
+  logger_.writeMethodEnd(kRestoreLabel);
+  return result;
+}
+
+}  // namespace pipit

@@ -1,0 +1,156 @@
+#include "request/ShellExecutor.h"
+
+#include <gtest/gtest.h>
+
+#include "RequestFixture.h"
+
+namespace pipit {
+namespace {
+
+using Texts = std::vector<Text>;
+
+class ShellExecutorTest : public RequestFixture {
+ protected:
+  ShellExecutor& executor = handling.shellExecutor;
+  ExecutionResponse run(Text path, Text parameter = u"", Text directory = u"") {
+    ExecutionRequest request;
+    request.setExecutionPath(std::move(path));
+    request.setParameter(std::move(parameter));
+    request.setExecutionDirectory(std::move(directory));
+    return executor.execute(request);
+  }
+};
+
+TEST_F(ShellExecutorTest, AtSignExpandsIntoTheExtensionFolderBesideTheProgram) {
+  struct Case {
+    Text folder;
+    Text path;
+    Text expected;
+  };
+  const Case cases[] = {
+      {u"C:\\Tools\\Pipit", u"@transweb.exe", u"C:\\Tools\\Pipit\\extention\\transweb.exe"},
+      {u"D:\\", u"@routeweb.exe", u"D:\\extention\\routeweb.exe"},
+      {u"C:\\Tools\\Pipit", u"@", u"C:\\Tools\\Pipit\\extention\\"},
+      {u"C:\\Tools\\Pipit", u"@sub\\@x.exe", u"C:\\Tools\\Pipit\\extention\\sub\\@x.exe"},
+      {u"C:\\Tools\\Pipit", u"notepad@.exe", u"notepad@.exe"},
+      {u"C:\\Tools\\Pipit", u" @x.exe", u" @x.exe"},
+      {u"C:\\Tools\\Pipit", u"＠x.exe", u"＠x.exe"},
+      {u"C:\\Tools\\Pipit", u"", u""},
+  };
+  for (const Case& c : cases) {
+    files.folder = c.folder;
+    EXPECT_EQ(executor.restoreExtentionDirectory(c.path), c.expected) << toUtf8(c.path);
+  }
+}
+
+TEST_F(ShellExecutorTest, ShellResultsAboveThirtyTwoSucceedAndTheRestAreErrorCodes) {
+  struct Case {
+    int64_t result;
+    bool error;
+    Text code;
+    Text message;
+    Text description;
+  };
+  const Case cases[] = {
+      {33, false, u"", u"", u"33"},
+      {42, false, u"", u"", u"42"},
+      {2, true, u"2", u"パスが見つかりません。", u""},
+      {3, true, u"3", u"", u""},
+      {32, true, u"32", u"", u""},
+      {0, true, u"0", u"", u""},
+  };
+  for (const Case& c : cases) {
+    shell.result = c.result;
+    const ExecutionResponse r = run(u"notepad.exe");
+    EXPECT_EQ(r.isError(), c.error) << c.result;
+    EXPECT_EQ(r.getErrorCode(), c.code) << c.result;
+    EXPECT_EQ(r.getErrorMessage(), c.message) << c.result;
+    EXPECT_EQ(r.getDescription(), c.description) << c.result;
+  }
+}
+
+TEST_F(ShellExecutorTest, WebAddressesOpenANewBrowserWindowOnlyWhenAskedFor) {
+  struct Case {
+    Text path;
+    bool newIE;
+    bool available;
+    bool browserAsked;
+    bool shellAsked;
+    Text description;
+  };
+  const Case cases[] = {
+      {u"http://example.com/", true, true, true, false, u"100"},
+      {u"https://example.com/", true, true, true, false, u"100"},
+      {u"http://example.com/", false, true, false, true, u"33"},
+      {u"HTTP://example.com/", true, true, false, true, u"33"},
+      {u"ftp://example.com/", true, true, false, true, u"33"},
+      // No automation object: the shell's browser shows the page instead.
+      {u"https://example.com/", true, false, true, true, u"33"},
+  };
+  for (const Case& c : cases) {
+    shell.calls.clear();
+    browser.opened.clear();
+    shell.result = 33;
+    core.configuration.setNewIE(c.newIE);
+    browser.available = c.available;
+    const ExecutionResponse r = run(c.path, u"p", u"d");
+    EXPECT_EQ(!browser.opened.empty(), c.browserAsked) << toUtf8(c.path);
+    EXPECT_EQ(!shell.calls.empty(), c.shellAsked) << toUtf8(c.path);
+    if (c.shellAsked) {
+      EXPECT_EQ(shell.calls.front(), (fakes::ShellCall{c.path, u"p", u"d"}));
+    }
+    EXPECT_FALSE(r.isError());
+    EXPECT_EQ(r.getDescription(), c.description) << toUtf8(c.path);
+  }
+}
+
+TEST_F(ShellExecutorTest, LogsEveryStepOfTheShellCall) {
+  shell.result = 2;
+  run(u"@nothing.exe", u"a b", u"C:\\");
+  EXPECT_EQ(log(),
+            (Texts{
+                u"ShellExecutor.execute() メソッドを開始します。",
+                u"ShellExecutor.execute() ShellExecuteします。：実行パス=@nothing.exe,引数=a b,作業ディレクトリ=C:\\",
+                u"ShellExecutor.execute() 通常のパスとして処理します",
+                u"ShellExecutor.restoreExtentionDirectory() メソッドを開始します。",
+                u"ShellExecutor.restoreExtentionDirectory() パスの先頭に@を見つけました。拡張機能ディレクトリのパスに展開します",
+                u"ShellExecutor.restoreExtentionDirectory() 返却するパス：C:\\Tools\\Pipit\\extention\\nothing.exe",
+                u"ShellExecutor.restoreExtentionDirectory() メソッドを完了しました。",
+                u"ShellExecutor.execute() ShellExecute関数へ処理を委譲します",
+                u"ShellExecutor.execute() ShellExecuteの実行結果（異常）：2",
+                u"ShellExecutor.execute() 応答内容：エラー=True,エラーコード=2,エラーメッセージ=パスが見つかりません。,連絡事項=",
+                u"ShellExecutor.execute() メソッドを完了しました。",
+            }));
+}
+
+TEST_F(ShellExecutorTest, LogsTheNewWindowAndTheFallbackToTheShell) {
+  core.configuration.setNewIE(true);
+  browser.available = false;
+  run(u"http://a.example/");
+  EXPECT_EQ(logOf(u"ShellExecutor.execute()"),
+            (Texts{
+                u"メソッドを開始します。",
+                u"ShellExecuteします。：実行パス=http://a.example/,引数=,作業ディレクトリ=",
+                u"新規IE起動のURLとして処理します",
+                u"新規IEを起動できませんでした。通常のパスとして処理します",
+                u"ShellExecute関数へ処理を委譲します",
+                u"ShellExecuteの実行結果（正常）：42",
+                u"応答内容：エラー=False,エラーコード=,エラーメッセージ=,連絡事項=42",
+                u"メソッドを完了しました。",
+            }));
+  clearLog();
+  browser.available = true;
+  run(u"http://a.example/");
+  EXPECT_EQ(logOf(u"ShellExecutor.execute()"),
+            (Texts{
+                u"メソッドを開始します。",
+                u"ShellExecuteします。：実行パス=http://a.example/,引数=,作業ディレクトリ=",
+                u"新規IE起動のURLとして処理します",
+                u"ShellExecuteの実行結果（正常）：100",
+                u"応答内容：エラー=False,エラーコード=,エラーメッセージ=,連絡事項=100",
+                u"メソッドを完了しました。",
+            }));
+}
+
+}  // namespace
+}  // namespace pipit

@@ -1,0 +1,153 @@
+#pragma once
+// Stand-ins for what request handling drives: the shell, the browser object,
+// the core, the character's lines, the window and the settings dialog.
+#include <functional>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/Configuration.h"
+#include "platform/Browser.h"
+#include "platform/Shell.h"
+#include "request/CharacterLines.h"
+#include "request/ConfigFormControl.h"
+#include "request/InputFormControl.h"
+#include "request/LauncherCore.h"
+
+namespace pipit::fakes {
+
+struct ShellCall {
+  Text file;
+  Text parameters;
+  Text directory;
+  bool operator==(const ShellCall&) const = default;
+};
+
+class FakeShell : public Shell {
+ public:
+  std::vector<ShellCall> calls;
+  int64_t result = 42;
+  bool fail = false;  // throws, as a broken platform call might
+  int64_t open(const Text& file, const Text& parameters, const Text& directory) override {
+    if (fail) throw std::runtime_error("shell gone");
+    calls.push_back({file, parameters, directory});
+    return result;
+  }
+};
+
+class FakeBrowser : public Browser {
+ public:
+  std::vector<Text> opened;
+  bool available = true;
+  bool openNewWindow(const Text& address) override {
+    opened.push_back(address);
+    return available;
+  }
+};
+
+// Thrown by FakeCore::terminate so that a test can watch the launcher end.
+struct LauncherTerminated {};
+
+class FakeCore : public LauncherCore {
+ public:
+  Configuration configuration;
+  int lookups = 0;
+  int terminated = 0;
+  std::function<void()> onTerminate;
+
+  void addCommand(Text word, Text path, Text directory = u"") {
+    auto row = std::make_shared<CommandInfo>();
+    row->setCommand(std::move(word));
+    row->setExecutionPath(std::move(path));
+    row->setExecutionDirectory(std::move(directory));
+    CommandTable rows = configuration.getCommands();
+    rows.push_back(std::move(row));
+    configuration.setCommands(std::move(rows));
+  }
+  std::optional<ExecutionRequest> getExecInfo(TextView command) override {
+    ++lookups;
+    for (const auto& row : configuration.commands()) {
+      if (row->getCommand() != command) continue;
+      ExecutionRequest request;
+      request.setExecutionPath(row->getExecutionPath());
+      request.setExecutionDirectory(row->getExecutionDirectory());
+      return request;
+    }
+    return std::nullopt;
+  }
+  Configuration& getConfiguration() override { return configuration; }
+  [[noreturn]] void terminate() override {
+    ++terminated;
+    if (onTerminate) onTerminate();
+    throw LauncherTerminated{};
+  }
+};
+
+struct LineCall {
+  Text key;
+  Text parameter;
+  bool operator==(const LineCall&) const = default;
+};
+
+// Lines by key; "[コマンド]" is replaced by the parameter as the real
+// lookup does.
+class FakeLines : public CharacterLines {
+ public:
+  std::map<Text, Text> lines;
+  std::vector<LineCall> asked;
+  std::vector<std::string> loads;
+  std::function<bool()> simpleMode;  // the window's style at load time
+  bool fail = false;
+
+  Text getMessage(TextView key, TextView parameter) override {
+    if (fail) throw std::runtime_error("model gone");
+    asked.push_back({Text(key), Text(parameter)});
+    const auto it = lines.find(Text(key));
+    if (it == lines.end()) return {};
+    Text line = it->second;
+    const Text placeholder = u"[コマンド]";
+    if (const auto at = line.find(placeholder); at != Text::npos) {
+      line.replace(at, placeholder.size(), parameter);
+    }
+    return line;
+  }
+  Status loadModel() override {
+    loads.push_back(simpleMode && simpleMode() ? "simple" : "normal");
+    return Status::success();
+  }
+};
+
+class FakeWindow : public InputFormControl {
+ public:
+  Text characterMessage;
+  Text txtMessage;
+  bool simpleMode = false;
+  std::vector<std::string> calls;
+
+  Text getCharacterMessage() const override { return characterMessage; }
+  void setCharacterMessage(const Text& line) override { characterMessage = line; }
+  void clearForm(bool forcedHide, bool hideDelay) override {
+    calls.push_back(std::string("clearForm(") + (forcedHide ? "1" : "0") + "," +
+                    (hideDelay ? "1" : "0") + ")");
+  }
+  bool isSimpleMode() const override { return simpleMode; }
+  void setSimpleMode(bool simple) override {
+    simpleMode = simple;
+    calls.push_back(simple ? "simple=1" : "simple=0");
+  }
+  void visualize() override { calls.push_back("visualize"); }
+  void setTxtMessage(const Text& text) override {
+    txtMessage = text;
+    calls.push_back("txtMessage");
+  }
+};
+
+class FakeConfigForm : public ConfigFormControl {
+ public:
+  std::vector<Text> opened;
+  void init(const Text& path) override { opened.push_back(path); }
+};
+
+}  // namespace pipit::fakes
