@@ -36,11 +36,7 @@ ExecutionResponse DefaultProcessor::process(const Text& input) {
   } catch (...) {
     response.reset();
   }
-  if (!response) {
-    response.emplace();
-    response->setError(true);
-    response->setErrorCode(u"100");
-  }
+  if (!response) response = ExecutionResponse::missing(u"100");
   if (log.enabled()) log.writeLog(kProcessLabel, response->toLogText());
   log.writeMethodEnd(kProcessLabel);
   return *response;

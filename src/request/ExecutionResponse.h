@@ -6,6 +6,14 @@ namespace pipit {
 // How the handling of one input went. A fresh one is made for every input.
 class ExecutionResponse {
  public:
+  // The error of a handler that produced no response at all.
+  static ExecutionResponse missing(Text errorCode) {
+    ExecutionResponse response;
+    response.setError(true);
+    response.setErrorCode(std::move(errorCode));
+    return response;
+  }
+
   bool isError() const { return error_; }
   void setError(bool value) { error_ = value; }
   Text getErrorCode() const { return errorCode_; }

@@ -42,9 +42,7 @@ ExecutionResponse RequestDispatcher::dispatch(const Text& input) {
 
   if (!response) {
     log.writeLog(kLabel, u"プロセッサからの戻り値がありませんでした。エラー情報を生成します。");
-    response.emplace();
-    response->setError(true);
-    response->setErrorCode(u"99");
+    response = ExecutionResponse::missing(u"99");
   }
   if (log.enabled()) {
     if (response->isError()) {

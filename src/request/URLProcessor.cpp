@@ -19,11 +19,7 @@ ExecutionResponse URLProcessor::process(const Text& input) {
   } catch (...) {
     response.reset();
   }
-  if (!response) {
-    response.emplace();
-    response->setError(true);
-    response->setErrorCode(u"100");
-  }
+  if (!response) response = ExecutionResponse::missing(u"100");
   if (logger_.enabled()) logger_.writeLog(kLabel, response->toLogText());
   logger_.writeMethodEnd(kLabel);
   return *response;

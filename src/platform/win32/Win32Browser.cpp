@@ -8,28 +8,11 @@
 #include <utility>
 
 #include "platform/win32/ComApartment.h"
+#include "platform/win32/ComPtr.h"
 #include "platform/win32/Handles.h"
 
 namespace pipit::win32 {
 namespace {
-
-// Owns one reference of a COM interface.
-template <class T>
-class ComPtr {
- public:
-  ComPtr() = default;
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
-  ~ComPtr() {
-    if (p_) p_->Release();
-  }
-  T* get() const { return p_; }
-  T** put() { return &p_; }
-  explicit operator bool() const { return p_ != nullptr; }
-
- private:
-  T* p_ = nullptr;
-};
 
 // A VARIANT cleared when it goes.
 class Variant {

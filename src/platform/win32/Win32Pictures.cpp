@@ -2,26 +2,10 @@
 
 #include <memory>
 
+#include "platform/win32/ComPtr.h"
+
 namespace pipit::win32 {
 namespace {
-
-// Owns one reference of a COM interface.
-template <class T>
-class ComPtr {
- public:
-  ComPtr() = default;
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
-  ~ComPtr() {
-    if (p_ != nullptr) p_->Release();
-  }
-  T* get() const { return p_; }
-  T* operator->() const { return p_; }
-  T** put() { return &p_; }  // only on an empty pointer
-
- private:
-  T* p_ = nullptr;
-};
 
 // A file's absence or its being a folder is told apart before decoding,
 // because the decoder reports both as one undifferentiated failure.
