@@ -118,7 +118,7 @@ Outcome<Configuration> ConfigurationFile::getConfigurationFromFile(const Text& p
 Status ConfigurationFile::saveConfiguration(const Configuration& configuration) {
   logger_.writeMethodStart(kSaveLabel);
   const Text text = configuration.toString(u"\t") + Text(kCrLf);
-  const Status written = files_.replace(defaultPath(), codePage_.encode(text));
+  Status written = files_.replace(defaultPath(), codePage_.encode(text));
   if (!written) return written;
   logger_.writeMethodEnd(kSaveLabel);
   return Status::success();
