@@ -1,5 +1,6 @@
 #include "request/BuiltInCommandExecutor.h"
 
+#include "base/Number.h"
 #include "request/WaitFor.h"
 
 namespace pipit {
@@ -18,10 +19,18 @@ ExecutionResponse BuiltInCommandExecutor::executeBuiltIn(const ExecutionRequest&
   } else if (keyword == kReload) {
     response.setDescription(u"再読み込みの要求を処理しました。");
   } else if (keyword == kChange) {
-    window.setSimpleMode(!window.isSimpleMode());
-    // The model of the new style is the window's business to report: a
-    // style that cannot be loaded keeps the pictures already shown.
-    (void)parts_.lines.loadModel();
+    const bool wasSimple = window.isSimpleMode();
+    window.setSimpleMode(!wasSimple);
+    if (const Status loaded = parts_.lines.loadModel(); !loaded) {
+      // The other style's model cannot be read: she stays as she is, with
+      // the pictures and layout that belong together, and the user is told
+      // why instead of being told that the style changed.
+      window.setSimpleMode(wasSimple);
+      response.setError(true);
+      response.setErrorCode(decimalText(loaded.failure().number));
+      response.setErrorMessage(loaded.failure().description);
+      return response;
+    }
     window.visualize();
     window.setCharacterMessage(parts_.lines.getMessage(u"CMD/FOCUS", u""));
     response.setDescription(u"モード切替要求を処理しました");

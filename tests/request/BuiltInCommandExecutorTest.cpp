@@ -79,6 +79,16 @@ TEST_F(BuiltInCommandExecutorTest, ChangeTwiceComesBackToTheFirstStyleReloadingE
   EXPECT_EQ(window.calls, (Strings{"simple=1", "visualize", "simple=0", "visualize"}));
 }
 
+TEST_F(BuiltInCommandExecutorTest, AStyleWhoseModelCannotBeReadIsNotSwitchedTo) {
+  lines.loadFailure = Failure{53, u"ファイルが見つかりません。"};
+  const ExecutionResponse response = run(u"$PPTK_CHANGE");
+  EXPECT_TRUE(response.isError());
+  EXPECT_EQ(response.getErrorCode(), u"53");
+  EXPECT_EQ(response.getErrorMessage(), u"ファイルが見つかりません。");
+  EXPECT_FALSE(window.simpleMode) << "the style goes back";
+  EXPECT_EQ(window.calls, (Strings{"simple=1", "simple=0"})) << "no redraw in a half-switched style";
+}
+
 TEST_F(BuiltInCommandExecutorTest, ExitSaysGoodbyeWaitsInTheNormalStyleAndEnds) {
   struct Case {
     bool simple;

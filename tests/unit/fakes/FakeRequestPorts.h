@@ -100,6 +100,7 @@ class FakeLines : public CharacterLines {
   std::vector<std::string> loads;
   std::function<bool()> simpleMode;  // the window's style at load time
   bool fail = false;
+  std::optional<Failure> loadFailure;
 
   Text getMessage(TextView key, TextView parameter) override {
     if (fail) throw std::runtime_error("model gone");
@@ -115,6 +116,7 @@ class FakeLines : public CharacterLines {
   }
   Status loadModel() override {
     loads.push_back(simpleMode && simpleMode() ? "simple" : "normal");
+    if (loadFailure) return *loadFailure;
     return Status::success();
   }
 };
