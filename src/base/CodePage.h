@@ -24,8 +24,6 @@ class CodePage {
   // Characters the code page lacks become "?".
   std::string encode(TextView text) const;
 
-  const std::string& name() const { return name_; }
-
  private:
   explicit CodePage(std::string name) : name_(std::move(name)) {}
   std::string name_;  // empty: the system's own

@@ -4,6 +4,7 @@
 
 #include "base/CodePage.h"
 #include "fakes/FakePorts.h"
+#include "fakes/LogRecords.h"
 #include "fakes/FakeRequestPorts.h"
 #include "request/RequestHandling.h"
 
@@ -32,14 +33,7 @@ class RequestFixture : public ::testing::Test {
                                         pump, shell, browser}};
 
   // "label message" of every log record.
-  std::vector<Text> log() {
-    std::vector<Text> out;
-    for (const Text& line : splitLines(cp.decode(files.content[u"C:\\Tools\\Pipit\\debug.txt"]))) {
-      const auto fields = splitTabs(line);
-      out.push_back(fields.at(1) + u" " + fields.at(2));
-    }
-    return out;
-  }
+  std::vector<Text> log() { return fakes::logRecords(files, cp); }
   // The records of one method label, without the label.
   std::vector<Text> logOf(TextView label) {
     std::vector<Text> out;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakePorts.h"
+#include "fakes/LogRecords.h"
 
 namespace pipit {
 namespace {
@@ -15,7 +16,6 @@ class ConfigurationFileTest : public ::testing::Test {
   Logger logger{files, clock, cp};
   ConfigurationFile file{files, cp, logger};
   const Text configPath = u"C:\\Tools\\Pipit\\config.txt";
-  const Text logPath = u"C:\\Tools\\Pipit\\debug.txt";
 
   void write(TextView text) { files.content[configPath] = cp.encode(text); }
   Outcome<Configuration> read(TextView text) {
@@ -28,10 +28,11 @@ class ConfigurationFileTest : public ::testing::Test {
     return result.ok() ? result.value() : Configuration();
   }
   Text saved() { return cp.decode(files.content[configPath]); }
+  // The message of every log record (all of them come from the reader).
   std::vector<Text> logMessages() {
     std::vector<Text> messages;
-    for (const Text& line : splitLines(cp.decode(files.content[logPath]))) {
-      messages.push_back(splitTabs(line).back());
+    for (const Text& record : fakes::logRecords(files, cp)) {
+      messages.push_back(record.substr(record.find(u' ') + 1));
     }
     return messages;
   }

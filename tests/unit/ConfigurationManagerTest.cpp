@@ -4,6 +4,7 @@
 
 #include "fakes/FakeLauncherParts.h"
 #include "fakes/FakePorts.h"
+#include "fakes/LogRecords.h"
 
 namespace pipit {
 namespace {
@@ -30,19 +31,10 @@ class ConfigurationManagerTest : public ::testing::Test {
   LauncherParts parts{window, model, tray, menu};
 
   const Text configPath = u"C:\\Tools\\Pipit\\config.txt";
-  const Text logPath = u"C:\\Tools\\Pipit\\debug.txt";
 
   void writeConfig(TextView text) { files.content[configPath] = cp.encode(text); }
   Text config() { return cp.decode(files.content[configPath]); }
-  // The label and message of every log record.
-  Texts log() {
-    Texts out;
-    for (const Text& line : splitLines(cp.decode(files.content[logPath]))) {
-      const auto fields = splitTabs(line);
-      out.push_back(fields.at(1) + u" " + fields.at(2));
-    }
-    return out;
-  }
+  Texts log() { return fakes::logRecords(files, cp); }
   // Runs something that must end the process; returns the exit code.
   template <class F>
   int exitCodeOf(F f) {
