@@ -1,6 +1,22 @@
-// Companion program of the launcher. Its work arrives in a later change;
-// for now it starts and ends without a word, so that the launcher's "@"
-// commands already find it in place.
+// transweb: translation of the clipboard text in the language pair the user
+// picks.
 #include <windows.h>
+#include <commctrl.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }
+#include "extensions/common/win32/Win32WebPorts.h"
+#include "extensions/transweb/win32/TranslationWindow.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  using namespace pipit;
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  try {
+    ext::win32::Win32WebPorts web(u"transweb");
+    ext::win32::TranslationWindow window(instance, web.ports());
+    if (!window.create(showCommand)) return 1;
+    window.runMessageLoop();
+  } catch (const std::exception&) {
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,131 @@
+// How the web programs learn whether to open a new browser window.
+#include "extensions/common/NewWindowSetting.h"
+
+#include <gtest/gtest.h>
+
+#include "ExtensionFakes.h"
+#include "extensions/common/WebPage.h"
+
+namespace pipit::ext {
+namespace {
+
+using fakes::StringSource;
+
+TEST(ByteLinesTest, SplitsAtCrLfAndLoneCrAcrossPieces) {
+  // Pieces of one byte put every CR LF across a boundary.
+  for (const std::size_t piece : {std::size_t(1), std::size_t(2), std::size_t(64)}) {
+    StringSource source("a\r\nb\rc\nd\r\r\ne", piece);
+    ByteLines lines(source);
+    std::vector<std::string> got;
+    std::string line;
+    while (lines.next(line) == ByteLines::Result::Line) got.push_back(line);
+    EXPECT_EQ(got, (std::vector<std::string>{"a", "b", "c\nd", "", "e"})) << piece;
+  }
+}
+
+TEST(ByteLinesTest, KeepsMemoryBoundedAndReportsAFailedRead) {
+  StringSource longLine(std::string(100, 'x') + "\r\nnext", 64);
+  ByteLines lines(longLine, 10);
+  std::string line;
+  ASSERT_EQ(lines.next(line), ByteLines::Result::Line);
+  EXPECT_EQ(line, std::string(10, 'x'));
+  ASSERT_EQ(lines.next(line), ByteLines::Result::Line);
+  EXPECT_EQ(line, "next");
+  EXPECT_EQ(lines.next(line), ByteLines::Result::End);
+
+  StringSource broken("first\r\nsecond", 4, 8);
+  ByteLines failing(broken);
+  ASSERT_EQ(failing.next(line), ByteLines::Result::Line);
+  EXPECT_EQ(failing.next(line), ByteLines::Result::Failed);
+}
+
+TEST(NewWindowSettingTest, OnlyTheValueOneOfTheFirstSettingLineCounts) {
+  struct Case {
+    std::string file;
+    bool expected;
+  };
+  const Case cases[] = {
+      {"PREF/NEWIE\t1\r\n", true},
+      {"PREF/NEWIE\t  1  \r\n", true},
+      {"PREF/HIDDEN_MODE\t1\r\nPREF/NEWIE\t1", true},
+      {"PREF/NEWIE\t0\r\n", false},
+      {"PREF/NEWIE\t\r\n", false},
+      {"PREF/NEWIE\tyes\r\n", false},
+      {"PREF/NEWIE\t1 1\r\n", false},
+      {"PREF/NEWIE 1\r\n", false},
+      {"pref/newie\t1\r\n", false},
+      {"", false},
+      {"PREF/NEWIE\t0\r\nPREF/NEWIE\t1\r\n", false},
+      // A lone CR ends a line; a lone LF does not.
+      {"x\rPREF/NEWIE\t1", true},
+      {"PREF/NEWIE\t1\nx", false},
+      // A Shift-JIS command row before the setting.
+      {"\x83\x81\x83\x82\x92\xA0\tnotepad.exe\r\nPREF/NEWIE\t1\r\n", true},
+      {std::string("\0\xFF\xFE\x01", 4) + "\r\nPREF/NEWIE\t1\r\n", true},
+  };
+  for (const Case& c : cases) {
+    StringSource file(c.file);
+    EXPECT_EQ(readNewIESetting(file, fakes::shiftJis()), c.expected) << c.file;
+  }
+}
+
+TEST(NewWindowSettingTest, ReadsTheLaunchersFileOneFolderUp) {
+  fakes::FakeFileOpener files;
+  files.files[u"C:\\ピピット\\config.txt"] = "PREF/NEWIE\t1\r\n";
+  EXPECT_TRUE(loadNewIESetting(u"C:\\ピピット\\extention", files, fakes::shiftJis()));
+  EXPECT_TRUE(loadNewIESetting(u"C:\\ピピット\\Extention\\", files, fakes::shiftJis()));
+  EXPECT_FALSE(loadNewIESetting(u"D:\\ピピット\\extention", files, fakes::shiftJis()));
+
+  // Anywhere else no other "config.txt" is read in its place.
+  files.opened.clear();
+  for (const Text folder : {u"C:\\tools", u"C:\\program\\x", u"C:\\", u"", u"extention",
+                            u"C:\\myextention"}) {
+    EXPECT_FALSE(loadNewIESetting(folder, files, fakes::shiftJis())) << toUtf8(folder);
+  }
+  EXPECT_TRUE(files.opened.empty());
+}
+
+TEST(WebPageTest, OpensWhereTheSettingAndTheBrowserObjectAllow) {
+  fakes::FakeDialogs dialogs;
+  fakes::FakeBrowser browser;
+  fakes::FakeShell shell;
+  bool newWindow = false;
+  int settingReads = 0;
+  WebPorts ports{dialogs, browser, shell, [&] {
+                   ++settingReads;
+                   return newWindow;
+                 }};
+
+  openAddress(u"https://a.example/", ports);
+  newWindow = true;
+  openAddress(u"https://b.example/", ports);
+  browser.available = false;
+  openAddress(u"https://c.example/", ports);
+
+  EXPECT_EQ(browser.opened, (std::vector<Text>{u"https://b.example/", u"https://c.example/"}));
+  EXPECT_EQ(shell.opened, (std::vector<Text>{u"https://a.example/", u"https://c.example/"}));
+  EXPECT_EQ(settingReads, 3);
+  EXPECT_TRUE(dialogs.asked.empty());
+}
+
+TEST(WebPageTest, WithoutWordsTheQuestionDecidesOnTheTopPage) {
+  for (const MessageAnswer answer : {MessageAnswer::Ok, MessageAnswer::Cancel}) {
+    fakes::FakeDialogs dialogs;
+    dialogs.answer = answer;
+    fakes::FakeBrowser browser;
+    fakes::FakeShell shell;
+    bool settingRead = false;
+    WebPorts ports{dialogs, browser, shell, [&] { return settingRead = true, false; }};
+
+    const bool opened = openSearchOrTopPage(std::nullopt, u"https://top.example/", u"開きますか？", ports);
+
+    EXPECT_EQ(dialogs.asked, std::vector<Text>{u"開きますか？"});
+    EXPECT_EQ(opened, answer == MessageAnswer::Ok);
+    EXPECT_EQ(shell.opened.size(), answer == MessageAnswer::Ok ? 1u : 0u);
+    // Cancel ends before the launcher's settings are even read.
+    EXPECT_EQ(settingRead, answer == MessageAnswer::Ok);
+  }
+}
+
+}  // namespace
+}  // namespace pipit::ext
