@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "extensions/common/NewWindowSetting.h"
+#include "platform/win32/Handles.h"
 
 namespace pipit::ext::win32 {
 
