@@ -122,15 +122,13 @@ Status ConfigurationManager::setConfiguration(const Configuration& configuration
   return Status::success();
 }
 
-std::optional<ExecutionRequest> ConfigurationManager::getExecInfo(TextView command) {
+std::optional<CommandInfo> ConfigurationManager::getExecInfo(TextView command) {
   logger_.writeMethodStart(kExecInfoLabel);
   if (logger_.enabled()) logger_.writeLog(kExecInfoLabel, u"入力値：" + Text(command));
-  std::optional<ExecutionRequest> found;
+  std::optional<CommandInfo> found;
   for (const auto& row : currentConfiguration_.commands()) {
     if (row->getCommand() != command) continue;
-    found.emplace();
-    found->setExecutionPath(row->getExecutionPath());
-    found->setExecutionDirectory(row->getExecutionDirectory());
+    found = *row;
     break;
   }
   if (!found) {

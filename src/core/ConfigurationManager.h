@@ -12,7 +12,6 @@
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Process.h"
-#include "request/ExecutionRequest.h"
 
 namespace pipit {
 
@@ -47,9 +46,9 @@ class ConfigurationManager {
   // back goes to the caller; a model that cannot be loaded ends the process.
   Status setConfiguration(const Configuration& configuration);
 
-  // The first command row whose word equals the text exactly, as a request
-  // with its path and directory; nothing when no row matches.
-  std::optional<ExecutionRequest> getExecInfo(TextView command);
+  // A copy of the first command row whose word equals the text exactly;
+  // nothing when no row matches.
+  std::optional<CommandInfo> getExecInfo(TextView command);
 
   // The program's full path: its folder, "\" when missing, name and ".exe".
   Text getExecutablePath() const;

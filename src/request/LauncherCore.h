@@ -23,7 +23,12 @@ class ConfigurationManagerCore final : public LauncherCore {
  public:
   explicit ConfigurationManagerCore(ConfigurationManager& manager) : manager_(manager) {}
   std::optional<ExecutionRequest> getExecInfo(TextView command) override {
-    return manager_.getExecInfo(command);
+    const auto row = manager_.getExecInfo(command);
+    if (!row) return std::nullopt;
+    ExecutionRequest request;
+    request.setExecutionPath(row->getExecutionPath());
+    request.setExecutionDirectory(row->getExecutionDirectory());
+    return request;
   }
   Configuration& getConfiguration() override { return manager_.getConfiguration(); }
   [[noreturn]] void terminate() override { manager_.terminate(); }

@@ -204,7 +204,7 @@ TEST_F(ConfigurationManagerTest, GetExecInfoMatchesExactlyAndTakesTheFirstRow) {
   ASSERT_TRUE(mail.has_value());
   EXPECT_EQ(mail->getExecutionPath(), u"first.exe");
   EXPECT_EQ(mail->getExecutionDirectory(), u"C:\\Mail");
-  EXPECT_EQ(mail->getParameter(), u"");
+  EXPECT_EQ(mail->getCommand(), u"mail");
   EXPECT_EQ(log().back(), u"ConfigurationManager.getExecInfo() メソッドを完了しました。");
   EXPECT_EQ(log()[log().size() - 2], u"ConfigurationManager.getExecInfo() 出力値：first.exe,C:\\Mail");
 

@@ -22,6 +22,8 @@ class UniqueHandle {
 
   H get() const { return h_; }
   explicit operator bool() const { return h_ != Traits::invalid(); }
+  // Gives up ownership without closing.
+  H release() { return std::exchange(h_, Traits::invalid()); }
   void reset(H h = Traits::invalid()) {
     if (h_ != Traits::invalid()) Traits::close(h_);
     h_ = h;

@@ -1,8 +1,12 @@
 #include "platform/win32/Win32EventPump.h"
 
-#include <windows.h>
-
 namespace pipit::win32 {
+
+void Win32EventPump::deliver(MSG& msg) {
+  if (navigate_ && navigate_(msg)) return;
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
+}
 
 void Win32EventPump::deliverPending() {
   MSG msg;
@@ -12,13 +16,18 @@ void Win32EventPump::deliverPending() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    deliver(msg);
   }
 }
 
 void Win32EventPump::waitForEvents(uint32_t milliseconds) {
   MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
+
+int Win32EventPump::run() {
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) deliver(msg);
+  return static_cast<int>(msg.wParam);
 }
 
 }  // namespace pipit::win32

@@ -2,22 +2,47 @@
 // them together, starts up and runs the window events until terminate.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "base/CodePage.h"
 #include "core/ConfigurationManager.h"
 #include "core/Logger.h"
+#include "platform/win32/ComApartment.h"
+#include "platform/win32/Win32Browser.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/Win32EventPump.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Pictures.h"
 #include "platform/win32/Win32Process.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Shell.h"
+#include "request/LauncherCore.h"
+#include "request/RequestHandling.h"
 #include "ui/ClockRandom.h"
+#include "ui/InputForm.h"
 #include "ui/MessageProvider.h"
-#include "ui/win32/StandInWindow.h"
+#include "ui/TrayMenu.h"
+#include "ui/win32/CharacterWindow.h"
+#include "ui/win32/TrayWindow.h"
+
+namespace {
+
+// Until the settings dialog exists, the edit keyword opens nothing.
+class NoSettingsDialog final : public pipit::ConfigFormControl {
+ public:
+  void init(const pipit::Text&) override {}
+};
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using namespace pipit;
   using namespace pipit::win32;
+
+  ComApartment com;  // the browser object and the picture decoder need it
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
 
   const CodePage codePage = CodePage::system();
   Win32Files files;
@@ -25,28 +50,38 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Win32Dialogs dialogs{Text(ConfigurationManager::kProductName)};
   Win32Process process;
   Win32Registry registry;
-  Win32Pictures pictures;  // keeps COM up on this thread
+  Win32Pictures pictures;
+  Win32Shell shell;
+  Win32Browser browser;
   Logger logger(files, clock, codePage);
   ConfigurationManager manager(CorePorts{files, dialogs, process, registry, codePage}, logger);
+  ConfigurationManagerCore core(manager);
+  NoSettingsDialog settingsDialog;
 
-  StandInWindow window(
-      instance,
-      [&manager] {
-        const Configuration& config = manager.getConfiguration();
-        return std::pair{config.getFormTop(), config.getFormLeft()};
-      },
-      [&manager] { manager.terminate(); });
-  ClockRandom random(clock);
-  MessageProvider model(files, pictures, window, random, logger, codePage);
-  window.attachLines(model);
-  StandInTrayMenu trayMenu;
-  StandInCommandMenu commandMenu;
-  manager.main(LauncherParts{window, model, trayMenu, commandMenu});
-
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+  CharacterWindow window(instance);
+  Win32EventPump pump([&window](MSG& msg) {
+    return window.handle() && IsDialogMessageW(window.handle(), &msg);
+  });
+  TrayWindow trayWindow(instance, [&window] { return window.icon(); }, pump);
+  for (Status created : {window.create(), trayWindow.create()}) {
+    if (created) continue;
+    dialogs.messageBox(u"メインフォームの初期化に失敗しました。プログラムを終了します。",
+                       u"メインフォーム初期化失敗", MessageButtons::Ok, MessageIcon::Critical);
+    logger.writeLog(u"InputForm.visualize()", u"メインフォーム初期化エラー:" + created.failure().toText(), true);
+    return 1;
   }
+
+  InputForm form({window, core, logger, dialogs, process, files, pictures, clock, pump});
+  window.attach(form);
+  ClockRandom random(clock);
+  MessageProvider model(files, pictures, form, random, logger, codePage);
+  RequestHandling requests({logger, core, model, form, settingsDialog, files, clock, pump, shell, browser});
+  form.connect(model, model.settings(),
+               [&requests](const Text& input) { return requests.dispatcher.dispatch(input); });
+  TrayMenu tray(trayWindow, form, core, dialogs);
+  trayWindow.attach(tray);
+
+  manager.main(LauncherParts{form, model, tray, form.commandMenu()});
+  pump.run();
   manager.terminate();
 }

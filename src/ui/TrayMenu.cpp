@@ -1,0 +1,51 @@
+#include "ui/TrayMenu.h"
+
+#include "core/ConfigurationManager.h"
+
+namespace pipit {
+namespace {
+
+enum Item : std::size_t { kShow, kHide, kExit };
+
+}  // namespace
+
+std::vector<MenuItem> TrayMenu::items() { return {{u"表示"}, {u"非表示"}, {u"終了"}}; }
+
+void TrayMenu::init() {
+  view_.addIcon();
+  iconShown_ = true;
+}
+
+void TrayMenu::terminate() {
+  view_.removeIcon();
+  iconShown_ = false;
+}
+
+void TrayMenu::onTaskbarCreated() {
+  if (iconShown_) view_.addIcon();
+}
+
+void TrayMenu::onIconMessage(uint32_t mouseMessage) {
+  // Only the button-down messages act, so a double click shows her once.
+  if (mouseMessage == kLeftButtonDown) {
+    window_.doHotkeyAction();
+  } else if (mouseMessage == kRightButtonDown) {
+    const auto chosen = view_.popupMenu(items());
+    if (!chosen) return;
+    switch (*chosen) {
+      case kShow: window_.doHotkeyAction(); break;
+      case kHide: window_.hideFromTray(); break;
+      case kExit: menuExit_Click(); break;
+      default: break;
+    }
+  }
+}
+
+void TrayMenu::menuExit_Click() {
+  const MessageAnswer answer =
+      dialogs_.messageBox(Text(ConfigurationManager::kProductName) + u"を終了します。よろしいですか？",
+                          u"終了の確認", MessageButtons::OkCancel, MessageIcon::Question);
+  if (answer == MessageAnswer::Ok) core_.terminate();
+}
+
+}  // namespace pipit

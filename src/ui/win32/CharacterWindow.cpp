@@ -1,0 +1,384 @@
+#include "ui/win32/CharacterWindow.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <vector>
+
+#include "platform/win32/Win32Pictures.h"
+#include "ui/ScreenPlacement.h"
+#include "ui/win32/PopupMenu.h"
+
+namespace pipit::win32 {
+namespace {
+
+constexpr COLORREF kKeyColour = RGB(255, 0, 0);
+constexpr COLORREF kBalloonColour = RGB(255, 255, 255);
+constexpr int kDropListHeight = 240;  // the input box's list when it opens
+
+std::vector<PixelRect> workAreas() {
+  std::vector<PixelRect> areas;
+  EnumDisplayMonitors(
+      nullptr, nullptr,
+      [](HMONITOR monitor, HDC, LPRECT, LPARAM data) -> BOOL {
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+        auto& list = *reinterpret_cast<std::vector<PixelRect>*>(data);
+        const PixelRect area{info.rcWork.left, info.rcWork.top,
+                             info.rcWork.right - info.rcWork.left,
+                             info.rcWork.bottom - info.rcWork.top};
+        // The primary screen first: keepOnScreen falls back to it.
+        if (info.dwFlags & MONITORINFOF_PRIMARY) {
+          list.insert(list.begin(), area);
+        } else {
+          list.push_back(area);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&areas));
+  return areas;
+}
+
+double dotsPerInch(int axis) {
+  ScreenDC screen;
+  const int dpi = screen.get() ? GetDeviceCaps(screen.get(), axis) : 0;
+  return dpi > 0 ? dpi : 96;
+}
+
+void drawPicture(HDC target, const Picture* picture, int x, int y) {
+  const auto* bitmap = dynamic_cast<const Win32Picture*>(picture);
+  if (!bitmap) return;
+  MemoryDC source(target, bitmap->bitmap());
+  BitBlt(target, x, y, bitmap->width(), bitmap->height(), source.get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace
+
+CharacterWindow::CharacterWindow(HINSTANCE instance) : instance_(instance) {}
+
+CharacterWindow::~CharacterWindow() { destroy(); }
+
+Status CharacterWindow::create() {
+  // No taskbar button: she is reached through the hot key and the tray.
+  const Status created = Window::create({instance_, kClassName, kCaption, WS_POPUP | WS_CLIPCHILDREN,
+                                         WS_EX_TOOLWINDOW, nullptr, nullptr});
+  if (!created) return created;
+  HWND hwnd = handle();
+
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+    font_.reset(CreateFontIndirectW(&metrics.lfMessageFont));
+  }
+  balloonBrush_.reset(CreateSolidBrush(kBalloonColour));
+
+  // Created in tab order: the input box, the button; the line is no stop.
+  input_ = CreateWindowExW(0, WC_COMBOBOXW, L"",
+                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+                           0, 0, 0, 0, hwnd, reinterpret_cast<HMENU>(kInputId), instance_, nullptr);
+  button_ = CreateWindowExW(0, WC_BUTTONW, L"おねがい", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                            0, 0, 0, 0, hwnd, reinterpret_cast<HMENU>(kButtonId), instance_, nullptr);
+  message_ = CreateWindowExW(0, WC_EDITW, L"",
+                             WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+                             0, 0, 0, 0, hwnd, reinterpret_cast<HMENU>(kMessageId), instance_, nullptr);
+  if (!input_ || !button_ || !message_) return lastError(L"CreateWindowExW");
+  for (HWND control : {input_, button_, message_}) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  }
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  if (GetComboBoxInfo(input_, &info)) inputEdit_ = info.hwndItem;
+  // The box takes Enter, Escape and dropped files itself: both the combo box
+  // and the edit inside it, since a drop may land on either.
+  for (HWND control : {input_, inputEdit_}) {
+    if (!control) continue;
+    SetWindowSubclass(control, &CharacterWindow::inputProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    DragAcceptFiles(control, TRUE);
+  }
+  return Status::success();
+}
+
+void CharacterWindow::setWindowPicture(PictureHandle picture) {
+  windowPicture_ = std::move(picture);
+  InvalidateRect(handle(), nullptr, FALSE);
+}
+
+void CharacterWindow::setImage(ImageId id, PictureHandle picture) {
+  Image& image = images_[static_cast<std::size_t>(id)];
+  invalidate(image);
+  image.picture = std::move(picture);
+  invalidate(image);
+}
+
+void CharacterWindow::moveImage(ImageId id, PixelPoint topLeft) {
+  Image& image = images_[static_cast<std::size_t>(id)];
+  if (image.topLeft == topLeft) return;
+  invalidate(image);
+  image.topLeft = topLeft;
+  invalidate(image);
+}
+
+void CharacterWindow::setImageVisible(ImageId id, bool visible) {
+  Image& image = images_[static_cast<std::size_t>(id)];
+  if (image.visible == visible) return;
+  image.visible = visible;
+  invalidate(image);
+}
+
+void CharacterWindow::invalidate(const Image& image) {
+  if (!image.picture) return;
+  // Only the overlay's own rectangle is drawn again: a blink costs no more.
+  const RECT rect{image.topLeft.x, image.topLeft.y, image.topLeft.x + image.picture->width(),
+                  image.topLeft.y + image.picture->height()};
+  InvalidateRect(handle(), &rect, FALSE);
+}
+
+Status CharacterWindow::loadIcon(const Text& path) {
+  const DWORD attributes = GetFileAttributesW(wide(path));
+  if (attributes == INVALID_FILE_ATTRIBUTES) return Failure::fileNotFound();
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return Failure::fileAccess();
+  IconHandle icon(static_cast<HICON>(
+      LoadImageW(nullptr, wide(path), IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE)));
+  if (!icon) return Pictures::invalidPicture();
+  SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.get()));
+  SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.get()));
+  icon_ = std::move(icon);
+  return Status::success();
+}
+
+void CharacterWindow::makeColourKeyed() {
+  const LONG_PTR style = GetWindowLongPtrW(handle(), GWL_EXSTYLE);
+  SetWindowLongPtrW(handle(), GWL_EXSTYLE, style | WS_EX_LAYERED);
+  SetLayeredWindowAttributes(handle(), kKeyColour, 0, LWA_COLORKEY);
+}
+
+void CharacterWindow::applyLayout(const ControlLayout& layout) {
+  MoveWindow(message_, layout.message.left, layout.message.top, layout.message.width,
+             layout.message.height, TRUE);
+  // A combo box's height is that of its open list; the box keeps its own.
+  MoveWindow(input_, layout.input.left, layout.input.top, layout.input.width, kDropListHeight, TRUE);
+  MoveWindow(button_, layout.button.left, layout.button.top, layout.button.width,
+             layout.button.height, TRUE);
+  SetWindowTextW(button_, wide(layout.buttonCaption));
+  ShowWindow(message_, layout.messageVisible ? SW_SHOWNA : SW_HIDE);
+  SetWindowPos(handle(), nullptr, 0, 0, layout.formWidth, layout.formHeight,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(handle(), nullptr, FALSE);
+}
+
+void CharacterWindow::setMessageText(const Text& text) { SetWindowTextW(message_, wide(text)); }
+
+Text CharacterWindow::inputText() const {
+  const int length = GetWindowTextLengthW(input_);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const int copied = GetWindowTextW(input_, text.data(), length + 1);
+  return fromWide(text.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
+}
+
+void CharacterWindow::setInputText(const Text& text, bool selectAll) {
+  SetWindowTextW(input_, wide(text));
+  if (selectAll) SendMessageW(input_, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+}
+
+void CharacterWindow::setCommandWords(const std::vector<Text>& words) {
+  SendMessageW(input_, CB_RESETCONTENT, 0, 0);
+  for (const Text& word : words) {
+    SendMessageW(input_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(word)));
+  }
+}
+
+void CharacterWindow::focusInput() { SetFocus(input_); }
+
+void CharacterWindow::show() {
+  ShowWindow(handle(), SW_SHOWNORMAL);
+  SetForegroundWindow(handle());
+}
+
+void CharacterWindow::hide() { ShowWindow(handle(), SW_HIDE); }
+
+bool CharacterWindow::isVisible() const { return IsWindowVisible(handle()) != FALSE; }
+
+void CharacterWindow::setTopMost() {
+  SetWindowPos(handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+}
+
+PixelPoint CharacterWindow::position() const {
+  RECT rect{};
+  GetWindowRect(handle(), &rect);
+  return {rect.left, rect.top};
+}
+
+void CharacterWindow::moveTo(PixelPoint topLeft) {
+  RECT rect{};
+  GetWindowRect(handle(), &rect);
+  const PixelPoint place =
+      keepOnScreen(topLeft, {rect.right - rect.left, rect.bottom - rect.top}, workAreas());
+  SetWindowPos(handle(), nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+double CharacterWindow::twipsPerPixelX() const { return 1440.0 / dotsPerInch(LOGPIXELSX); }
+double CharacterWindow::twipsPerPixelY() const { return 1440.0 / dotsPerInch(LOGPIXELSY); }
+
+bool CharacterWindow::registerHotKey(uint8_t modifiers, uint8_t key) {
+  hotKeyRegistered_ = RegisterHotKey(handle(), 0, modifiers, key) != FALSE;
+  return hotKeyRegistered_;
+}
+
+void CharacterWindow::unregisterHotKey() {
+  UnregisterHotKey(handle(), 0);
+  hotKeyRegistered_ = false;
+}
+
+void CharacterWindow::startTimer(TimerId timer, uint32_t milliseconds) {
+  SetTimer(handle(), static_cast<UINT_PTR>(timer), milliseconds, nullptr);
+}
+
+void CharacterWindow::stopTimer(TimerId timer) { KillTimer(handle(), static_cast<UINT_PTR>(timer)); }
+
+std::optional<std::size_t> CharacterWindow::popupMenu(const std::vector<MenuItem>& items) {
+  return trackPopupMenu(handle(), items);
+}
+
+bool CharacterWindow::onImage(LPARAM point) const {
+  // The balloons and the overlay take their own clicks, which do nothing.
+  const int x = static_cast<short>(LOWORD(point));
+  const int y = static_cast<short>(HIWORD(point));
+  for (const Image& image : images_) {
+    if (!image.visible || !image.picture) continue;
+    if (x >= image.topLeft.x && x < image.topLeft.x + image.picture->width() &&
+        y >= image.topLeft.y && y < image.topLeft.y + image.picture->height()) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void CharacterWindow::paint(HDC target) const {
+  RECT client{};
+  GetClientRect(handle(), &client);
+  // Drawn off screen first, so a blink never flashes the red through.
+  GdiObject buffer(CreateCompatibleBitmap(target, client.right, client.bottom));
+  MemoryDC canvas(target, buffer.get());
+  HDC dc = canvas.get() ? canvas.get() : target;
+  HBRUSH red = CreateSolidBrush(kKeyColour);
+  FillRect(dc, &client, red);
+  DeleteObject(red);
+  drawPicture(dc, windowPicture_.get(), 0, 0);
+  for (const Image& image : images_) {
+    if (image.visible) drawPicture(dc, image.picture.get(), image.topLeft.x, image.topLeft.y);
+  }
+  if (dc != target) BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+}
+
+LRESULT CharacterWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(handle(), &ps);
+      paint(dc);
+      EndPaint(handle(), &ps);
+      return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+      if (reinterpret_cast<HWND>(lParam) == message_) {
+        // Her line sits on her balloon.
+        SetBkColor(reinterpret_cast<HDC>(wParam), kBalloonColour);
+        return reinterpret_cast<LRESULT>(balloonBrush_.get());
+      }
+      break;
+    case WM_RBUTTONDOWN:
+      if (form_ && !onImage(lParam)) form_->onRightButton();
+      return 0;
+    case WM_MOUSEMOVE:
+      // Dragging her moves the window, through the system's own move loop;
+      // only while the left button is held.
+      if ((wParam & MK_LBUTTON) && !onImage(lParam)) {
+        ReleaseCapture();
+        SendMessageW(handle(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+      }
+      return 0;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == kButtonId && HIWORD(wParam) == BN_CLICKED && form_) {
+        form_->ExecutionButton_Click();
+        return 0;
+      }
+      break;
+    case WM_HOTKEY:
+      if (form_) form_->doHotkeyAction();
+      return 0;
+    case WM_TIMER:
+      if (form_) form_->onTimer(static_cast<TimerId>(wParam));
+      return 0;
+    case WM_CLOSE:
+      if (form_) form_->onClose();
+      return 0;
+    default:
+      break;
+  }
+  return Window::onMessage(message, wParam, lParam);
+}
+
+LRESULT CALLBACK CharacterWindow::inputProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR, DWORD_PTR self) noexcept {
+  try {
+    return reinterpret_cast<CharacterWindow*>(self)->onInputMessage(hwnd, message, wParam, lParam);
+  } catch (...) {
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+  }
+}
+
+LRESULT CharacterWindow::onInputMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_GETDLGCODE: {
+      // Enter and Escape belong to the box, not to the dialog navigation.
+      const auto* msg = reinterpret_cast<const MSG*>(lParam);
+      if (msg && msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) {
+        return DefSubclassProc(hwnd, message, wParam, lParam) | DLGC_WANTALLKEYS;
+      }
+      break;
+    }
+    case WM_IME_STARTCOMPOSITION:
+      composing_ = true;
+      break;
+    case WM_IME_ENDCOMPOSITION:
+      composing_ = false;
+      break;
+    case WM_CHAR:
+      if (!form_ || hwnd != inputEdit_) break;
+      // Enter that confirms a composition belongs to the input method.
+      if (wParam == VK_RETURN && !composing_) {
+        form_->ExecutionButton_Click();
+        return 0;
+      }
+      if (wParam == VK_ESCAPE) {
+        form_->onEscape();
+        return 0;
+      }
+      break;
+    case WM_DROPFILES: {
+      const auto drop = reinterpret_cast<HDROP>(wParam);
+      Text first;
+      if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) > 0) {
+        const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+        std::wstring name(length + 1, L'\0');
+        const UINT copied = DragQueryFileW(drop, 0, name.data(), length + 1);
+        first = fromWide(name.data(), copied);
+      }
+      DragFinish(drop);
+      if (form_) form_->onFilesDropped(first);
+      return 0;
+    }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(hwnd, &CharacterWindow::inputProc, 1);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace pipit::win32

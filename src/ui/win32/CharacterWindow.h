@@ -1,0 +1,93 @@
+#pragma once
+// The character window on the desktop: her picture keyed on pure red, the
+// balloons and closed-eyes overlay drawn over it, the line text box, the
+// input box with its drop-down list, and the send button. It turns messages
+// into calls of InputForm and InputForm's calls into controls.
+#include <windows.h>
+
+#include <array>
+
+#include "ui/CharacterWindowView.h"
+#include "ui/InputForm.h"
+#include "ui/win32/GdiHandles.h"
+#include "ui/win32/Window.h"
+
+namespace pipit::win32 {
+
+class CharacterWindow final : public Window, public CharacterWindowView {
+ public:
+  static constexpr wchar_t kClassName[] = L"PipitLauncherCharacter";
+  static constexpr wchar_t kCaption[] = L"PipitTalk";
+  static constexpr int kInputId = 100;
+  static constexpr int kButtonId = 101;
+  static constexpr int kMessageId = 102;
+
+  explicit CharacterWindow(HINSTANCE instance);
+  ~CharacterWindow() override;
+
+  // Creates the hidden window and its controls.
+  Status create();
+  // Where the window's events go; set once, before any event can matter.
+  void attach(InputForm& form) { form_ = &form; }
+  HICON icon() const { return icon_.get(); }
+
+  // CharacterWindowView
+  void setWindowPicture(PictureHandle picture) override;
+  void setImage(ImageId image, PictureHandle picture) override;
+  void moveImage(ImageId image, PixelPoint topLeft) override;
+  void setImageVisible(ImageId image, bool visible) override;
+  Status loadIcon(const Text& path) override;
+  void makeColourKeyed() override;
+  void applyLayout(const ControlLayout& layout) override;
+  void setMessageText(const Text& text) override;
+  Text inputText() const override;
+  void setInputText(const Text& text, bool selectAll) override;
+  void setCommandWords(const std::vector<Text>& words) override;
+  void focusInput() override;
+  void show() override;
+  void hide() override;
+  bool isVisible() const override;
+  void setTopMost() override;
+  PixelPoint position() const override;
+  void moveTo(PixelPoint topLeft) override;
+  double twipsPerPixelX() const override;
+  double twipsPerPixelY() const override;
+  bool registerHotKey(uint8_t modifiers, uint8_t key) override;
+  void unregisterHotKey() override;
+  void startTimer(TimerId timer, uint32_t milliseconds) override;
+  void stopTimer(TimerId timer) override;
+  std::optional<std::size_t> popupMenu(const std::vector<MenuItem>& items) override;
+
+ protected:
+  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  struct Image {
+    PictureHandle picture;
+    PixelPoint topLeft;
+    bool visible = true;
+  };
+
+  static LRESULT CALLBACK inputProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR id, DWORD_PTR self) noexcept;
+  LRESULT onInputMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  void paint(HDC target) const;
+  void invalidate(const Image& image);
+  bool onImage(LPARAM point) const;
+
+  HINSTANCE instance_;
+  InputForm* form_ = nullptr;
+  HWND message_ = nullptr;  // children: destroyed with the window
+  HWND input_ = nullptr;
+  HWND inputEdit_ = nullptr;
+  HWND button_ = nullptr;
+  GdiObject font_;
+  GdiObject balloonBrush_;
+  IconHandle icon_;
+  PictureHandle windowPicture_;
+  std::array<Image, 3> images_;
+  bool hotKeyRegistered_ = false;
+  bool composing_ = false;  // an input-method composition is open
+};
+
+}  // namespace pipit::win32

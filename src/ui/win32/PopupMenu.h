@@ -1,0 +1,16 @@
+#pragma once
+#include <windows.h>
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+#include "ui/MenuItem.h"
+
+namespace pipit::win32 {
+
+// Pops a menu of `items` up at the pointer for `owner` and waits for the
+// choice: the index of the chosen item, or nothing when the menu was left.
+std::optional<std::size_t> trackPopupMenu(HWND owner, const std::vector<MenuItem>& items);
+
+}  // namespace pipit::win32

@@ -1,0 +1,64 @@
+#include "ui/win32/TrayWindow.h"
+
+#include "ui/win32/PopupMenu.h"
+
+namespace pipit::win32 {
+
+TrayWindow::TrayWindow(HINSTANCE instance, std::function<HICON()> icon, EventPump& pump)
+    : instance_(instance),
+      icon_(std::move(icon)),
+      pump_(pump),
+      // Explorer announces a new taskbar with this message after a restart.
+      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
+
+TrayWindow::~TrayWindow() { destroy(); }
+
+Status TrayWindow::create() {
+  // A plain hidden top-level window: message-only windows miss the taskbar
+  // broadcast.
+  return Window::create({instance_, kClassName, L"ピピットランチャー", WS_OVERLAPPED, 0, nullptr, nullptr});
+}
+
+NOTIFYICONDATAW TrayWindow::record() const {
+  NOTIFYICONDATAW data{};
+  // The first version of the record is all the icon needs, and every shell
+  // knows it.
+  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+  data.hWnd = handle();
+  data.uID = 1;
+  data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  data.uCallbackMessage = kCallbackMessage;
+  data.hIcon = icon_ ? icon_() : nullptr;
+  wcsncpy(data.szTip, L"ピピットランチャー", 63);
+  return data;
+}
+
+void TrayWindow::addIcon() {
+  NOTIFYICONDATAW data = record();
+  Shell_NotifyIconW(NIM_ADD, &data);
+}
+
+void TrayWindow::removeIcon() {
+  NOTIFYICONDATAW data = record();
+  Shell_NotifyIconW(NIM_DELETE, &data);
+}
+
+std::optional<std::size_t> TrayWindow::popupMenu(const std::vector<MenuItem>& items) {
+  SetForegroundWindow(handle());
+  pump_.deliverPending();
+  return trackPopupMenu(handle(), items);
+}
+
+LRESULT TrayWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kCallbackMessage) {
+    if (menu_) menu_->onIconMessage(LOWORD(lParam));
+    return 0;
+  }
+  if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+    if (menu_) menu_->onTaskbarCreated();
+    return 0;
+  }
+  return Window::onMessage(message, wParam, lParam);
+}
+
+}  // namespace pipit::win32
