@@ -1,0 +1,82 @@
+#pragma once
+// The character window as a record of what the logic asked of it.
+#include <map>
+#include <optional>
+#include <set>
+#include <vector>
+
+#include "ui/CharacterWindowView.h"
+
+namespace pipit::fakes {
+
+class FakeCharacterWindowView : public CharacterWindowView {
+ public:
+  PictureHandle windowPicture;
+  std::map<ImageId, PictureHandle> images;
+  std::map<ImageId, PixelPoint> imageAt;
+  std::map<ImageId, bool> imageVisible;
+  std::optional<ControlLayout> layout;
+  std::set<Text> missingIcons;
+  Text message;
+  Text input;
+  bool inputSelected = false;
+  std::vector<Text> words;
+  bool visible = false;
+  bool focused = false;
+  int topMost = 0;
+  PixelPoint at;
+  double twipsPerPixel = 15;
+  int hotKeys = 0;  // registered now
+  bool refuseHotKey = false;
+  std::map<TimerId, uint32_t> timers;  // running, with their interval
+  int styleTimerStarts = 0;
+  std::vector<std::vector<MenuItem>> menus;
+  std::optional<std::size_t> menuChoice;
+
+  void setWindowPicture(PictureHandle picture) override { windowPicture = std::move(picture); }
+  void setImage(ImageId id, PictureHandle picture) override { images[id] = std::move(picture); }
+  void moveImage(ImageId id, PixelPoint topLeft) override { imageAt[id] = topLeft; }
+  void setImageVisible(ImageId id, bool shown) override { imageVisible[id] = shown; }
+  Status loadIcon(const Text& path) override {
+    if (missingIcons.count(path)) return Failure::fileNotFound();
+    return Status::success();
+  }
+  void makeColourKeyed() override {}
+  void applyLayout(const ControlLayout& l) override { layout = l; }
+  void setMessageText(const Text& text) override { message = text; }
+  Text inputText() const override { return input; }
+  void setInputText(const Text& text, bool selectAll) override {
+    input = text;
+    inputSelected = selectAll;
+  }
+  void setCommandWords(const std::vector<Text>& w) override { words = w; }
+  void focusInput() override { focused = true; }
+  void show() override { visible = true; }
+  void hide() override {
+    visible = false;
+    focused = false;
+  }
+  bool isVisible() const override { return visible; }
+  void setTopMost() override { ++topMost; }
+  PixelPoint position() const override { return at; }
+  void moveTo(PixelPoint topLeft) override { at = topLeft; }
+  double twipsPerPixelX() const override { return twipsPerPixel; }
+  double twipsPerPixelY() const override { return twipsPerPixel; }
+  bool registerHotKey(uint8_t, uint8_t) override {
+    if (refuseHotKey) return false;
+    ++hotKeys;
+    return true;
+  }
+  void unregisterHotKey() override { hotKeys = 0; }
+  void startTimer(TimerId timer, uint32_t ms) override {
+    timers[timer] = ms;
+    if (timer == TimerId::Style) ++styleTimerStarts;
+  }
+  void stopTimer(TimerId timer) override { timers.erase(timer); }
+  std::optional<std::size_t> popupMenu(const std::vector<MenuItem>& items) override {
+    menus.push_back(items);
+    return menuChoice;
+  }
+};
+
+}  // namespace pipit::fakes

@@ -1,0 +1,327 @@
+// The character window's behaviour against a fake window, fake lines and a
+// scripted dispatcher.
+#include <gtest/gtest.h>
+
+#include "FakeCharacterWindowView.h"
+#include "base/Path.h"
+#include "fakes/FakePictures.h"
+#include "fakes/FakePorts.h"
+#include "fakes/FakeRequestPorts.h"
+#include "fakes/LogRecords.h"
+#include "request/BuiltInCommandExecutor.h"
+#include "ui/FormUtility.h"
+#include "ui/InputForm.h"
+#include "ui/ScreenPlacement.h"
+
+namespace pipit {
+namespace {
+
+using fakes::FakeCharacterWindowView;
+
+// Time moves on by 100 ms at every look, so a wait always ends.
+class SteppingClock : public fakes::FakeClock {
+ public:
+  uint32_t tickCount() const override { return now_ += 100; }
+
+ private:
+  mutable uint32_t now_ = 0;
+};
+
+class InputFormTest : public ::testing::Test {
+ protected:
+  InputFormTest() {
+    for (const char16_t* style : {u"model", u"model_simple"}) {
+      for (const char16_t* file : {u"main.gif", u"eyes_closed.gif", u"balloon_model.gif",
+                                   u"balloon_user.gif"}) {
+        files.content[picture(style, file)] = fakes::FakePictures::gif(40, 12);
+      }
+    }
+    (void)settings.set(u"CONF/EYES_LEFT", u"7");
+    (void)settings.set(u"CONF/EYES_TOP", u"30");
+    (void)settings.set(u"CONF/FORM_WIDTH", u"250");
+    (void)settings.set(u"CONF/FORM_HEIGHT", u"300");
+    lines.lines = {{u"CMD/FOCUS", u"focus"}, {u"CMD/エラー", u"oops[コマンド]"}};
+    core.configuration.setHiddenMode(true);
+    core.configuration.setHiddenDelay(3000);
+    core.configuration.setHotKeyMod(u"CTRL");
+    core.configuration.setHotKeyValue(u"Z");
+    form.connect(lines, settings, [this](const Text& input) {
+      dispatched.push_back(input);
+      return respond ? respond(input) : ExecutionResponse{};
+    });
+    logger.setDebugMode(true);
+  }
+
+  Text picture(TextView style, TextView file) {
+    return appendPathSeparator(files.folder) + Text(style) + u"\\" + Text(file);
+  }
+  std::vector<Text> log() { return fakes::logRecords(files, cp); }
+  static ExecutionResponse error(Text message, Text code) {
+    ExecutionResponse r;
+    r.setError(true);
+    r.setErrorMessage(std::move(message));
+    r.setErrorCode(std::move(code));
+    return r;
+  }
+
+  fakes::FakeFiles files;
+  fakes::FakePictures pictures{files};
+  SteppingClock clock;
+  fakes::FakeEventPump pump;
+  fakes::FakeDialogs dialogs;
+  fakes::FakeProcess process;
+  fakes::FakeCore core;
+  fakes::FakeLines lines;
+  CodePage cp = CodePage::named("CP932");
+  Logger logger{files, clock, cp};
+  ModelSettings settings;
+  FakeCharacterWindowView view;
+  InputForm form{{view, core, logger, dialogs, process, files, pictures, clock, pump}};
+  std::vector<Text> dispatched;
+  std::function<ExecutionResponse(const Text&)> respond;
+};
+
+TEST_F(InputFormTest, StartUpLaysHerOutAtTheStoredPlaceWithOneHotKeyAndTheWordList) {
+  core.addCommand(u"memo", u"notepad.exe");
+  core.addCommand(u"[区切り線]", u"");
+  core.addCommand(u"memo", u"other.exe");
+  core.configuration.setFormLeft(1200);
+  core.configuration.setFormTop(2400);
+  view.twipsPerPixel = 12;  // 120 dpi: not the 15 of a 96-dpi screen
+  form.init(true);
+  form.init(false);
+
+  EXPECT_EQ(view.at, (PixelPoint{100, 200}));
+  EXPECT_EQ(form.left(), 1200.0f);
+  EXPECT_EQ(view.hotKeys, 1);
+  EXPECT_EQ(view.words, (std::vector<Text>{u"memo", u"memo"}));
+  EXPECT_EQ(view.layout->formWidth, 250);
+  EXPECT_EQ(view.imageAt[ImageId::EyesClosed], (PixelPoint{7, -16}));
+  EXPECT_TRUE(dialogs.shown.empty());
+  // Hidden mode: init hides her again at once; the greeting shows her.
+  EXPECT_FALSE(view.visible);
+  form.doHotkeyAction();
+  EXPECT_TRUE(view.visible);
+  EXPECT_TRUE(view.focused);
+  EXPECT_EQ(view.message, u"focus");
+}
+
+TEST_F(InputFormTest, AHotKeyThatCannotBeRegisteredIsExplainedOnce) {
+  view.refuseHotKey = true;
+  form.init(true);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].title, u"ホットキーが登録できません");
+  EXPECT_EQ(dialogs.shown[0].prompt,
+            u"ホットキーの登録に失敗しました。CTRL+Zは他のプログラムで使用されている可能性があります"
+            u"ので、設定画面を開いて割り当てを変更してください。\r\n※ホットキー以外に、"
+            u"タスクトレイアイコンからも表示させることができます");
+  EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
+}
+
+TEST_F(InputFormTest, AMissingStylePictureEndsTheProgramWithItsBoxAndLine) {
+  core.configuration.setStyleSimple(true);
+  files.content.erase(picture(u"model_simple", u"balloon_user.gif"));
+  logger.setDebugMode(false);  // the line is forced
+  EXPECT_THROW(form.init(true), fakes::ProcessExited);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].title, u"メインフォーム初期化失敗");
+  EXPECT_EQ(dialogs.shown[0].prompt, u"メインフォームの初期化に失敗しました。プログラムを終了します。");
+  EXPECT_EQ(log().back(), u"InputForm.visualize() メインフォーム初期化エラー:53:ファイルが見つかりません。");
+}
+
+TEST_F(InputFormTest, ASuccessShowsHerLineAndHidesAfterTheDelay) {
+  form.init(true);
+  form.doHotkeyAction();
+  form.setCharacterMessage(u"done");
+  view.input = u"memo";
+  form.ExecutionButton_Click();
+  EXPECT_EQ(dispatched, (std::vector<Text>{u"memo"}));
+  EXPECT_EQ(view.message, u"done");
+  EXPECT_EQ(view.input, u"");
+  EXPECT_FALSE(view.visible);
+  EXPECT_GT(pump.delivered, 0);  // she waited, delivering events
+  EXPECT_EQ(log().back(), u"ExecutionButton_Click レスポンスは正常終了のものです");
+}
+
+TEST_F(InputFormTest, AnErrorShowsHerAgainWithTheDetailAndOffersASearch) {
+  form.init(true);
+  respond = [](const Text&) { return error(u"登録されていません", u"99"); };
+  view.input = u"nosuch";
+  form.ExecutionButton_Click();
+  EXPECT_TRUE(view.visible);
+  EXPECT_EQ(view.message, u"oops\r\n登録されていません(99)");
+  EXPECT_EQ(view.input, u"?nosuch");
+  EXPECT_TRUE(view.inputSelected);
+  EXPECT_TRUE(dialogs.shown.empty());
+
+  // The simple style has no text box: the line also comes as a plain box.
+  form.setSimpleMode(true);
+  form.ExecutionButton_Click();
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].prompt, u"oops\r\n登録されていません(99)");
+  EXPECT_EQ(dialogs.shown[0].title, u"");
+  EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::None);
+}
+
+TEST_F(InputFormTest, TheHideResponseAndAnEmptyBoxChangeNothingMore) {
+  form.init(true);
+  form.doHotkeyAction();
+  view.message = u"before";
+  form.ExecutionButton_Click();
+  EXPECT_TRUE(dispatched.empty());
+
+  respond = [](const Text&) {
+    ExecutionResponse r;
+    r.setDescription(Text(BuiltInCommandExecutor::kHiddenDescription));
+    return r;
+  };
+  view.input = u"$PPTK_HIDE";
+  form.ExecutionButton_Click();
+  EXPECT_EQ(view.message, u"before");
+  EXPECT_EQ(view.input, u"$PPTK_HIDE");  // the keyword itself emptied it
+  EXPECT_EQ(log().back(), u"ExecutionButton_Click レスポンスは非表示コマンドのものです");
+}
+
+TEST_F(InputFormTest, WhatHappensDuringTheHideDelayDecidesWhetherSheHides) {
+  form.init(true);
+  form.doHotkeyAction();
+  view.input = u"memo";
+  // The hot key during the wait keeps her.
+  pump.onDeliver = [this] {
+    pump.onDeliver = nullptr;
+    form.doHotkeyAction();
+  };
+  form.ExecutionButton_Click();
+  EXPECT_TRUE(view.visible);
+
+  // Enter again during the wait: the inner command's own clearForm resets
+  // the cancel, so the outer wait ends in a hide.
+  view.input = u"memo";
+  pump.onDeliver = [this] {
+    pump.onDeliver = nullptr;
+    form.doHotkeyAction();
+    view.input = u"memo";
+    form.ExecutionButton_Click();
+  };
+  form.ExecutionButton_Click();
+  EXPECT_EQ(dispatched.size(), 3u);
+  EXPECT_FALSE(view.visible);
+
+  // The simple style hides at once, without waiting.
+  form.doHotkeyAction();
+  form.setSimpleMode(true);
+  pump.delivered = 0;
+  view.input = u"memo";
+  form.ExecutionButton_Click();
+  EXPECT_FALSE(view.visible);
+  EXPECT_EQ(pump.delivered, 0);
+}
+
+TEST_F(InputFormTest, EscapeAndDropsAndTheCommandMenuUseTheSameRoad) {
+  core.addCommand(u"a&b", u"x.exe");
+  core.addCommand(u"[区切り線]", u"");
+  form.init(true);
+  form.commandMenu().init();
+  form.doHotkeyAction();
+  view.input = u"half typed";
+  form.onEscape();
+  EXPECT_EQ(view.input, u"");
+  EXPECT_FALSE(view.visible);
+
+  form.onFilesDropped(u"C:\\Tools\\app.exe");
+  view.menuChoice = 1;  // the separator cannot be chosen
+  form.onRightButton();
+  view.menuChoice = 0;
+  form.onRightButton();
+  EXPECT_EQ(dispatched, (std::vector<Text>{u"$PPTK_EDIT|C:\\Tools\\app.exe", u"a&b"}));
+  EXPECT_EQ(view.menus.back(), (std::vector<MenuItem>{{u"a&b", false}, {u"", true}}));
+}
+
+TEST_F(InputFormTest, SheBlinksOnceEveryEightyTicksAndHerPictureComesBack) {
+  form.init(true);
+  EXPECT_EQ(view.timers[TimerId::Visual], 50u);
+  std::vector<int> closedAt;
+  for (int tick = 1; tick <= 161; ++tick) {
+    form.onTimer(TimerId::Visual);
+    if (view.imageAt[ImageId::EyesClosed].y == 30) closedAt.push_back(tick);
+  }
+  EXPECT_EQ(closedAt, (std::vector<int>{80, 160}));
+  EXPECT_EQ(view.imageAt[ImageId::EyesClosed], (PixelPoint{7, -22}));
+
+  form.setEyesClosedVisible(false);
+  form.restartStyleTimer();
+  form.restartStyleTimer();
+  EXPECT_EQ(view.timers[TimerId::Style], 5000u);
+  view.windowPicture = nullptr;
+  form.onTimer(TimerId::Style);
+  EXPECT_FALSE(view.timers.count(TimerId::Style));
+  EXPECT_TRUE(view.imageVisible[ImageId::EyesClosed]);
+  ASSERT_TRUE(view.windowPicture);
+}
+
+class FakeTrayView : public TrayView {
+ public:
+  int icons = 0;
+  std::optional<std::size_t> choice;
+  std::vector<std::vector<MenuItem>> menus;
+  void addIcon() override { ++icons; }
+  void removeIcon() override { --icons; }
+  std::optional<std::size_t> popupMenu(const std::vector<MenuItem>& items) override {
+    menus.push_back(items);
+    return choice;
+  }
+};
+
+TEST_F(InputFormTest, TheTrayShowsHidesAndAsksBeforeEnding) {
+  FakeTrayView trayView;
+  TrayMenu tray(trayView, form, core, dialogs);
+  form.init(true);
+  tray.init();
+  tray.onIconMessage(0x203);  // a double click acts through its button-down only
+  EXPECT_FALSE(view.visible);
+  tray.onIconMessage(TrayMenu::kLeftButtonDown);
+  EXPECT_TRUE(view.visible);
+
+  view.input = u"typed";
+  trayView.choice = 1;
+  tray.onIconMessage(TrayMenu::kRightButtonDown);
+  EXPECT_EQ(trayView.menus.back(), (std::vector<MenuItem>{{u"表示"}, {u"非表示"}, {u"終了"}}));
+  EXPECT_FALSE(view.visible);
+  EXPECT_EQ(view.input, u"");
+
+  trayView.choice = 2;
+  dialogs.answer = MessageAnswer::Cancel;
+  tray.onIconMessage(TrayMenu::kRightButtonDown);
+  EXPECT_EQ(dialogs.shown.back().prompt, u"ピピットランチャーを終了します。よろしいですか？");
+  EXPECT_EQ(dialogs.shown.back().title, u"終了の確認");
+  EXPECT_EQ(core.terminated, 0);
+  dialogs.answer = MessageAnswer::Ok;
+  EXPECT_THROW(tray.onIconMessage(TrayMenu::kRightButtonDown), fakes::LauncherTerminated);
+
+  // Explorer restarted: the icon comes back, once.
+  tray.onTaskbarCreated();
+  EXPECT_EQ(trayView.icons, 2);
+  tray.terminate();
+  tray.onTaskbarCreated();
+  EXPECT_EQ(trayView.icons, 1);
+}
+
+TEST(FormUtilityTest, KeyNamesAreExactAndSingle) {
+  const std::vector<std::pair<Text, int>> cases = {
+      {u"ALT", 1}, {u"CTRL", 2}, {u"SHIFT", 4}, {u"0", 0x30}, {u"9", 0x39}, {u"A", 0x41},
+      {u"Z", 0x5A}, {u"ctrl", 0}, {u"CTRL+ALT", 0}, {u"", 0}, {u"a", 0}, {u"F1", 0}, {u"Ａ", 0}};
+  for (const auto& [name, code] : cases) EXPECT_EQ(getKeyCode(name), code) << toUtf8(name);
+}
+
+TEST(ScreenPlacementTest, AWindowOffEveryScreenGoesToThePrimaryOne) {
+  const std::vector<PixelRect> screens = {{0, 0, 1024, 738}, {1024, 0, 800, 600}};
+  EXPECT_EQ(keepOnScreen({900, 100}, {250, 300}, screens), (PixelPoint{900, 100}));
+  EXPECT_EQ(keepOnScreen({1500, 500}, {250, 300}, screens), (PixelPoint{1500, 500}));
+  EXPECT_EQ(keepOnScreen({-240, 10}, {250, 300}, screens), (PixelPoint{-240, 10}));
+  EXPECT_EQ(keepOnScreen({3000, 100}, {250, 300}, screens), (PixelPoint{0, 0}));
+  EXPECT_EQ(keepOnScreen({-250, 10}, {250, 300}, screens), (PixelPoint{0, 0}));
+  EXPECT_EQ(keepOnScreen({2147483600, 0}, {250, 300}, screens), (PixelPoint{0, 0}));
+}
+
+}  // namespace
+}  // namespace pipit
