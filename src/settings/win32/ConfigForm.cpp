@@ -1,0 +1,324 @@
+#include "settings/win32/ConfigForm.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace pipit::win32 {
+namespace {
+
+using namespace configform;
+
+constexpr TextView kLabel = u"ConfigForm.prepare()";
+// A drop-down list's rectangle is its closed height; the window also needs
+// room for the opened list.
+constexpr int kDroppedRows = 12;
+
+int checkId(FormCheck box) {
+  switch (box) {
+    case FormCheck::HideWindow: return kHideWindowCheck;
+    case FormCheck::DebugMode: return kDebugModeCheck;
+    case FormCheck::AutoExec: return kAutoExecCheck;
+    case FormCheck::NewIE: return kNewIECheck;
+  }
+  return 0;
+}
+
+int choiceId(FormChoice list) {
+  switch (list) {
+    case FormChoice::Style: return kStyleCombo;
+    case FormChoice::HotkeyMod: return kHotkeyModCombo;
+    case FormChoice::HotkeyValue: return kHotkeyValueCombo;
+  }
+  return 0;
+}
+
+int fieldId(FormField field) {
+  switch (field) {
+    case FormField::Command: return kCommandText;
+    case FormField::Path: return kPathText;
+    case FormField::Directory: return kDirectoryText;
+  }
+  return 0;
+}
+
+struct ControlClass {
+  const wchar_t* name;
+  DWORD style;
+  DWORD exStyle;
+};
+
+// WS_GROUP on every focusable control: the arrow keys then stay inside
+// lists, boxes and drop-downs instead of hopping between buttons.
+ControlClass classOf(ControlKind kind) {
+  constexpr DWORD kFocusable = WS_TABSTOP | WS_GROUP;
+  switch (kind) {
+    case ControlKind::Frame: return {L"BUTTON", BS_GROUPBOX, 0};
+    case ControlKind::List:
+      return {L"LISTBOX",
+              kFocusable | WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT,
+              WS_EX_CLIENTEDGE};
+    case ControlKind::Button: return {L"BUTTON", kFocusable | BS_PUSHBUTTON, 0};
+    case ControlKind::Label: return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::Edit: return {L"EDIT", kFocusable | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::DropDown: return {L"COMBOBOX", kFocusable | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
+    case ControlKind::CheckBox: return {L"BUTTON", kFocusable | BS_AUTOCHECKBOX, 0};
+  }
+  return {L"STATIC", 0, 0};
+}
+
+Text windowText(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  if (length <= 0) return {};
+  std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1, L'\0');
+  const int copied = GetWindowTextW(window, buffer.data(), length + 1);
+  return fromWide(buffer.data(), static_cast<std::size_t>(std::max(copied, 0)));
+}
+
+// The font the system uses for message boxes: the controls' own default is
+// the old bitmap system font, which has no Japanese glyphs on some systems.
+GdiObject messageFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return {};
+  return GdiObject(CreateFontIndirectW(&metrics.lfMessageFont));
+}
+
+// A DC with a font selected for one measurement.
+class FontDC {
+ public:
+  FontDC(HWND window, HGDIOBJ font) : window_(window), dc_(GetDC(window)) {
+    if (dc_ && font) old_ = SelectObject(dc_, font);
+  }
+  ~FontDC() {
+    if (!dc_) return;
+    if (old_) SelectObject(dc_, old_);
+    ReleaseDC(window_, dc_);
+  }
+  FontDC(const FontDC&) = delete;
+  FontDC& operator=(const FontDC&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+  HGDIOBJ old_ = nullptr;
+};
+
+}  // namespace
+
+ConfigForm::ConfigForm(HINSTANCE instance, SettingsCore& core, const SettingsPorts& ports,
+                       Logger& logger)
+    : instance_(instance), logger_(logger), controller_(*this, core, ports, logger) {}
+
+ConfigForm::~ConfigForm() { destroy(); }
+
+void ConfigForm::init(const Text& path) { controller_.init(path); }
+
+bool ConfigForm::prepare() {
+  if (handle()) return true;
+  if (const Status created = createWindow(); !created) {
+    logger_.writeLog(kLabel, created.failure().toText());
+    destroy();
+    return false;
+  }
+  return true;
+}
+
+Status ConfigForm::createWindow() {
+  if (!font_) font_ = messageFont();
+  CreateArgs args;
+  args.instance = instance_;
+  args.className = kClassName;
+  const Text title(ConfigFormLayout::kCaption);
+  args.title = wide(title);
+  args.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  args.exStyle = WS_EX_CONTROLPARENT;
+  args.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  if (Status created = create(args); !created) return created;
+
+  ScreenDC screen;
+  const int dpiX = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 96;
+  const int dpiY = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
+  const PixelRect client = toPixels(
+      {0, 0, ConfigFormLayout::kClientWidth, ConfigFormLayout::kClientHeight}, dpiX, dpiY);
+  RECT frame{0, 0, client.width, client.height};
+  AdjustWindowRectEx(&frame, args.style, FALSE, args.exStyle);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  SetWindowPos(handle(), nullptr, work.left + std::max(0L, (work.right - work.left - width) / 2),
+               work.top + std::max(0L, (work.bottom - work.top - height) / 2), width, height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+
+  // The launcher's own icon when it has one, else the system's.
+  HICON icon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
+  if (!icon) icon = LoadIconW(nullptr, IDI_APPLICATION);
+  SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+
+  createControls(dpiX, dpiY);
+  return Status::success();
+}
+
+// Created in keyboard order: the dialog manager walks the children in the
+// order they were made. The children go with the window.
+void ConfigForm::createControls(int dpiX, int dpiY) {
+  for (const FormControl& c : ConfigFormLayout::controls()) {
+    const ControlClass kind = classOf(c.kind);
+    PixelRect at = toPixels(ConfigFormLayout::inWindow(c), dpiX, dpiY);
+    if (c.kind == ControlKind::DropDown) at.height += kDroppedRows * at.height;
+    const DWORD style = WS_CHILD | (c.hidden ? 0 : WS_VISIBLE) | kind.style;
+    const Text caption(c.caption);
+    HWND child = CreateWindowExW(kind.exStyle, kind.name, wide(caption), style, at.left, at.top,
+                                 at.width, at.height, handle(),
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_,
+                                 nullptr);
+    if (child && font_) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), 0);
+  }
+  setListTabStops();
+}
+
+// Command, path and directory line up as columns: the path at a quarter of
+// the list's width, the directory at two thirds. Tab stops count in quarters
+// of the font's average character width.
+void ConfigForm::setListTabStops() {
+  HWND list = control(kCommandList);
+  if (!list) return;
+  RECT area{};
+  GetClientRect(list, &area);
+  TEXTMETRICW metrics{};
+  {
+    const FontDC dc(list, font_.get());
+    if (!dc.get() || !GetTextMetricsW(dc.get(), &metrics) || metrics.tmAveCharWidth <= 0) return;
+  }
+  const int quarters = area.right * 4 / metrics.tmAveCharWidth;
+  std::array<int, 2> stops{quarters / 4, quarters * 2 / 3};
+  SendMessageW(list, LB_SETTABSTOPS, stops.size(), reinterpret_cast<LPARAM>(stops.data()));
+}
+
+void ConfigForm::show() {
+  ShowWindow(handle(), IsIconic(handle()) ? SW_RESTORE : SW_SHOW);
+  SetForegroundWindow(handle());
+}
+
+void ConfigForm::hide() { ShowWindow(handle(), SW_HIDE); }
+
+bool ConfigForm::isChecked(FormCheck box) const {
+  return IsDlgButtonChecked(handle(), checkId(box)) == BST_CHECKED;
+}
+
+void ConfigForm::setChecked(FormCheck box, bool checked) {
+  CheckDlgButton(handle(), checkId(box), checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void ConfigForm::setChoices(FormChoice list, const std::vector<Text>& entries) {
+  HWND combo = control(choiceId(list));
+  SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+  for (const Text& entry : entries) {
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(entry)));
+  }
+}
+
+int ConfigForm::selectedChoice(FormChoice list) const {
+  const LRESULT index = SendMessageW(control(choiceId(list)), CB_GETCURSEL, 0, 0);
+  return index == CB_ERR ? -1 : static_cast<int>(index);
+}
+
+void ConfigForm::selectChoice(FormChoice list, int index) {
+  SendMessageW(control(choiceId(list)), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+Text ConfigForm::fieldText(FormField field) const { return windowText(control(fieldId(field))); }
+
+void ConfigForm::setFieldText(FormField field, const Text& text) {
+  SetWindowTextW(control(fieldId(field)), wide(text));
+}
+
+void ConfigForm::setRows(const std::vector<Text>& rows) {
+  HWND list = control(kCommandList);
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  for (const Text& row : rows) appendRow(row);
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+void ConfigForm::appendRow(const Text& row) {
+  SendMessageW(control(kCommandList), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(row)));
+}
+
+void ConfigForm::replaceRow(int index, const Text& row) {
+  HWND list = control(kCommandList);
+  SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+  SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(index),
+               reinterpret_cast<LPARAM>(wide(row)));
+}
+
+void ConfigForm::removeRow(int index) {
+  SendMessageW(control(kCommandList), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
+
+void ConfigForm::selectRow(int index) {
+  SendMessageW(control(kCommandList), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void ConfigForm::focus(FormFocus target) {
+  HWND to = control(target == FormFocus::CommandText ? kCommandText : kCommandList);
+  lastFocus_ = to;
+  SetFocus(to);
+}
+
+LRESULT ConfigForm::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      onCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focused = GetFocus();
+        if (focused && IsChild(handle(), focused)) lastFocus_ = focused;
+      } else if (lastFocus_ && IsChild(handle(), lastFocus_)) {
+        SetFocus(lastFocus_);
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      // The close box discards the edits with the window; the next opening
+      // makes a new one.
+      lastFocus_ = nullptr;
+      destroy();
+      return 0;
+    default:
+      break;
+  }
+  return Window::onMessage(message, wParam, lParam);
+}
+
+void ConfigForm::onCommand(int id, int code) {
+  CommandTableEditor& editor = controller_.editor();
+  if (id == kCommandList) {
+    if (code == LBN_SELCHANGE) {
+      const LRESULT index = SendMessageW(control(kCommandList), LB_GETCURSEL, 0, 0);
+      editor.onListClick(index == LB_ERR ? -1 : static_cast<int>(index));
+    }
+    return;
+  }
+  if (code != BN_CLICKED) return;
+  switch (id) {
+    case kNewButton: editor.onNew(); break;
+    case kUpdateButton: editor.onUpdate(); break;
+    case kDeleteButton: editor.onDelete(); break;
+    case kSeparatorButton: editor.onSeparator(); break;
+    case kUpButton: editor.onUp(); break;
+    case kDownButton: editor.onDown(); break;
+    case kRefPathButton: editor.onRefPath(); break;
+    case kPasteButton: editor.onPaste(); break;
+    case kCommitButton: controller_.onCommit(); break;
+    case kCancelButton: controller_.onCancel(); break;
+    default: break;  // check boxes keep their own state; Enter and Escape do nothing
+  }
+}
+
+}  // namespace pipit::win32

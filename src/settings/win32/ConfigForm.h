@@ -1,0 +1,66 @@
+#pragma once
+// The settings dialog as a Win32 window: a plain window with child controls
+// that the launcher's message loop runs through IsDialogMessageW, so that it
+// never blocks the character window. It turns messages into calls of the
+// controller and the controller's calls into controls.
+#include <windows.h>
+
+#include "core/Logger.h"
+#include "request/ConfigFormControl.h"
+#include "settings/ConfigFormController.h"
+#include "settings/ConfigFormLayout.h"
+#include "settings/ConfigFormView.h"
+#include "ui/win32/GdiHandles.h"
+#include "ui/win32/Window.h"
+
+namespace pipit::win32 {
+
+class ConfigForm final : public ConfigFormControl, private Window, private ConfigFormView {
+ public:
+  static constexpr wchar_t kClassName[] = L"PipitConfigForm";
+
+  ConfigForm(HINSTANCE instance, SettingsCore& core, const SettingsPorts& ports, Logger& logger);
+  ~ConfigForm() override;
+
+  // Opens the dialog, creating its window on first use or after the close
+  // box destroyed it.
+  void init(const Text& path) override;
+  // The dialog's window, null while it has none.
+  using Window::handle;
+
+ private:
+  // ConfigFormView
+  bool prepare() override;
+  void show() override;
+  void hide() override;
+  bool isChecked(FormCheck box) const override;
+  void setChecked(FormCheck box, bool checked) override;
+  void setChoices(FormChoice list, const std::vector<Text>& entries) override;
+  int selectedChoice(FormChoice list) const override;
+  void selectChoice(FormChoice list, int index) override;
+  Text fieldText(FormField field) const override;
+  void setFieldText(FormField field, const Text& text) override;
+  void setRows(const std::vector<Text>& rows) override;
+  void appendRow(const Text& row) override;
+  void replaceRow(int index, const Text& row) override;
+  void removeRow(int index) override;
+  void selectRow(int index) override;
+  void focus(FormFocus control) override;
+
+  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void onCommand(int id, int code);
+  Status createWindow();
+  void createControls(int dpiX, int dpiY);
+  void setListTabStops();
+  HWND control(int id) const { return GetDlgItem(handle(), id); }
+
+  HINSTANCE instance_;
+  Logger& logger_;
+  ConfigFormController controller_;
+  GdiObject font_;
+  // The control that had the focus when the dialog was last deactivated:
+  // a plain window, unlike a dialog box, does not give it back by itself.
+  HWND lastFocus_ = nullptr;
+};
+
+}  // namespace pipit::win32
