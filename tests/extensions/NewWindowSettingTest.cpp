@@ -106,6 +106,13 @@ TEST(WebPageTest, OpensWhereTheSettingAndTheBrowserObjectAllow) {
   EXPECT_EQ(shell.opened, (std::vector<Text>{u"https://a.example/", u"https://c.example/"}));
   EXPECT_EQ(settingReads, 3);
   EXPECT_TRUE(dialogs.asked.empty());
+
+  const Text longest = u"https://d.example/?q=" + Text(kLongestAddress - 21, u'a');
+  EXPECT_TRUE(openAddress(longest, ports));
+  EXPECT_FALSE(openAddress(longest + u"a", ports));
+  EXPECT_EQ(browser.opened.back(), longest);
+  EXPECT_EQ(shell.opened.back(), longest);
+  EXPECT_EQ(dialogs.asked, std::vector<Text>{Text(kAddressTooLong)});
 }
 
 TEST(WebPageTest, WithoutWordsTheQuestionDecidesOnTheTopPage) {

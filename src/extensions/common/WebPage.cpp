@@ -2,10 +2,16 @@
 
 namespace pipit::ext {
 
-void openAddress(const Text& address, WebPorts& ports) {
-  if (ports.wantsNewWindow() && ports.browser.openNewWindow(address)) return;
+bool openAddress(const Text& address, WebPorts& ports) {
+  if (address.size() > kLongestAddress) {
+    ports.dialogs.messageBox(Text(kAddressTooLong), u"", MessageButtons::Ok,
+                             MessageIcon::Exclamation);
+    return false;
+  }
+  if (ports.wantsNewWindow() && ports.browser.openNewWindow(address)) return true;
   // What the shell answers changes nothing: there is no one left to tell.
   ports.shell.open(address, u"", u"");
+  return true;
 }
 
 bool openSearchOrTopPage(const std::optional<Text>& searchAddress, const Text& topPage,
@@ -16,8 +22,7 @@ bool openSearchOrTopPage(const std::optional<Text>& searchAddress, const Text& t
         ports.dialogs.messageBox(question, u"", MessageButtons::OkCancel, MessageIcon::Question);
     if (answer != MessageAnswer::Ok) return false;
   }
-  openAddress(searchAddress.value_or(topPage), ports);
-  return true;
+  return openAddress(searchAddress.value_or(topPage), ports);
 }
 
 }  // namespace pipit::ext

@@ -79,6 +79,20 @@ TEST_F(CompanionWineTest, DictwebLooksUpTheWholeCommandLineOrAsks) {
   EXPECT_TRUE(nothingOpened(later));
 }
 
+TEST_F(CompanionWineTest, AnOverlongCommandLineIsRefusedWithAMessage) {
+  // As long as a command line can be, with unpaired surrogates in it.
+  const Text words = Text(16000, u'駅') + Text(1, char16_t(0xD800)) + u" " +
+                     Text(15000, u'x') + Text(1, char16_t(0xDC00));
+  Companion routeweb(install, u"routeweb", words);
+  const auto box = waitForMessageBox(routeweb);
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->prompt,
+            u"文字列が長すぎるため、ページを開けませんでした。短くしてやり直してください。");
+  answer(*box, IDOK);
+  EXPECT_TRUE(ranToEnd(routeweb));
+  EXPECT_TRUE(nothingOpened(opened));
+}
+
 // Run with the browser automation object unavailable (see the test's
 // environment): the page still opens, through the desktop's browser.
 TEST_F(CompanionWineTest, WithoutBrowserObjectANewWindowRequestOpensThroughTheShell) {

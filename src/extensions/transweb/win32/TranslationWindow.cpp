@@ -134,7 +134,8 @@ void TranslationWindow::load() {
 void TranslationWindow::translate() {
   const int index = static_cast<int>(SendMessageW(languages_, CB_GETCURSEL, 0, 0));
   const Text address = translationAddress(windowText(text_), index);
-  openAddress(address, ports_);
+  // Too long a text stays in the box to be shortened.
+  if (!openAddress(address, ports_)) return;
   DestroyWindow(window_);
 }
 
