@@ -1,9 +1,8 @@
 // What clipcmd makes of its argument and the file it names.
-#include "extensions/clipcmd/ClipboardFile.h"
-
 #include <gtest/gtest.h>
 
 #include "ExtensionFakes.h"
+#include "extensions/clipcmd/ClipboardFile.h"
 
 namespace pipit::ext {
 namespace {
@@ -50,7 +49,8 @@ TEST_F(LoadClipboardTextTest, QuotesGoAndBlanksAloneAreNoPath) {
   EXPECT_TRUE(files.read.empty());
 
   put(u"C:\\my docs\\a b.txt", ReadProblem::None, "\x88\xA5\x82\xB3\x82\xC2\r\nb");
-  EXPECT_EQ(load(u"\"C:\\my docs\\a b.txt\""), (std::variant<Text, ClipMessage>(u"挨さつ\r\nb\r\n")));
+  EXPECT_EQ(load(u"\"C:\\my docs\\a b.txt\""),
+            (std::variant<Text, ClipMessage>(u"挨さつ\r\nb\r\n")));
   EXPECT_EQ(load(u"C:\\my \"docs\\a b.txt"), (std::variant<Text, ClipMessage>(u"挨さつ\r\nb\r\n")));
 }
 
@@ -58,7 +58,8 @@ TEST_F(LoadClipboardTextTest, OnlyAMissingFileIsNotFound) {
   put(u"C:\\x\\missing.txt", ReadProblem::MissingFile);
   put(u"C:\\nofolder\\a.txt", ReadProblem::MissingFolder);
   put(u"C:\\x", ReadProblem::Other);
-  EXPECT_EQ(load(u"C:\\x\\missing.txt"), (std::variant<Text, ClipMessage>(ClipMessage::MissingFile)));
+  EXPECT_EQ(load(u"C:\\x\\missing.txt"),
+            (std::variant<Text, ClipMessage>(ClipMessage::MissingFile)));
   EXPECT_EQ(load(u"C:\\nofolder\\a.txt"), (std::variant<Text, ClipMessage>(ClipMessage::Failure)));
   EXPECT_EQ(load(u"C:\\x"), (std::variant<Text, ClipMessage>(ClipMessage::Failure)));
   // Absolute paths are never looked for anywhere else.

@@ -1,9 +1,8 @@
 // How the web programs learn whether to open a new browser window.
-#include "extensions/common/NewWindowSetting.h"
-
 #include <gtest/gtest.h>
 
 #include "ExtensionFakes.h"
+#include "extensions/common/NewWindowSetting.h"
 #include "extensions/common/WebPage.h"
 
 namespace pipit::ext {
@@ -78,8 +77,8 @@ TEST(NewWindowSettingTest, ReadsTheLaunchersFileOneFolderUp) {
 
   // Anywhere else no other "config.txt" is read in its place.
   files.opened.clear();
-  for (const Text folder : {u"C:\\tools", u"C:\\program\\x", u"C:\\", u"", u"extention",
-                            u"C:\\myextention"}) {
+  for (const Text folder :
+       {u"C:\\tools", u"C:\\program\\x", u"C:\\", u"", u"extention", u"C:\\myextention"}) {
     EXPECT_FALSE(loadNewIESetting(folder, files, fakes::shiftJis())) << toUtf8(folder);
   }
   EXPECT_TRUE(files.opened.empty());
@@ -124,7 +123,8 @@ TEST(WebPageTest, WithoutWordsTheQuestionDecidesOnTheTopPage) {
     bool settingRead = false;
     WebPorts ports{dialogs, browser, shell, [&] { return settingRead = true, false; }};
 
-    const bool opened = openSearchOrTopPage(std::nullopt, u"https://top.example/", u"開きますか？", ports);
+    const bool opened =
+        openSearchOrTopPage(std::nullopt, u"https://top.example/", u"開きますか？", ports);
 
     EXPECT_EQ(dialogs.asked, std::vector<Text>{u"開きますか？"});
     EXPECT_EQ(opened, answer == MessageAnswer::Ok);

@@ -38,14 +38,14 @@ TEST(RouteSearchTest, SplitsTheCommandLineIntoStations) {
 
 TEST(RouteSearchTest, AddressKeepsEveryQueryKeyAndEncodesTheStations) {
   EXPECT_EQ(routeSearchAddress({u"東京", u"", u"a b"}),
-            Text(kRouteTopPage) +
-                u"search/result?from=%E6%9D%B1%E4%BA%AC&to=&via=a+b&ei=utf-8");
+            Text(kRouteTopPage) + u"search/result?from=%E6%9D%B1%E4%BA%AC&to=&via=a+b&ei=utf-8");
   EXPECT_EQ(routeSearchAddress({}), Text(kRouteTopPage) + u"search/result?from=&to=&via=&ei=utf-8");
 }
 
 TEST(DictionarySearchTest, TheWholeCommandLineIsOnePhrase) {
   const Text search = Text(kDictionaryTopPage) + u"search?p=";
-  EXPECT_EQ(dictionarySearchAddress(u" 天気 予報 "), search + u"%E5%A4%A9%E6%B0%97+%E4%BA%88%E5%A0%B1");
+  EXPECT_EQ(dictionarySearchAddress(u" 天気 予報 "),
+            search + u"%E5%A4%A9%E6%B0%97+%E4%BA%88%E5%A0%B1");
   // A full-width space is part of the phrase, not a separator.
   EXPECT_EQ(dictionarySearchAddress(u"a\u3000b"), search + u"a%E3%80%80b");
   EXPECT_EQ(dictionarySearchAddress(u"\"a&b\""), search + u"%22a%26b%22");
@@ -60,13 +60,20 @@ TEST(DictionarySearchTest, AnUnpairedSurrogateIsEncodedNotDropped) {
 
 TEST(LanguagePairsTest, EachListIndexHasItsPageAndCode) {
   const char16_t* expected[][3] = {
-      {u"英→日", u"english/", u"ENJA"},     {u"日→英", u"english/", u"JAEN"},
-      {u"中→日", u"chinese/", u"CHJA"},     {u"日→中", u"chinese/", u"JACH"},
-      {u"日→韓", u"korean/", u"JAKO"},      {u"仏→日", u"french/", u"FRJA"},
-      {u"日→仏", u"french/", u"JAFR"},      {u"独→日", u"german/", u"DEJA"},
-      {u"日→独", u"german/", u"JADE"},      {u"伊→日", u"italian/", u"ITJA"},
-      {u"日→伊", u"italian/", u"JAIT"},     {u"スペイン→日", u"spanish/", u"ESJA"},
-      {u"日→スペイン", u"spanish/", u"JAES"}, {u"ポルトガル→日", u"portuguese/", u"PTJA"},
+      {u"英→日", u"english/", u"ENJA"},
+      {u"日→英", u"english/", u"JAEN"},
+      {u"中→日", u"chinese/", u"CHJA"},
+      {u"日→中", u"chinese/", u"JACH"},
+      {u"日→韓", u"korean/", u"JAKO"},
+      {u"仏→日", u"french/", u"FRJA"},
+      {u"日→仏", u"french/", u"JAFR"},
+      {u"独→日", u"german/", u"DEJA"},
+      {u"日→独", u"german/", u"JADE"},
+      {u"伊→日", u"italian/", u"ITJA"},
+      {u"日→伊", u"italian/", u"JAIT"},
+      {u"スペイン→日", u"spanish/", u"ESJA"},
+      {u"日→スペイン", u"spanish/", u"JAES"},
+      {u"ポルトガル→日", u"portuguese/", u"PTJA"},
       {u"日→ポルトガル", u"portuguese/", u"JAPT"},
   };
   ASSERT_EQ(languageEntries().size(), std::size(expected));

@@ -42,8 +42,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
   std::variant<pipit::Text, ClipMessage> loaded = ClipMessage::Failure;
   try {
     win32::Win32FileReader files;
-    loaded = loadClipboardText(fromWide(commandLine), programFolder(), files,
-                               pipit::CodePage::system());
+    loaded =
+        loadClipboardText(fromWide(commandLine), programFolder(), files, pipit::CodePage::system());
   } catch (const std::exception&) {
     // A file too big for the memory at hand: the clipboard stays as it was.
     loaded = ClipMessage::Failure;

@@ -34,9 +34,8 @@ std::optional<Stations> splitStations(TextView commandLine) {
 }
 
 Text routeSearchAddress(const Stations& stations) {
-  return Text(kRouteTopPage) + u"search/result?from=" + urlEncode(stations.departure) +
-         u"&to=" + urlEncode(stations.arrival) + u"&via=" + urlEncode(stations.via) +
-         u"&ei=utf-8";
+  return Text(kRouteTopPage) + u"search/result?from=" + urlEncode(stations.departure) + u"&to=" +
+         urlEncode(stations.arrival) + u"&via=" + urlEncode(stations.via) + u"&ei=utf-8";
 }
 
 }  // namespace pipit::ext

@@ -1,6 +1,7 @@
 // transweb: translation of the clipboard text in the language pair the user
 // picks.
 #include <windows.h>
+// After windows.h, whose types it uses.
 #include <commctrl.h>
 
 #include "extensions/common/win32/Win32WebPorts.h"

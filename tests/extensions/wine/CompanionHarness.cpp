@@ -54,9 +54,8 @@ Companion::Companion(const CompanionInstall& install, TextView program, TextView
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(nullptr, const_cast<wchar_t*>(wide(commandLine)), nullptr, nullptr, FALSE,
-                      0, nullptr, directory.empty() ? nullptr : wide(directory), &startup,
-                      &info)) {
+  if (!CreateProcessW(nullptr, const_cast<wchar_t*>(wide(commandLine)), nullptr, nullptr, FALSE, 0,
+                      nullptr, directory.empty() ? nullptr : wide(directory), &startup, &info)) {
     ADD_FAILURE() << "CreateProcess failed: " << GetLastError();
     return;
   }

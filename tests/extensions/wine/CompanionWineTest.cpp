@@ -46,8 +46,7 @@ TEST_F(CompanionWineTest, RoutewebWithoutStationsAsksBeforeOpeningTheTopPage) {
     const auto box = waitForMessageBox(routeweb);
     ASSERT_TRUE(box);
     EXPECT_EQ(box->title, u"routeweb");
-    EXPECT_EQ(box->prompt,
-              u"駅が指定されていません。Yahoo!路線情報のトップページを開きますか？");
+    EXPECT_EQ(box->prompt, u"駅が指定されていません。Yahoo!路線情報のトップページを開きますか？");
     EXPECT_EQ(box->buttons, (std::vector<Text>{kOk, kCancel}));
     answer(*box, IDCANCEL);
     EXPECT_TRUE(ranToEnd(routeweb));
@@ -81,8 +80,8 @@ TEST_F(CompanionWineTest, DictwebLooksUpTheWholeCommandLineOrAsks) {
 
 TEST_F(CompanionWineTest, AnOverlongCommandLineIsRefusedWithAMessage) {
   // As long as a command line can be, with unpaired surrogates in it.
-  const Text words = Text(16000, u'駅') + Text(1, char16_t(0xD800)) + u" " +
-                     Text(15000, u'x') + Text(1, char16_t(0xDC00));
+  const Text words = Text(16000, u'駅') + Text(1, char16_t(0xD800)) + u" " + Text(15000, u'x') +
+                     Text(1, char16_t(0xDC00));
   Companion routeweb(install, u"routeweb", words);
   const auto box = waitForMessageBox(routeweb);
   ASSERT_TRUE(box);
@@ -115,8 +114,8 @@ TEST_F(CompanionWineTest, TranswebTranslatesTheClipboardTextInThePairChosen) {
     pressKey(list, VK_DOWN);
     pressKey(list, VK_RETURN);
     EXPECT_TRUE(ranToEnd(transweb));
-    EXPECT_TRUE(opened.waitFor(
-        u"https://www.excite.co.jp/world/english/?before=Good+morning&wb_lp=JAEN"));
+    EXPECT_TRUE(
+        opened.waitFor(u"https://www.excite.co.jp/world/english/?before=Good+morning&wb_lp=JAEN"));
   }
   setClipboardText(u"天気\r\n");
   Companion transweb(install, u"transweb", u"");
@@ -170,7 +169,8 @@ TEST_F(CompanionWineTest, ClipcmdTellsWhyAndLeavesTheClipboardAlone) {
       {u"\"\"", u"テキストファイルが指定されませんでした。クリップボードを操作せず終了します"},
       {files.file(u"missing.txt"), u"ファイルが見つかりません。クリップボードを操作せず終了します"},
       {files.path(), u"エラーが発生しました。クリップボードを操作せず終了します"},
-      {files.file(u"no folder\\a.txt"), u"エラーが発生しました。クリップボードを操作せず終了します"},
+      {files.file(u"no folder\\a.txt"),
+       u"エラーが発生しました。クリップボードを操作せず終了します"},
   };
   for (const Case& c : cases) {
     setClipboardText(u"keep me");

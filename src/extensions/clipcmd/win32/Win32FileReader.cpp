@@ -33,9 +33,12 @@ FileBytes Win32FileReader::readAll(const Text& path) {
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) {
     switch (GetLastError()) {
-      case ERROR_FILE_NOT_FOUND: return problem(ReadProblem::MissingFile);
-      case ERROR_PATH_NOT_FOUND: return problem(ReadProblem::MissingFolder);
-      default: return problem(ReadProblem::Other);
+      case ERROR_FILE_NOT_FOUND:
+        return problem(ReadProblem::MissingFile);
+      case ERROR_PATH_NOT_FOUND:
+        return problem(ReadProblem::MissingFolder);
+      default:
+        return problem(ReadProblem::Other);
     }
   }
   BY_HANDLE_FILE_INFORMATION information{};

@@ -26,10 +26,10 @@ class FileSource final : public ByteSource {
 }  // namespace
 
 std::unique_ptr<ByteSource> Win32FileOpener::openForReading(const Text& path) {
-  pipit::win32::FileHandle file(
-      CreateFileW(pipit::win32::wide(path), GENERIC_READ,
-                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                  FILE_ATTRIBUTE_NORMAL, nullptr));
+  pipit::win32::FileHandle file(CreateFileW(pipit::win32::wide(path), GENERIC_READ,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                            nullptr));
   if (!file) return nullptr;
   return std::make_unique<FileSource>(std::move(file));
 }

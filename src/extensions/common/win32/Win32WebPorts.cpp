@@ -8,10 +8,10 @@
 namespace pipit::ext::win32 {
 
 Win32WebPorts::Win32WebPorts(Text programTitle)
-    : dialogs_(std::move(programTitle)),
-      ports_{dialogs_, browser_, shell_, [this] {
-               return loadNewIESetting(files_.programFolder(), opener_, codePage_);
-             }} {}
+    : dialogs_(std::move(programTitle)), ports_{dialogs_, browser_, shell_, [this] {
+                                                  return loadNewIESetting(files_.programFolder(),
+                                                                          opener_, codePage_);
+                                                }} {}
 
 Text commandLineArgument(const wchar_t* fromWinMain) {
   if (fromWinMain == nullptr) return {};

@@ -95,26 +95,26 @@ void TranslationWindow::createControls() {
   const Twips twips;
   auto control = [&](const wchar_t* className, const wchar_t* text, DWORD style, int id,
                      TwipsRect r, DWORD exStyle = 0) {
-    HWND child = CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style,
-                                 twips.x(r.left), twips.y(r.top), twips.x(r.width),
-                                 twips.y(r.height), window_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_,
-                                 nullptr);
-    if (child && font_) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    HWND child =
+        CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, twips.x(r.left),
+                        twips.y(r.top), twips.x(r.width), twips.y(r.height), window_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+    if (child && font_)
+      SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     return child;
   };
   // Made in the order of the keyboard focus: the list first.
   languages_ = control(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, kLanguagesId,
                        {120, 1800, 1815, kListDropTwips});
-  execute_ = control(L"BUTTON", L"翻訳", BS_PUSHBUTTON | WS_TABSTOP, kExecuteId,
-                     {2160, 1800, 1575, 375});
+  execute_ =
+      control(L"BUTTON", L"翻訳", BS_PUSHBUTTON | WS_TABSTOP, kExecuteId, {2160, 1800, 1575, 375});
   cancel_ = control(L"BUTTON", L"キャンセル", BS_PUSHBUTTON | WS_TABSTOP, kCancelId,
                     {3960, 1800, 1575, 375});
-  text_ = control(L"EDIT", L"", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL |
-                                    WS_TABSTOP,
-                  kTextId, {120, 480, 5415, 1095}, WS_EX_CLIENTEDGE);
-  label_ = control(L"STATIC", L"翻訳対象文字列　※中国語など一部文字化けします", SS_LEFT,
-                   kLabelId, {120, 240, 5175, 255});
+  text_ =
+      control(L"EDIT", L"", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP,
+              kTextId, {120, 480, 5415, 1095}, WS_EX_CLIENTEDGE);
+  label_ = control(L"STATIC", L"翻訳対象文字列　※中国語など一部文字化けします", SS_LEFT, kLabelId,
+                   {120, 240, 5175, 255});
 }
 
 void TranslationWindow::load() {
@@ -167,8 +167,8 @@ void TranslationWindow::runMessageLoop() {
 LRESULT CALLBACK TranslationWindow::thunk(HWND window, UINT message, WPARAM wParam,
                                           LPARAM lParam) noexcept {
   if (message == WM_NCCREATE) {
-    auto* self = static_cast<TranslationWindow*>(
-        reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* self =
+        static_cast<TranslationWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->window_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
