@@ -75,12 +75,15 @@ Text windowText(HWND window) {
   return fromWide(buffer.data(), static_cast<std::size_t>(std::max(copied, 0)));
 }
 
-// The font the system uses for message boxes: the controls' own default is
-// the old bitmap system font, which has no Japanese glyphs on some systems.
-GdiObject messageFont() {
+// The face the system uses for message boxes (the controls' own default is
+// the old bitmap system font), at 9 points: the twips layout leaves room for
+// text of that size and no more.
+GdiObject dialogFont(int dpiY) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return {};
+  metrics.lfMessageFont.lfHeight = -MulDiv(9, dpiY, 72);
+  metrics.lfMessageFont.lfWidth = 0;
   return GdiObject(CreateFontIndirectW(&metrics.lfMessageFont));
 }
 
@@ -126,13 +129,14 @@ bool ConfigForm::prepare() {
 }
 
 Status ConfigForm::createWindow() {
-  if (!font_) font_ = messageFont();
   CreateArgs args;
   args.instance = instance_;
   args.className = kClassName;
   const Text title(ConfigFormLayout::kCaption);
   args.title = wide(title);
-  args.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  // No WS_CLIPCHILDREN: the frames do not paint their insides, the window's
+  // background under them has to.
+  args.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   args.exStyle = WS_EX_CONTROLPARENT;
   args.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   if (Status created = create(args); !created) return created;
@@ -140,6 +144,7 @@ Status ConfigForm::createWindow() {
   ScreenDC screen;
   const int dpiX = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 96;
   const int dpiY = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
+  if (!font_) font_ = dialogFont(dpiY);
   const PixelRect client = toPixels(
       {0, 0, ConfigFormLayout::kClientWidth, ConfigFormLayout::kClientHeight}, dpiX, dpiY);
   RECT frame{0, 0, client.width, client.height};
