@@ -100,19 +100,48 @@ Configuration& ConfigurationManager::getConfiguration() {
 Status ConfigurationManager::setConfiguration(const Configuration& configuration) {
   logger_.writeMethodStart(kSetLabel);
   logger_.writeLog(kSetLabel, u"新しい設定をファイルに保存します。");
+  // The file as it stands, to put back when the new settings cannot be
+  // applied: "config.txt" must stay one that the next start can use.
+  const Text path = file_.defaultPath();
+  const Outcome<std::string> previous = ports_.files.readAll(path);
+  const auto restoreFile = [&] {
+    if (previous) {
+      (void)ports_.files.replace(path, previous.value());
+    } else {
+      (void)file_.saveConfiguration(currentConfiguration_);
+    }
+  };
   if (Status saved = file_.saveConfiguration(configuration); !saved) return saved;
   logger_.writeLog(kSetLabel, u"設定を保存しました。");
   logger_.writeLog(kSetLabel, u"ファイルから設定を取得します。");
-  auto read = file_.getConfigurationFromFile(file_.defaultPath());
-  if (!read) return read.failure();
+  auto read = file_.getConfigurationFromFile(path);
+  if (!read) {
+    // Written but unreadable (more rows than a table holds, say): left in
+    // place, it would end every later start.
+    restoreFile();
+    return read.failure();
+  }
   // Assigned in place: whoever holds the object from getConfiguration sees
   // the new settings.
-  currentConfiguration_ = std::move(read.value());
+  Configuration former = std::exchange(currentConfiguration_, std::move(read.value()));
   logger_.writeLog(kSetLabel, u"ファイルから設定を取得しました。", true);
   applyDebugMode(kSetLabel);
   if (parts_) {
     parts_->mainWindow.setSimpleMode(currentConfiguration_.isStyleSimple());
-    loadModelOrExit(kSetLabel);
+    if (const Status loaded = parts_->model.loadModel(); !loaded) {
+      // The chosen style's model cannot be read. Ending the program here
+      // would leave a file that names that style, and every later start
+      // would end the same way: the former settings come back instead, and
+      // the dialog says why it could not save.
+      logger_.writeLog(kSetLabel, u"モデル取得エラー:" + loaded.failure().toText());
+      restoreFile();
+      currentConfiguration_ = std::move(former);
+      logger_.setDebugMode(currentConfiguration_.isDebugMode());
+      parts_->mainWindow.setSimpleMode(currentConfiguration_.isStyleSimple());
+      loadModelOrExit(kSetLabel);
+      return Failure{loaded.failure().number,
+                     u"モデルデータを読み込めません：" + loaded.failure().description};
+    }
     logger_.writeLog(kSetLabel, u"フォームを初期化します。");
     parts_->mainWindow.init(false);
     parts_->commandMenu.init();

@@ -194,6 +194,54 @@ TEST_F(ConfigurationManagerTest, SetConfigurationHandsSaveFailuresBack) {
   EXPECT_EQ(manager.getConfiguration().getFormTop(), 7);
 }
 
+TEST_F(ConfigurationManagerTest, SettingsWrittenButUnreadableAreTakenBack) {
+  writeConfig(u"PREF/DEBUG_MODE\t0\r\n# kept as it was\r\nold\told.exe\r\n");
+  manager.main(parts);
+  const std::string before = files.content[configPath];
+  journal.calls.clear();
+  Configuration next;
+  CommandTable rows(Configuration::kMaxCommands + 1, std::make_shared<CommandInfo>());
+  rows[0]->setCommand(u"x");
+  rows[0]->setExecutionPath(u"x.exe");
+  next.setCommands(rows);
+  const Status status = manager.setConfiguration(next);
+  ASSERT_FALSE(status.ok());
+  EXPECT_EQ(status.failure().number, 9);
+  EXPECT_EQ(files.content[configPath], before) << "the next start reads what this one did";
+  EXPECT_EQ(manager.getConfiguration().commands().at(0)->getCommand(), u"old");
+  EXPECT_TRUE(journal.calls.empty());
+}
+
+TEST_F(ConfigurationManagerTest, AStyleWhoseModelCannotBeReadIsNotSaved) {
+  // Only the simple style's model is missing.
+  struct StyleModel : ModelLoader {
+    explicit StyleModel(fakes::FakeMainWindow& w) : window(w) {}
+    fakes::FakeMainWindow& window;
+    Status loadModel() override {
+      window.journal.calls.push_back(window.simpleMode ? "model.load(simple)" : "model.load");
+      if (window.simpleMode) return Failure::fileNotFound();
+      return Status::success();
+    }
+  } styleModel{window};
+  writeConfig(u"PREF/DEBUG_MODE\t1\r\nPREF/STYLE\t0\r\nold\told.exe\r\n");
+  manager.main(LauncherParts{window, styleModel, tray, menu});
+  const std::string before = files.content[configPath];
+  journal.calls.clear();
+  Configuration next;
+  next.setStyleSimple(true);
+  next.setDebugMode(false);
+  const Status status = manager.setConfiguration(next);
+  ASSERT_FALSE(status.ok()) << "the process goes on and the caller hears why";
+  EXPECT_EQ(status.failure().description, u"モデルデータを読み込めません：ファイルが見つかりません。");
+  EXPECT_EQ(journal.calls, (Strings{"window.simple=1", "model.load(simple)", "window.simple=0",
+                                    "model.load"}));
+  EXPECT_EQ(files.content[configPath], before);
+  EXPECT_FALSE(manager.getConfiguration().isStyleSimple());
+  EXPECT_EQ(manager.getConfiguration().commands().size(), 1u);
+  EXPECT_TRUE(logger.debugMode()) << "the former debug mode is back";
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
 TEST_F(ConfigurationManagerTest, GetExecInfoMatchesExactlyAndTakesTheFirstRow) {
   writeConfig(u"PREF/DEBUG_MODE\t1\r\n"
               u"notepad\tnotepad.exe\r\n"
