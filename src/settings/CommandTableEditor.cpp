@@ -53,8 +53,8 @@ std::vector<Text> pastedLines(TextView text) {
   return lines;
 }
 
-CommandTableEditor::CommandTableEditor(ConfigFormView& view, Dialogs& dialogs,
-                                       Clipboard& clipboard, FileChooser& fileChooser)
+CommandTableEditor::CommandTableEditor(ConfigFormView& view, Dialogs& dialogs, Clipboard& clipboard,
+                                       FileChooser& fileChooser)
     : view_(view), dialogs_(dialogs), clipboard_(clipboard), fileChooser_(fileChooser) {}
 
 void CommandTableEditor::load(const CommandTable& commands) {

@@ -1,5 +1,3 @@
-#include "settings/CommandTableEditor.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -7,6 +5,7 @@
 
 #include "FakeSettings.h"
 #include "fakes/FakePorts.h"
+#include "settings/CommandTableEditor.h"
 
 namespace pipit {
 namespace {
@@ -131,7 +130,8 @@ TEST(CommandRowTest, ValidationOrderAndParsing) {
 }
 
 TEST_F(CommandTableEditorTest, LoadListsValidRowsOnlyWithoutSelection) {
-  editor.load(tableOf({u"a\ta.exe", u"\tnoword.exe", u"nopath\t", kSep + u"\t\t", u"b\tb.exe\tC:\\"}));
+  editor.load(
+      tableOf({u"a\ta.exe", u"\tnoword.exe", u"nopath\t", kSep + u"\t\t", u"b\tb.exe\tC:\\"}));
   EXPECT_EQ(view.rows, (Texts{u"a\ta.exe\t", kSep + u"\t\t", u"b\tb.exe\tC:\\"}));
   EXPECT_EQ(view.selected, -1);
   EXPECT_TRUE(dialogs.shown.empty());
@@ -145,7 +145,8 @@ TEST_F(CommandTableEditorTest, ListClickShowsTheRow) {
 
 TEST_F(CommandTableEditorTest, New) {
   const Texts one{u"a\ta.exe\t"};
-  run({
+  run(
+      {
           {"valid row is appended and selected",
            {one, 0, {u"b", u"b.exe", u"C:\\"}},
            {{u"a\ta.exe\t", u"b\tb.exe\tC:\\"}, 1, {u"b", u"b.exe", u"C:\\"}},
@@ -159,7 +160,9 @@ TEST_F(CommandTableEditorTest, New) {
            {{u"a\ta.exe\t", kSep + u"\t\t"}, 1, {kSep, u"", u""}},
            u""},
           {"no path", {one, -1, {u"b", u"", u""}}, {one, -1, {u"b", u"", u""}}, kPathRequired},
-          {"no word", {one, 0, {u"", u"b.exe", u""}}, {one, 0, {u"", u"b.exe", u""}},
+          {"no word",
+           {one, 0, {u"", u"b.exe", u""}},
+           {one, 0, {u"", u"b.exe", u""}},
            kCommandRequired},
           {"both empty", {{}, -1}, {{}, -1}, kPathRequired},
           {"a TAB typed into a box",
@@ -172,7 +175,8 @@ TEST_F(CommandTableEditorTest, New) {
 
 TEST_F(CommandTableEditorTest, Update) {
   const Texts two{u"a\ta.exe\t", u"b\tb.exe\t"};
-  run({
+  run(
+      {
           {"selected row is overwritten and stays selected",
            {two, 1, {u"c", u"c.exe", u"D:\\"}},
            {{u"a\ta.exe\t", u"c\tc.exe\tD:\\"}, 1, {u"c", u"c.exe", u"D:\\"}},
@@ -181,15 +185,15 @@ TEST_F(CommandTableEditorTest, Update) {
            {two, -1, {u"", u"", u""}},
            {two, -1, {u"", u"", u""}},
            kNothing},
-          {"invalid boxes", {two, 0, {u"a", u"", u""}}, {two, 0, {u"a", u"", u""}},
-           kPathRequired},
+          {"invalid boxes", {two, 0, {u"a", u"", u""}}, {two, 0, {u"a", u"", u""}}, kPathRequired},
       },
       [&] { editor.onUpdate(); });
 }
 
 TEST_F(CommandTableEditorTest, Delete) {
   const Texts three{u"a\ta.exe\t", u"b\tb.exe\t", u"c\tc.exe\t"};
-  run({
+  run(
+      {
           {"first of three selects the new first",
            {three, 0},
            {{u"b\tb.exe\t", u"c\tc.exe\t"}, 0, {u"b", u"b.exe", u""}},
@@ -209,7 +213,8 @@ TEST_F(CommandTableEditorTest, Delete) {
 }
 
 TEST_F(CommandTableEditorTest, Separator) {
-  run({
+  run(
+      {
           {"appended whatever is selected, as the bare word",
            {{u"a\ta.exe\t", u"b\tb.exe\t"}, 0},
            {{u"a\ta.exe\t", u"b\tb.exe\t", kSep}, 2, {kSep, u"", u""}},
@@ -221,16 +226,22 @@ TEST_F(CommandTableEditorTest, Separator) {
 
 TEST_F(CommandTableEditorTest, UpAndDown) {
   const Texts three{u"a\ta.exe\t", u"b\tb.exe\t", u"c\tc.exe\t"};
-  run({
-          {"middle up", {three, 1},
-           {{u"b\tb.exe\t", u"a\ta.exe\t", u"c\tc.exe\t"}, 0, {u"b", u"b.exe", u""}}, u""},
+  run(
+      {
+          {"middle up",
+           {three, 1},
+           {{u"b\tb.exe\t", u"a\ta.exe\t", u"c\tc.exe\t"}, 0, {u"b", u"b.exe", u""}},
+           u""},
           {"first up changes nothing", {three, 0}, {three, 0}, u""},
           {"no selection", {three, -1}, {three, -1}, u""},
       },
       [&] { editor.onUp(); });
-  run({
-          {"middle down", {three, 1},
-           {{u"a\ta.exe\t", u"c\tc.exe\t", u"b\tb.exe\t"}, 2, {u"b", u"b.exe", u""}}, u""},
+  run(
+      {
+          {"middle down",
+           {three, 1},
+           {{u"a\ta.exe\t", u"c\tc.exe\t", u"b\tb.exe\t"}, 2, {u"b", u"b.exe", u""}},
+           u""},
           {"last down changes nothing", {three, 2}, {three, 2}, u""},
           {"no selection", {three, -1}, {three, -1}, u""},
       },
@@ -246,14 +257,22 @@ TEST_F(CommandTableEditorTest, Paste) {
     Text message;
   };
   for (const PasteCase& c : std::vector<PasteCase>{
-           {"two valid lines", u"b\tb.exe\r\nc\tc.exe\tC:\\", {u"b\tb.exe\t", u"c\tc.exe\tC:\\"},
+           {"two valid lines",
+            u"b\tb.exe\r\nc\tc.exe\tC:\\",
+            {u"b\tb.exe\t", u"c\tc.exe\tC:\\"},
             u""},
            {"a spreadsheet's final CR LF is no extra line", u"b\tb.exe\r\n", {u"b\tb.exe\t"}, u""},
            {"a word with a TAB only is rejected, the valid one kept",
-            u"b\tb.exe\r\nc\t", {u"b\tb.exe\t"}, kPaste},
-           {"an empty line inside is rejected", u"b\tb.exe\r\n\r\nc\tc.exe", {u"b\tb.exe\t", u"c\tc.exe\t"},
+            u"b\tb.exe\r\nc\t",
+            {u"b\tb.exe\t"},
             kPaste},
-           {"a blank line before the final CR LF is rejected", u"b\tb.exe\r\n\r\n", {u"b\tb.exe\t"},
+           {"an empty line inside is rejected",
+            u"b\tb.exe\r\n\r\nc\tc.exe",
+            {u"b\tb.exe\t", u"c\tc.exe\t"},
+            kPaste},
+           {"a blank line before the final CR LF is rejected",
+            u"b\tb.exe\r\n\r\n",
+            {u"b\tb.exe\t"},
             kPaste},
            {"bare LF keeps one line", u"b\tb.exe\nc\tc.exe", {u"b\tb.exe\nc\tc.exe"}, u""},
            {"a lone CR would split the row in the file", u"b\tb.exe\rc\tc.exe", {}, kPaste},

@@ -1,5 +1,3 @@
-#include "settings/ConfigFormController.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -8,6 +6,7 @@
 #include "core/ConfigurationManager.h"
 #include "fakes/FakeLauncherParts.h"
 #include "fakes/FakePorts.h"
+#include "settings/ConfigFormController.h"
 #include "settings/ManagerSettingsCore.h"
 
 namespace pipit {
@@ -86,10 +85,18 @@ TEST_F(ConfigFormControllerTest, FocusAndSelectionWithAndWithoutAPath) {
     Texts boxes;
   };
   for (const Case& c : std::vector<Case>{
-           {"no path: the first row", u"", false, FormFocus::CommandList, 0,
+           {"no path: the first row",
+            u"",
+            false,
+            FormFocus::CommandList,
+            0,
             {u"mail", u"mail.exe", u"C:\\Mail"}},
            {"no path, no rows", u"", true, FormFocus::CommandList, -1, {u"", u"", u""}},
-           {"a dropped file", u"C:\\dropped.txt", false, FormFocus::CommandText, -1,
+           {"a dropped file",
+            u"C:\\dropped.txt",
+            false,
+            FormFocus::CommandText,
+            -1,
             {u"", u"C:\\dropped.txt", u""}},
        }) {
     SCOPED_TRACE(c.name);
@@ -223,8 +230,9 @@ class ConfigFormWithManagerTest : public ::testing::Test {
 };
 
 TEST_F(ConfigFormWithManagerTest, DeletingEveryRowSavesAFileThatReadsBackEmpty) {
-  start(u"PREF/DEBUG_MODE\t0\r\nPREF/HOTKEY_MOD\tALT\r\nPREF/HOTKEY_VALUE\tP\r\n"
-        u"#comment\r\nbroken\t\r\nmail\tmail.exe\r\n");
+  start(
+      u"PREF/DEBUG_MODE\t0\r\nPREF/HOTKEY_MOD\tALT\r\nPREF/HOTKEY_VALUE\tP\r\n"
+      u"#comment\r\nbroken\t\r\nmail\tmail.exe\r\n");
   form.init(u"");
   form.editor().onDelete();
   form.onCommit();

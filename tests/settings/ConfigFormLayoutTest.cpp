@@ -1,9 +1,9 @@
-#include "settings/ConfigFormLayout.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
+
+#include "settings/ConfigFormLayout.h"
 
 namespace pipit {
 namespace {

@@ -1,6 +1,7 @@
 #include "platform/win32/Win32FileChooser.h"
 
 #include <windows.h>
+// after windows.h, which it needs
 #include <commdlg.h>
 
 #include <vector>

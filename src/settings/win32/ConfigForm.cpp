@@ -16,28 +16,38 @@ constexpr int kDroppedRows = 12;
 
 int checkId(FormCheck box) {
   switch (box) {
-    case FormCheck::HideWindow: return kHideWindowCheck;
-    case FormCheck::DebugMode: return kDebugModeCheck;
-    case FormCheck::AutoExec: return kAutoExecCheck;
-    case FormCheck::NewIE: return kNewIECheck;
+    case FormCheck::HideWindow:
+      return kHideWindowCheck;
+    case FormCheck::DebugMode:
+      return kDebugModeCheck;
+    case FormCheck::AutoExec:
+      return kAutoExecCheck;
+    case FormCheck::NewIE:
+      return kNewIECheck;
   }
   return 0;
 }
 
 int choiceId(FormChoice list) {
   switch (list) {
-    case FormChoice::Style: return kStyleCombo;
-    case FormChoice::HotkeyMod: return kHotkeyModCombo;
-    case FormChoice::HotkeyValue: return kHotkeyValueCombo;
+    case FormChoice::Style:
+      return kStyleCombo;
+    case FormChoice::HotkeyMod:
+      return kHotkeyModCombo;
+    case FormChoice::HotkeyValue:
+      return kHotkeyValueCombo;
   }
   return 0;
 }
 
 int fieldId(FormField field) {
   switch (field) {
-    case FormField::Command: return kCommandText;
-    case FormField::Path: return kPathText;
-    case FormField::Directory: return kDirectoryText;
+    case FormField::Command:
+      return kCommandText;
+    case FormField::Path:
+      return kPathText;
+    case FormField::Directory:
+      return kDirectoryText;
   }
   return 0;
 }
@@ -53,16 +63,22 @@ struct ControlClass {
 ControlClass classOf(ControlKind kind) {
   constexpr DWORD kFocusable = WS_TABSTOP | WS_GROUP;
   switch (kind) {
-    case ControlKind::Frame: return {L"BUTTON", BS_GROUPBOX, 0};
+    case ControlKind::Frame:
+      return {L"BUTTON", BS_GROUPBOX, 0};
     case ControlKind::List:
       return {L"LISTBOX",
               kFocusable | WS_VSCROLL | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT,
               WS_EX_CLIENTEDGE};
-    case ControlKind::Button: return {L"BUTTON", kFocusable | BS_PUSHBUTTON, 0};
-    case ControlKind::Label: return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
-    case ControlKind::Edit: return {L"EDIT", kFocusable | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case ControlKind::DropDown: return {L"COMBOBOX", kFocusable | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
-    case ControlKind::CheckBox: return {L"BUTTON", kFocusable | BS_AUTOCHECKBOX, 0};
+    case ControlKind::Button:
+      return {L"BUTTON", kFocusable | BS_PUSHBUTTON, 0};
+    case ControlKind::Label:
+      return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::Edit:
+      return {L"EDIT", kFocusable | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::DropDown:
+      return {L"COMBOBOX", kFocusable | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
+    case ControlKind::CheckBox:
+      return {L"BUTTON", kFocusable | BS_AUTOCHECKBOX, 0};
   }
   return {L"STATIC", 0, 0};
 }
@@ -145,8 +161,8 @@ Status ConfigForm::createWindow() {
   const int dpiX = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 96;
   const int dpiY = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
   if (!font_) font_ = dialogFont(dpiY);
-  const PixelRect client = toPixels(
-      {0, 0, ConfigFormLayout::kClientWidth, ConfigFormLayout::kClientHeight}, dpiX, dpiY);
+  const PixelRect client =
+      toPixels({0, 0, ConfigFormLayout::kClientWidth, ConfigFormLayout::kClientHeight}, dpiX, dpiY);
   RECT frame{0, 0, client.width, client.height};
   AdjustWindowRectEx(&frame, args.style, FALSE, args.exStyle);
   const int width = frame.right - frame.left;
@@ -176,10 +192,9 @@ void ConfigForm::createControls(int dpiX, int dpiY) {
     if (c.kind == ControlKind::DropDown) at.height += kDroppedRows * at.height;
     const DWORD style = WS_CHILD | (c.hidden ? 0 : WS_VISIBLE) | kind.style;
     const Text caption(c.caption);
-    HWND child = CreateWindowExW(kind.exStyle, kind.name, wide(caption), style, at.left, at.top,
-                                 at.width, at.height, handle(),
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_,
-                                 nullptr);
+    HWND child = CreateWindowExW(
+        kind.exStyle, kind.name, wide(caption), style, at.left, at.top, at.width, at.height,
+        handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_, nullptr);
     if (child && font_) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), 0);
   }
   setListTabStops();
@@ -312,17 +327,38 @@ void ConfigForm::onCommand(int id, int code) {
   }
   if (code != BN_CLICKED) return;
   switch (id) {
-    case kNewButton: editor.onNew(); break;
-    case kUpdateButton: editor.onUpdate(); break;
-    case kDeleteButton: editor.onDelete(); break;
-    case kSeparatorButton: editor.onSeparator(); break;
-    case kUpButton: editor.onUp(); break;
-    case kDownButton: editor.onDown(); break;
-    case kRefPathButton: editor.onRefPath(); break;
-    case kPasteButton: editor.onPaste(); break;
-    case kCommitButton: controller_.onCommit(); break;
-    case kCancelButton: controller_.onCancel(); break;
-    default: break;  // check boxes keep their own state; Enter and Escape do nothing
+    case kNewButton:
+      editor.onNew();
+      break;
+    case kUpdateButton:
+      editor.onUpdate();
+      break;
+    case kDeleteButton:
+      editor.onDelete();
+      break;
+    case kSeparatorButton:
+      editor.onSeparator();
+      break;
+    case kUpButton:
+      editor.onUp();
+      break;
+    case kDownButton:
+      editor.onDown();
+      break;
+    case kRefPathButton:
+      editor.onRefPath();
+      break;
+    case kPasteButton:
+      editor.onPaste();
+      break;
+    case kCommitButton:
+      controller_.onCommit();
+      break;
+    case kCancelButton:
+      controller_.onCancel();
+      break;
+    default:
+      break;  // check boxes keep their own state; Enter and Escape do nothing
   }
 }
 

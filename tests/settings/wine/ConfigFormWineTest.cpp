@@ -1,12 +1,11 @@
 // The settings dialog's real window under Wine, driven in-process through
 // its controls, against a fake core and fake message boxes.
-#include "settings/win32/ConfigForm.h"
-
 #include <gtest/gtest.h>
 
 #include "FakeSettings.h"
 #include "fakes/FakePorts.h"
 #include "platform/win32/Win32Clipboard.h"
+#include "settings/win32/ConfigForm.h"
 
 namespace pipit {
 namespace {
@@ -36,8 +35,8 @@ class ConfigFormWineTest : public ::testing::Test {
   win32::Win32Clipboard clipboard;
   fakes::FakeFileChooser chooser;
   fakes::FakeSettingsCore core;
-  win32::ConfigForm form{GetModuleHandleW(nullptr), core, SettingsPorts{dialogs, clipboard, chooser},
-                         logger};
+  win32::ConfigForm form{GetModuleHandleW(nullptr), core,
+                         SettingsPorts{dialogs, clipboard, chooser}, logger};
 
   ConfigFormWineTest() {
     core.current.setHotKeyMod(u"ALT");
@@ -62,8 +61,8 @@ class ConfigFormWineTest : public ::testing::Test {
     const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
       wchar_t buffer[512] = {};
-      const auto length = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i),
-                                       reinterpret_cast<LPARAM>(buffer));
+      const auto length =
+          SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(buffer));
       all.push_back(win32::fromWide(buffer, static_cast<std::size_t>(length)));
     }
     return all;
@@ -89,8 +88,8 @@ TEST_F(ConfigFormWineTest, OpensWithEveryControlWhereTheLayoutPutsIt) {
   ReleaseDC(nullptr, screen);
   RECT client{};
   GetClientRect(window, &client);
-  const PixelRect expected = toPixels(
-      {0, 0, ConfigFormLayout::kClientWidth, ConfigFormLayout::kClientHeight}, dpiX, dpiY);
+  const PixelRect expected =
+      toPixels({0, 0, ConfigFormLayout::kClientWidth, ConfigFormLayout::kClientHeight}, dpiX, dpiY);
   EXPECT_EQ(client.right, expected.width);
   EXPECT_EQ(client.bottom, expected.height);
 
@@ -114,7 +113,8 @@ TEST_F(ConfigFormWineTest, OpensWithEveryControlWhereTheLayoutPutsIt) {
       EXPECT_EQ(at.bottom - at.top, want.height);
     }
   }
-  EXPECT_EQ(rows(), (Texts{u"メモ帳\tnotepad.exe\t", u"[区切り線]\t\t", u"web\thttp://example.com/\t"}));
+  EXPECT_EQ(rows(),
+            (Texts{u"メモ帳\tnotepad.exe\t", u"[区切り線]\t\t", u"web\thttp://example.com/\t"}));
   EXPECT_EQ(GetFocus(), item(kCommandList));
   EXPECT_EQ(boxes(), (Texts{u"メモ帳", u"notepad.exe", u""}));
   EXPECT_EQ(textOf(item(kHotkeyValueCombo)), u"P");
@@ -122,12 +122,12 @@ TEST_F(ConfigFormWineTest, OpensWithEveryControlWhereTheLayoutPutsIt) {
 
 TEST_F(ConfigFormWineTest, TabWalksTheControlsInTheirOrderSkippingTheHiddenButton) {
   form.init(u"");
-  const std::vector<int> order{kCommandList,     kCommandText,     kPathText,      kRefPathButton,
-                               kDirectoryText,   kUpdateButton,    kNewButton,     kSeparatorButton,
-                               kDeleteButton,    kHotkeyModCombo,  kHotkeyValueCombo,
-                               kHideWindowCheck, kAutoExecCheck,   kDebugModeCheck, kNewIECheck,
-                               kCommitButton,    kCancelButton,    kUpButton,      kDownButton,
-                               kStyleCombo,      kCommandList};
+  const std::vector<int> order{kCommandList,   kCommandText,    kPathText,         kRefPathButton,
+                               kDirectoryText, kUpdateButton,   kNewButton,        kSeparatorButton,
+                               kDeleteButton,  kHotkeyModCombo, kHotkeyValueCombo, kHideWindowCheck,
+                               kAutoExecCheck, kDebugModeCheck, kNewIECheck,       kCommitButton,
+                               kCancelButton,  kUpButton,       kDownButton,       kStyleCombo,
+                               kCommandList};
   HWND at = item(order[0]);
   for (std::size_t i = 1; i < order.size(); ++i) {
     at = GetNextDlgTabItem(form.handle(), at, FALSE);
