@@ -11,6 +11,10 @@ Text& executableSlot() {
   static Text path;
   return path;
 }
+Text& recorderSlot() {
+  static Text path;
+  return path;
+}
 Text& assetsSlot() {
   static Text path;
   return path;
@@ -45,6 +49,8 @@ Text className(HWND hwnd) {
 const Text& launcherExecutable() { return executableSlot(); }
 void setLauncherExecutable(Text path) { executableSlot() = std::move(path); }
 const Text& assetsFolder() { return assetsSlot(); }
+const Text& recorderExecutable() { return recorderSlot(); }
+void setRecorderExecutable(Text path) { recorderSlot() = std::move(path); }
 void setAssetsFolder(Text path) { assetsSlot() = std::move(path); }
 
 LauncherInstall::LauncherInstall(bool withModels) {

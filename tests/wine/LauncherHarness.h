@@ -19,6 +19,10 @@ void setLauncherExecutable(Text path);
 // The folder holding the shipped "model" and "model_simple" folders.
 const Text& assetsFolder();
 void setAssetsFolder(Text path);
+// A program that records its arguments and working directory to the file
+// named by PIPIT_RECORDER_OUT.
+const Text& recorderExecutable();
+void setRecorderExecutable(Text path);
 
 struct MessageBoxView {
   HWND window = nullptr;
@@ -49,6 +53,7 @@ class LauncherInstall {
   // deadline.
   std::optional<DWORD> waitForExit(std::chrono::milliseconds timeout = std::chrono::seconds(20));
   std::vector<HWND> windows(const wchar_t* className) const;
+  DWORD processId() const { return processId_; }
 
  private:
   TempFolder folder_;

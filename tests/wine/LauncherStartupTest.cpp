@@ -9,7 +9,7 @@ namespace pipit::wintest {
 namespace {
 
 using Texts = std::vector<Text>;
-constexpr wchar_t kWindowClass[] = L"PipitLauncherStandIn";
+constexpr wchar_t kWindowClass[] = L"PipitLauncherCharacter";
 
 const Texts kBanner = {
     u"**********************************************************",
@@ -101,10 +101,15 @@ TEST(LauncherStartupTest, ANormalStartAndCloseWritesOnlyTheForcedLinesAndSavesTh
 
 TEST(LauncherStartupTest, DebugModeTracesStartAndShutdown) {
   LauncherInstall install;
-  install.writeConfig(u"PREF/DEBUG_MODE\t1\r\nPREF/HIDDEN_DELAY\t100\r\n");
+  install.writeConfig(
+      u"PREF/DEBUG_MODE\t1\r\nPREF/HIDDEN_DELAY\t100\r\nPREF/HOTKEY_MOD\tALT\r\nPREF/HOTKEY_VALUE\tQ\r\n");
   install.start();
   const HWND window = install.waitForWindow(kWindowClass);
   ASSERT_TRUE(window);
+  waitUntil([&] {
+    const Texts log = install.logMessages();
+    return std::find(log.begin(), log.end(), Text(u"フォームを初期化しました。")) != log.end();
+  });
   PostMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(install.waitForExit(), 0u);
   const Texts log = install.logMessages();

@@ -13,5 +13,6 @@ int main(int argc, char** argv) {
   }
   pipit::wintest::setLauncherExecutable(pipit::wintest::windowsPath(argv[1]));
   pipit::wintest::setAssetsFolder(pipit::wintest::windowsPath(argv[2]));
+  if (argc > 3) pipit::wintest::setRecorderExecutable(pipit::wintest::windowsPath(argv[3]));
   return RUN_ALL_TESTS();
 }

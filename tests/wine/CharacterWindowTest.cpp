@@ -1,0 +1,263 @@
+// The character window as a user meets it: typing, the hot key, the tray
+// icon, the command menu, the style switch, and what she leaves on screen.
+#include <gtest/gtest.h>
+
+#include <winternl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+
+#include "LauncherHarness.h"
+
+namespace pipit::wintest {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"PipitLauncherCharacter";
+constexpr wchar_t kTrayClass[] = L"PipitLauncherTray";
+
+Text textOf(HWND window) {
+  wchar_t buffer[4096] = {};
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK, 5000,
+                      &copied);
+  return win32::fromWide(buffer, copied);
+}
+
+// The launcher's window and its controls.
+struct Character {
+  HWND window = nullptr;
+  HWND combo = nullptr;
+  HWND input = nullptr;  // the edit inside the combo box
+  HWND line = nullptr;   // txtMessage
+
+  explicit Character(HWND w) : window(w) {
+    combo = FindWindowExW(w, nullptr, L"ComboBox", nullptr);
+    input = combo ? FindWindowExW(combo, nullptr, L"Edit", nullptr) : nullptr;
+    line = FindWindowExW(w, nullptr, L"Edit", nullptr);
+  }
+  bool visible() const { return IsWindowVisible(window) != FALSE; }
+  // Characters arrive as the input method commits them: WM_CHAR only.
+  void type(TextView text) const {
+    for (char16_t c : text) PostMessageW(input, WM_CHAR, c, 1);
+  }
+  // A key goes down and up; the launcher's own loop makes the character.
+  void press(UINT key) const {
+    PostMessageW(input, WM_KEYDOWN, key, 1);
+    PostMessageW(input, WM_KEYUP, key, 0xC0000001);
+  }
+  void enter(TextView text) const {
+    type(text);
+    press(VK_RETURN);
+  }
+};
+
+Text openedLog() {
+  const char* log = std::getenv("PIPIT_OPENED_LOG");
+  return log ? CodePage::system().decode(readFile(windowsPath(log))) : Text();
+}
+
+// Handles and GDI objects a process holds. Wine's own counters answer 0, so
+// they are counted from the system's handle list and the GDI handle table.
+struct Holdings {
+  std::size_t handles = 0;
+  std::size_t gdiObjects = 0;
+};
+
+Holdings holdingsOf(DWORD processId, HANDLE process) {
+  Holdings held;
+  using Query = NTSTATUS(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+  auto query = reinterpret_cast<Query>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+  struct Entry {
+    ULONG owner;
+    UCHAR type;
+    UCHAR flags;
+    USHORT value;
+    PVOID object;
+    ACCESS_MASK access;
+  };
+  std::vector<unsigned char> buffer(1 << 20);
+  ULONG needed = 0;
+  while (query && query(16, buffer.data(), static_cast<ULONG>(buffer.size()), &needed) ==
+                      static_cast<NTSTATUS>(0xC0000004L)) {
+    buffer.resize(buffer.size() * 2);
+  }
+  const ULONG count = *reinterpret_cast<ULONG*>(buffer.data());
+  const auto* entries = reinterpret_cast<const Entry*>(buffer.data() + sizeof(ULONG_PTR));
+  for (ULONG i = 0; i < count; ++i) held.handles += entries[i].owner == processId;
+
+  PROCESS_BASIC_INFORMATION basic{};
+  if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) == 0) {
+    ULONG_PTR table = 0;
+    SIZE_T read = 0;
+    ReadProcessMemory(process, reinterpret_cast<const char*>(basic.PebBaseAddress) + 0xF8, &table,
+                      sizeof table, &read);
+    std::vector<unsigned char> cells(0x10000 * 24);
+    if (table && ReadProcessMemory(process, reinterpret_cast<const void*>(table), cells.data(),
+                                   cells.size(), &read)) {
+      for (std::size_t i = 0; i < 0x10000; ++i) held.gdiObjects += cells[i * 24 + 14] != 0;
+    }
+  }
+  return held;
+}
+
+class CharacterWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    recorded_ = install.folder() + u"\\recorded.txt";
+    SetEnvironmentVariableW(L"PIPIT_RECORDER_OUT", win32::wide(recorded_));
+    CopyFileW(win32::wide(recorderExecutable()), win32::wide(install.folder() + u"\\recorder.exe"), FALSE);
+  }
+  Character startWith(TextView settings) {
+    install.writeConfig(settings);
+    install.start();
+    Character her(install.waitForWindow(kWindowClass));
+    // Laid out and shown first, then greeted at the end of start-up.
+    if (her.line) waitUntil([&] { return !textOf(her.line).empty(); });
+    return her;
+  }
+  Text recorded() const {
+    const std::string bytes = readFile(recorded_);
+    return Text(reinterpret_cast<const char16_t*>(bytes.data()), bytes.size() / 2);
+  }
+
+  LauncherInstall install;
+  Text recorded_;
+};
+
+TEST_F(CharacterWindowTest, TypedWordsRunHideAndComeBackByHotKeyAndTray) {
+  const Character her = startWith(
+      u"PREF/HIDDEN_MODE\t1\r\nPREF/HIDDEN_DELAY\t500\r\nPREF/HOTKEY_MOD\tCTRL\r\n"
+      u"PREF/HOTKEY_VALUE\tQ\r\nPREF/GOOGLE_URL\thttps://search.example/?q=\r\n"
+      u"PREF/GOOGLE_ENCODING\tUTF-8\r\nPREF/TOP\t1500\r\nPREF/LEFT\t3000\r\n"
+      u"rec\trecorder.exe|hello world\tC:\\windows\r\n");
+  ASSERT_TRUE(her.window && her.input && her.line);
+  EXPECT_FALSE(textOf(her.line).empty()) << "she greets the user";
+  EXPECT_EQ(GetWindowLongPtrW(her.window, GWL_EXSTYLE) & WS_EX_LAYERED, WS_EX_LAYERED);
+  EXPECT_EQ(textOf(her.window), u"PipitTalk");
+
+  // A registered word runs with the row's arguments and folder; she hides
+  // after the delay.
+  her.enter(u"rec");
+  ASSERT_TRUE(waitUntil([&] { return fileExists(recorded_); }));
+  EXPECT_EQ(recorded(), u"hello world\nC:\\windows");
+  EXPECT_TRUE(waitUntil([&] { return !her.visible(); }));
+  EXPECT_EQ(textOf(her.combo), u"");
+
+  // The hot key (posted: Xvfb has no global grab) brings her back.
+  PostMessageW(her.window, WM_HOTKEY, 0, MAKELPARAM(MOD_CONTROL, 'Q'));
+  ASSERT_TRUE(waitUntil([&] { return her.visible(); }));
+
+  // An unknown word: she stays, and offers it as a search, all selected.
+  her.enter(u"nosuchword");
+  ASSERT_TRUE(waitUntil([&] { return textOf(her.combo) == u"?nosuchword"; }));
+  DWORD start = 1, end = 0;
+  SendMessageW(her.combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 11u);
+  EXPECT_TRUE(her.visible());
+
+  // A search opens its address in the browser.
+  SetWindowTextW(her.combo, L"");
+  her.enter(u"?天気");
+  EXPECT_TRUE(waitUntil([&] {
+    return openedLog().find(u"https://search.example/?q=%E5%A4%A9%E6%B0%97") != Text::npos;
+  })) << toUtf8(openedLog());
+
+  // Escape hides; the tray icon's left button shows her again.
+  ASSERT_TRUE(waitUntil([&] { return her.visible(); }));
+  her.type(u"half");
+  her.press(VK_ESCAPE);
+  ASSERT_TRUE(waitUntil([&] { return !her.visible(); }));
+  const HWND tray = FindWindowW(kTrayClass, nullptr);
+  ASSERT_TRUE(tray);
+  PostMessageW(tray, WM_MOUSEMOVE, 0, WM_LBUTTONDOWN);
+  ASSERT_TRUE(waitUntil([&] { return her.visible(); }));
+  EXPECT_EQ(textOf(her.combo), u"");
+
+  // Closing stores where the user left her.
+  SetWindowPos(her.window, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PostMessageW(her.window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(install.waitForExit(), 0u);
+  EXPECT_NE(install.config().find(u"PREF/TOP\t3000\r\nPREF/LEFT\t4500\r\n"), Text::npos);
+}
+
+TEST_F(CharacterWindowTest, TheCommandMenuListsTheTableAndSwitchesHerStyle) {
+  const Character her = startWith(
+      u"PREF/HOTKEY_MOD\tCTRL\r\nPREF/HOTKEY_VALUE\tQ\r\nPREF/TOP\t0\r\nPREF/LEFT\t0\r\n"
+      u"きりかえ\t$PPTK_CHANGE\t\r\n[区切り線]\t\t\r\nrec\trecorder.exe\t\r\n");
+  ASSERT_TRUE(her.window);
+  RECT before{};
+  GetWindowRect(her.window, &before);
+  EXPECT_EQ(before.right - before.left, 430);
+  // Both command words are in the drop-down list, the separator is not.
+  EXPECT_EQ(SendMessageW(her.combo, CB_GETCOUNT, 0, 0), 2);
+
+  // The menu itself is plain data, checked without a window; here it pops
+  // up and its first row runs.
+  PostMessageW(her.window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(340, 120));
+  HWND menu = nullptr;
+  ASSERT_TRUE(waitUntil([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); }));
+  // Choosing the first item runs its word: the simple style, laid out anew
+  // where she stood.
+  PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+  ASSERT_TRUE(waitUntil([&] {
+    RECT now{};
+    GetWindowRect(her.window, &now);
+    return now.right - now.left == 320;
+  }));
+  RECT after{};
+  GetWindowRect(her.window, &after);
+  EXPECT_EQ(after.left, before.left);
+  EXPECT_EQ(after.top, before.top);
+}
+
+TEST_F(CharacterWindowTest, NoPureRedIsLeftOnScreenAndAThousandCommandsLeakNothing) {
+  const Character her = startWith(
+      u"PREF/HIDDEN_MODE\t0\r\nPREF/HOTKEY_MOD\tCTRL\r\nPREF/HOTKEY_VALUE\tQ\r\n"
+      u"PREF/TOP\t1500\r\nPREF/LEFT\t1500\r\n");
+  ASSERT_TRUE(her.window);
+  Sleep(500);  // the first paint
+  RECT rect{};
+  GetWindowRect(her.window, &rect);
+  HDC screen = GetDC(nullptr);
+  int red = 0;
+  std::set<COLORREF> colours;
+  for (int y = rect.top; y < rect.bottom; y += 3) {
+    for (int x = rect.left; x < rect.right; x += 3) {
+      const COLORREF c = GetPixel(screen, x, y);
+      red += c == RGB(255, 0, 0);
+      colours.insert(c);
+    }
+  }
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(red, 0) << "the key colour shows the desktop";
+  EXPECT_GT(colours.size(), 10u) << "the screen shows her, not one flat colour";
+
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, install.processId());
+  ASSERT_TRUE(process);
+  // Each answer switches her picture, restarts a timer and rewrites her
+  // line: what a leak would grow with.
+  auto roundTrip = [&](int count) {
+    for (int i = 0; i < count; ++i) {
+      her.enter(u"nosuchword");
+      ASSERT_TRUE(waitUntil([&] { return textOf(her.combo) == u"?nosuchword"; }));
+      SetWindowTextW(her.combo, L"");
+    }
+  };
+  roundTrip(100);
+  const Holdings first = holdingsOf(install.processId(), process);
+  roundTrip(1000);
+  const Holdings last = holdingsOf(install.processId(), process);
+  CloseHandle(process);
+  std::printf("holdings after 100 inputs: %zu handles, %zu GDI objects; after 1100: %zu, %zu\n",
+              first.handles, first.gdiObjects, last.handles, last.gdiObjects);
+  EXPECT_GT(first.handles, 0u);
+  EXPECT_LE(last.handles, first.handles + 5);
+  EXPECT_LE(last.gdiObjects, first.gdiObjects + 5);
+}
+
+}  // namespace
+}  // namespace pipit::wintest
