@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/Text.h"
+#include "base/Pixels.h"
 
 namespace pipit {
 
@@ -51,10 +52,6 @@ enum class ControlKind { Frame, List, Button, Label, Edit, DropDown, CheckBox };
 struct TwipsRect {
   int32_t left, top, width, height;
 };
-struct PixelRect {
-  int32_t left, top, width, height;
-};
-
 struct FormControl {
   int id;
   ControlKind kind;

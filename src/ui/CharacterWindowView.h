@@ -8,25 +8,12 @@
 #include <vector>
 
 #include "base/Failure.h"
+#include "base/Pixels.h"
 #include "base/Text.h"
 #include "platform/Pictures.h"
 #include "ui/MenuItem.h"
 
 namespace pipit {
-
-struct PixelPoint {
-  int32_t x = 0;
-  int32_t y = 0;
-  bool operator==(const PixelPoint&) const = default;
-};
-
-struct PixelRect {
-  int32_t left = 0;
-  int32_t top = 0;
-  int32_t width = 0;
-  int32_t height = 0;
-  bool operator==(const PixelRect&) const = default;
-};
 
 // The picture controls that lie over the window picture.
 enum class ImageId { EyesClosed, BalloonModel, BalloonUser };

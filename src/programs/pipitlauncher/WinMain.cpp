@@ -9,6 +9,8 @@
 #include "core/Logger.h"
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/Win32Browser.h"
+#include "platform/win32/Win32Clipboard.h"
+#include "platform/win32/Win32FileChooser.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32EventPump.h"
@@ -19,22 +21,14 @@
 #include "platform/win32/Win32Shell.h"
 #include "request/LauncherCore.h"
 #include "request/RequestHandling.h"
+#include "settings/ManagerSettingsCore.h"
+#include "settings/win32/ConfigForm.h"
 #include "ui/ClockRandom.h"
 #include "ui/InputForm.h"
 #include "ui/MessageProvider.h"
 #include "ui/TrayMenu.h"
 #include "ui/win32/CharacterWindow.h"
 #include "ui/win32/TrayWindow.h"
-
-namespace {
-
-// Until the settings dialog exists, the edit keyword opens nothing.
-class NoSettingsDialog final : public pipit::ConfigFormControl {
- public:
-  void init(const pipit::Text&) override {}
-};
-
-}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using namespace pipit;
@@ -56,11 +50,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Logger logger(files, clock, codePage);
   ConfigurationManager manager(CorePorts{files, dialogs, process, registry, codePage}, logger);
   ConfigurationManagerCore core(manager);
-  NoSettingsDialog settingsDialog;
+  ManagerSettingsCore settingsCore(manager);
+  Win32Clipboard clipboard;
+  Win32FileChooser fileChooser;
+  ConfigForm settingsDialog(instance, settingsCore, {dialogs, clipboard, fileChooser}, logger);
 
   CharacterWindow window(instance);
-  Win32EventPump pump([&window](MSG& msg) {
-    return window.handle() && IsDialogMessageW(window.handle(), &msg);
+  // Tab and the buttons' access keys work in both windows, in waits too.
+  Win32EventPump pump([&window, &settingsDialog](MSG& msg) {
+    for (HWND dialog : {window.handle(), settingsDialog.handle()}) {
+      if (dialog && IsDialogMessageW(dialog, &msg)) return true;
+    }
+    return false;
   });
   TrayWindow trayWindow(instance, [&window] { return window.icon(); }, pump);
   for (Status created : {window.create(), trayWindow.create()}) {
