@@ -42,8 +42,9 @@ class ConfigurationManager {
   // whose content setConfiguration replaces.
   Configuration& getConfiguration();
   // Saves the new settings, reads them back from the file and rebuilds the
-  // model, the window and the command menu. A failure to save or to read
-  // back goes to the caller; a model that cannot be loaded ends the process.
+  // model, the window and the command menu. A failure to save, to read back
+  // or to load the chosen style's model goes to the caller, with the former
+  // file and settings put back.
   Status setConfiguration(const Configuration& configuration);
 
   // A copy of the first command row whose word equals the text exactly;

@@ -362,13 +362,18 @@ LRESULT CharacterWindow::onInputMessage(HWND hwnd, UINT message, WPARAM wParam, 
     case WM_DROPFILES: {
       const auto drop = reinterpret_cast<HDROP>(wParam);
       Text first;
-      if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) > 0) {
+      // A drop block this process cannot read (one forged by another
+      // program) counts as a drop without files rather than a crash.
+      const auto memory = reinterpret_cast<HGLOBAL>(drop);
+      const bool readable = GlobalLock(memory) != nullptr;
+      if (readable) GlobalUnlock(memory);
+      if (readable && DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) > 0) {
         const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
         std::wstring name(length + 1, L'\0');
         const UINT copied = DragQueryFileW(drop, 0, name.data(), length + 1);
         first = fromWide(name.data(), copied);
       }
-      DragFinish(drop);
+      if (readable) DragFinish(drop);
       if (form_) form_->onFilesDropped(first);
       return 0;
     }

@@ -1,0 +1,51 @@
+#pragma once
+// Drives the running launcher's character window from a test: finds its
+// controls, types into the input box and reads texts back.
+#include <windows.h>
+
+#include "base/Text.h"
+#include "platform/win32/Handles.h"
+
+namespace pipit::wintest {
+
+inline constexpr wchar_t kWindowClass[] = L"PipitLauncherCharacter";
+
+// A window's text, asked of the process that owns it.
+inline Text textOf(HWND window) {
+  wchar_t buffer[4096] = {};
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK, 5000,
+                      &copied);
+  return win32::fromWide(buffer, copied);
+}
+
+// The launcher's window and its controls.
+struct Character {
+  HWND window = nullptr;
+  HWND combo = nullptr;
+  HWND input = nullptr;  // the edit inside the combo box
+  HWND line = nullptr;   // txtMessage
+
+  explicit Character(HWND w = nullptr) : window(w) {
+    if (!w) return;
+    combo = FindWindowExW(w, nullptr, L"ComboBox", nullptr);
+    input = combo ? FindWindowExW(combo, nullptr, L"Edit", nullptr) : nullptr;
+    line = FindWindowExW(w, nullptr, L"Edit", nullptr);
+  }
+  bool visible() const { return IsWindowVisible(window) != FALSE; }
+  // Characters arrive as the input method commits them: WM_CHAR only.
+  void type(TextView text) const {
+    for (char16_t c : text) PostMessageW(input, WM_CHAR, c, 1);
+  }
+  // A key goes down and up; the launcher's own loop makes the character.
+  void press(UINT key) const {
+    PostMessageW(input, WM_KEYDOWN, key, 1);
+    PostMessageW(input, WM_KEYUP, key, 0xC0000001);
+  }
+  void enter(TextView text) const {
+    type(text);
+    press(VK_RETURN);
+  }
+};
+
+}  // namespace pipit::wintest
