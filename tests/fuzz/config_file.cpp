@@ -1,0 +1,42 @@
+// The settings file as a user may leave it: any bytes. A file that reads must
+// also survive the launcher's own save: written and read again, it gives the
+// same settings (text the code page could not decode aside, which comes back
+// as "?", and blanks that ended up at the end of a line, which the reading
+// trims).
+#include "FuzzSupport.h"
+#include "core/ConfigurationFile.h"
+#include "fakes/FakePorts.h"
+
+using namespace pipit;
+
+namespace {
+
+Text trimmedLines(const Text& text) {
+  Text result;
+  for (const Text& line : splitLines(text)) result += trimBlanks(line) + u"\n";
+  return result;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  static const CodePage cp = CodePage::named("CP932");
+  fakes::FakeFiles files;
+  fakes::FakeClock clock;
+  Logger logger(files, clock, cp);
+  ConfigurationFile file(files, cp, logger);
+  const Text path = file.defaultPath();
+  files.content[path] = std::string(fuzz::bytesOf(data, size));
+
+  const auto first = file.getConfigurationFromFile(path);
+  if (!first) return 0;
+  const Text text = first.value().toString(u"\t");
+  PIPIT_FUZZ_CHECK(first.value().getHiddenDelay() <= 30000, text);
+  if (text.find(u'\uFFFD') != Text::npos) return 0;
+
+  PIPIT_FUZZ_CHECK(file.saveConfiguration(first.value()).ok(), text);
+  const auto again = file.getConfigurationFromFile(path);
+  PIPIT_FUZZ_CHECK(again.ok(), text);
+  PIPIT_FUZZ_CHECK(trimmedLines(again.value().toString(u"\t")) == trimmedLines(text), text);
+  return 0;
+}
