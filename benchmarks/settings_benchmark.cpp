@@ -1,0 +1,71 @@
+// Reading and saving a settings file of 32767 commands, against floors from
+// the same run: decoding the file's bytes and splitting them into lines for
+// the read, encoding the same text for the save.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+#include "BenchReport.h"
+#include "base/CodePage.h"
+#include "base/Number.h"
+#include "base/Path.h"
+#include "core/ConfigurationFile.h"
+#include "fakes/FakePorts.h"
+
+using namespace pipit;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+template <class F>
+double bestOf(int runs, F&& f) {
+  double best = 1e300;
+  for (int i = 0; i < runs; ++i) {
+    const auto start = Clock::now();
+    f();
+    best = std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+  }
+  return best;
+}
+
+}  // namespace
+
+int main() {
+  fakes::FakeFiles files;
+  fakes::FakeClock clock;
+  const CodePage codePage = CodePage::named("CP932");
+  Logger logger(files, clock, codePage);
+  ConfigurationFile file(files, codePage, logger);
+  const Text path = file.defaultPath();
+
+  Configuration configuration;
+  CommandTable rows;
+  for (int i = 0; i < 32767; ++i) {
+    auto row = std::make_shared<CommandInfo>();
+    row->setCommand(u"コマンド" + decimalText(i));
+    row->setExecutionPath(u"C:\\Program Files\\道具\\tool" + decimalText(i) + u".exe|--open 文書.txt");
+    row->setExecutionDirectory(i % 3 ? Text() : Text(u"C:\\作業"));
+    rows.push_back(std::move(row));
+  }
+  configuration.setCommands(std::move(rows));
+
+  const double save = bestOf(5, [&] { (void)file.saveConfiguration(configuration); });
+  const std::string bytes = files.content[path];
+  const Text text = codePage.decode(bytes);
+  std::size_t sink = 0;
+  const double saveFloor = bestOf(5, [&] { sink += codePage.encode(text).size(); });
+  std::size_t commands = 0;
+  const double read = bestOf(5, [&] {
+    auto loaded = file.getConfigurationFromFile(path);
+    commands = loaded ? loaded.value().commands().size() : 0;
+  });
+  const double readFloor = bestOf(5, [&] { sink += splitLines(codePage.decode(bytes)).size(); });
+
+  std::printf("settings: %zu commands read back, %zu bytes (sink %zu)\n", commands, bytes.size(), sink);
+  bench::reportRow("settings file read, 32767 commands", read, "ms", readFloor,
+                   "decode and split lines");
+  bench::reportRow("settings file save, 32767 commands", save, "ms", saveFloor,
+                   "encode the same text");
+  return 0;
+}
