@@ -50,7 +50,11 @@ class CharacterWindowView {
   virtual void setMessageText(const Text& text) = 0;
   virtual Text inputText() const = 0;
   virtual void setInputText(const Text& text, bool selectAll) = 0;
+  // The words of the input box's drop-down list, replaced whole. The box's
+  // text, selection and caret stay as they are.
   virtual void setCommandWords(const std::vector<Text>& words) = 0;
+  // Opens or closes the drop-down list; the text and caret stay here too.
+  virtual void showCommandList(bool open) = 0;
   virtual void focusInput() = 0;
 
   // Shows the window in its normal state and brings it to the front.

@@ -56,7 +56,9 @@ void InputForm::init(bool onStart) {
                   toPixels(configuration.getFormTop(), view_.twipsPerPixelY())});
   }
   view_.show();
-  view_.setCommandWords(commandWords(configuration.commands()));
+  finder_.setWords(commandWords(configuration.commands()));
+  listValid_ = false;
+  listFor(Text(), false);
   view_.setTopMost();
   const uint8_t modifiers = getKeyCode(configuration.getHotKeyMod());
   const uint8_t key = getKeyCode(configuration.getHotKeyValue());
@@ -86,7 +88,7 @@ float InputForm::left() const {
 void InputForm::clearForm(bool forcedHide, bool hideDelay) {
   const Configuration& configuration = core_.getConfiguration();
   hideCancelled_ = false;
-  view_.setInputText(u"", false);
+  putInput(Text(), false);
   if (forcedHide) {
     view_.hide();
     return;
@@ -104,24 +106,52 @@ void InputForm::clearForm(bool forcedHide, bool hideDelay) {
 void InputForm::doHotkeyAction() {
   hideCancelled_ = true;
   view_.show();
-  view_.setInputText(u"", false);
+  putInput(Text(), false);
   view_.focusInput();
   if (lines_) view_.setMessageText(lines_->getMessage(u"CMD/FOCUS", u""));
 }
 
 void InputForm::hideFromTray() {
-  view_.setInputText(u"", false);
+  putInput(Text(), false);
   view_.hide();
 }
 
 void InputForm::onEscape() { hideFromTray(); }
 
+void InputForm::onInputEdited() {
+  const Text typed = view_.inputText();
+  listFor(typed, true);
+}
+
+void InputForm::putInput(const Text& text, bool selectAll) {
+  view_.setInputText(text, selectAll);
+  listFor(text, false);
+}
+
+void InputForm::listFor(const Text& typed, bool open) {
+  std::vector<std::size_t> matches = finder_.find(typed);
+  // Refilling a long list is the costly part; most keystrokes keep it.
+  if (!listValid_ || matches != listed_) {
+    std::vector<Text> words;
+    words.reserve(matches.size());
+    for (const std::size_t i : matches) words.push_back(finder_.words()[i]);
+    view_.setCommandWords(words);
+    listed_ = std::move(matches);
+    listValid_ = true;
+  }
+  view_.showCommandList(open && !typed.empty() && !listed_.empty());
+}
+
+// The command menu and drops put text in the box only to send it at once:
+// the list is left as it is, the answer sets the box again.
 void InputForm::remoteExecute(const Text& command) {
+  view_.showCommandList(false);
   view_.setInputText(command, false);
   ExecutionButton_Click();
 }
 
 void InputForm::onFilesDropped(const Text& firstFile) {
+  view_.showCommandList(false);
   view_.setInputText(Text(BuiltInCommandExecutor::kEdit) + u"|" + firstFile, false);
   ExecutionButton_Click();
 }
@@ -152,7 +182,7 @@ void InputForm::ExecutionButton_Click() {
                           MessageIcon::None);
     }
     // Enter again sends the same words as a web search; typing replaces them.
-    view_.setInputText(u"?" + input, true);
+    putInput(u"?" + input, true);
     return;
   }
   logger_.writeLog(kClickLabel, u"レスポンスは正常終了のものです");

@@ -5,6 +5,7 @@
 // the result.
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "core/LauncherParts.h"
 #include "core/Logger.h"
@@ -20,6 +21,7 @@
 #include "request/LauncherCore.h"
 #include "ui/CharacterView.h"
 #include "ui/CharacterWindowView.h"
+#include "ui/CommandFinder.h"
 #include "ui/CommandMenu.h"
 #include "ui/ModelSettings.h"
 #include "ui/TrayMenu.h"
@@ -83,6 +85,9 @@ class InputForm final : public MainWindowControl,
   void remoteExecute(const Text& command);
   void ExecutionButton_Click();
   void onEscape();
+  // The user changed the input box's text: typed, deleted, pasted or
+  // committed a composition. The list narrows to the words that match.
+  void onInputEdited();
   void onFilesDropped(const Text& firstFile);
   void onRightButton();
   void onClose();
@@ -94,6 +99,10 @@ class InputForm final : public MainWindowControl,
   void VisualTimer_Timer();
   Text fixedPicturePath(TextView file) const;
   void warnHotKey(const Configuration& configuration);
+  // Puts text in the input box and the words that match it in its list,
+  // with the list closed: the box is changed by the launcher, not typed in.
+  void putInput(const Text& text, bool selectAll);
+  void listFor(const Text& typed, bool open);
 
   CharacterWindowView& view_;
   LauncherCore& core_;
@@ -108,6 +117,9 @@ class InputForm final : public MainWindowControl,
   const ModelSettings* settings_ = nullptr;
   Dispatch dispatch_;
   CommandMenu commandMenu_;
+  CommandFinder finder_;
+  std::vector<std::size_t> listed_;  // what the drop-down list holds now
+  bool listValid_ = false;
 
   bool simpleMode_ = false;
   Text characterMessage_;

@@ -21,6 +21,7 @@ class FakeCharacterWindowView : public CharacterWindowView {
   Text input;
   bool inputSelected = false;
   std::vector<Text> words;
+  bool listOpen = false;
   bool visible = false;
   bool focused = false;
   int topMost = 0;
@@ -50,6 +51,7 @@ class FakeCharacterWindowView : public CharacterWindowView {
     inputSelected = selectAll;
   }
   void setCommandWords(const std::vector<Text>& w) override { words = w; }
+  void showCommandList(bool open) override { listOpen = open; }
   void focusInput() override { focused = true; }
   void show() override { visible = true; }
   void hide() override {

@@ -237,6 +237,42 @@ TEST_F(InputFormTest, EscapeAndDropsAndTheCommandMenuUseTheSameRoad) {
   EXPECT_EQ(view.menus.back(), (std::vector<MenuItem>{{u"a&b", false}, {u"", true}}));
 }
 
+TEST_F(InputFormTest, TypingNarrowsTheListAndOpensItWhileAWordMatches) {
+  core.addCommand(u"ゴミメモ", u"a.exe");
+  core.addCommand(u"[区切り線]", u"");
+  core.addCommand(u"メモ帳", u"b.exe");
+  form.init(true);
+  form.doHotkeyAction();
+  const std::vector<Text> all{u"ゴミメモ", u"メモ帳"};
+
+  view.input = u"めも";
+  form.onInputEdited();
+  EXPECT_EQ(view.words, (std::vector<Text>{u"メモ帳", u"ゴミメモ"}));
+  EXPECT_TRUE(view.listOpen);
+  EXPECT_EQ(view.input, u"めも") << "nothing is completed in the box";
+  view.input = u"めもx";
+  form.onInputEdited();
+  EXPECT_TRUE(view.words.empty());
+  EXPECT_FALSE(view.listOpen);
+  view.input = u"";
+  form.onInputEdited();
+  EXPECT_EQ(view.words, all);
+  EXPECT_FALSE(view.listOpen) << "an empty box opens nothing";
+
+  // Enter sends the box as it stands; the answer and Escape give the whole
+  // list back, closed.
+  view.input = u"memo";
+  form.onInputEdited();
+  respond = [](const Text&) { return error(u"none", u"99"); };
+  form.ExecutionButton_Click();
+  EXPECT_EQ(dispatched, (std::vector<Text>{u"memo"}));
+  EXPECT_EQ(view.input, u"?memo");
+  EXPECT_FALSE(view.listOpen);
+  form.onEscape();
+  EXPECT_EQ(view.words, all);
+  EXPECT_FALSE(view.listOpen);
+}
+
 TEST_F(InputFormTest, SheBlinksOnceEveryEightyTicksAndHerPictureComesBack) {
   form.init(true);
   EXPECT_EQ(view.timers[TimerId::Visual], 50u);
