@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/Win32Pictures.h"
@@ -88,7 +89,10 @@ Status CharacterWindow::create() {
   }
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
-  if (GetComboBoxInfo(input_, &info)) inputEdit_ = info.hwndItem;
+  if (GetComboBoxInfo(input_, &info)) {
+    inputEdit_ = info.hwndItem;
+    inputList_ = info.hwndList;
+  }
   // The box takes Enter, Escape and dropped files itself: both the combo box
   // and the edit inside it, since a drop may land on either.
   for (HWND control : {input_, inputEdit_}) {
@@ -181,11 +185,69 @@ void CharacterWindow::setInputText(const Text& text, bool selectAll) {
   if (selectAll) SendMessageW(input_, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
 }
 
+CharacterWindow::EditState CharacterWindow::editState() const {
+  EditState state;
+  HWND edit = inputEdit_ ? inputEdit_ : input_;
+  const int length = GetWindowTextLengthW(edit);
+  state.text.assign(static_cast<std::size_t>(length) + 1, L'\0');
+  state.text.resize(static_cast<std::size_t>(std::max(0, GetWindowTextW(edit, state.text.data(), length + 1))));
+  if (inputEdit_) {
+    SendMessageW(inputEdit_, EM_GETSEL, reinterpret_cast<WPARAM>(&state.start),
+                 reinterpret_cast<LPARAM>(&state.end));
+  }
+  return state;
+}
+
+void CharacterWindow::restoreEdit(const EditState& state) {
+  const EditState now = editState();
+  HWND edit = inputEdit_ ? inputEdit_ : input_;
+  if (now.text != state.text) SetWindowTextW(edit, state.text.c_str());
+  if (inputEdit_ && (now.text != state.text || now.start != state.start || now.end != state.end)) {
+    SendMessageW(inputEdit_, EM_SETSEL, state.start, state.end);
+  }
+}
+
+bool CharacterWindow::listDropped() const { return SendMessageW(input_, CB_GETDROPPEDSTATE, 0, 0) != 0; }
+
 void CharacterWindow::setCommandWords(const std::vector<Text>& words) {
-  SendMessageW(input_, CB_RESETCONTENT, 0, 0);
+  const bool dropped = listDropped();
+  // An open list keeps the height it had when it dropped: it drops anew.
+  if (dropped) showCommandList(false);
+  const EditState kept = editState();
+  adjustingList_ = true;
+  if (inputList_) {
+    // The combo box's own reset empties the box as well; its list alone is.
+    SendMessageW(inputList_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(inputList_, LB_RESETCONTENT, 0, 0);
+  } else {
+    SendMessageW(input_, CB_RESETCONTENT, 0, 0);
+  }
+  std::size_t characters = 0;
+  for (const Text& word : words) characters += word.size() + 1;
+  SendMessageW(input_, CB_INITSTORAGE, words.size(), characters * sizeof(wchar_t));
   for (const Text& word : words) {
     SendMessageW(input_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(word)));
   }
+  if (inputList_) {
+    SendMessageW(inputList_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(inputList_, nullptr, TRUE);
+  }
+  restoreEdit(kept);
+  adjustingList_ = false;
+  if (dropped && !words.empty()) showCommandList(true);
+}
+
+void CharacterWindow::showCommandList(bool open) {
+  if (listDropped() == open) return;
+  const EditState kept = editState();
+  adjustingList_ = true;
+  SendMessageW(input_, CB_SHOWDROPDOWN, open ? TRUE : FALSE, 0);
+  // Dropping copies the first row that starts like the box into the box and
+  // selects it all, so the next key would replace what was typed. The row
+  // is let go too: Down starts from the top, Enter sends the box.
+  if (open && inputList_) SendMessageW(inputList_, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  restoreEdit(kept);
+  adjustingList_ = false;
 }
 
 void CharacterWindow::focusInput() { SetFocus(input_); }
@@ -306,6 +368,12 @@ LRESULT CharacterWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         form_->ExecutionButton_Click();
         return 0;
       }
+      // A composition narrows the list once, when it is committed.
+      if (LOWORD(wParam) == kInputId && HIWORD(wParam) == CBN_EDITCHANGE && form_ && !composing_ &&
+          !adjustingList_) {
+        form_->onInputEdited();
+        return 0;
+      }
       break;
     case WM_HOTKEY:
       if (form_) form_->doHotkeyAction();
@@ -344,8 +412,26 @@ LRESULT CharacterWindow::onInputMessage(HWND hwnd, UINT message, WPARAM wParam, 
     case WM_IME_STARTCOMPOSITION:
       composing_ = true;
       break;
-    case WM_IME_ENDCOMPOSITION:
+    case WM_IME_ENDCOMPOSITION: {
       composing_ = false;
+      const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      if (form_ && hwnd == inputEdit_) form_->onInputEdited();
+      return result;
+    }
+    case WM_IME_COMPOSITION: {
+      const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      if (form_ && hwnd == inputEdit_ && (lParam & GCS_RESULTSTR)) form_->onInputEdited();
+      return result;
+    }
+    case WM_KEYDOWN:
+      // With the list open, the combo box would take Enter and Escape itself
+      // and may put its highlighted row in the box; the box is sent as the
+      // user sees it, by the character that follows.
+      if ((wParam == VK_RETURN || wParam == VK_ESCAPE) && hwnd == inputEdit_ && !composing_ &&
+          listDropped()) {
+        showCommandList(false);
+        return 0;
+      }
       break;
     case WM_CHAR:
       if (!form_ || hwnd != inputEdit_) break;

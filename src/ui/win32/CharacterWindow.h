@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <array>
+#include <string>
 
 #include "ui/CharacterWindowView.h"
 #include "ui/InputForm.h"
@@ -43,6 +44,7 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   Text inputText() const override;
   void setInputText(const Text& text, bool selectAll) override;
   void setCommandWords(const std::vector<Text>& words) override;
+  void showCommandList(bool open) override;
   void focusInput() override;
   void show() override;
   void hide() override;
@@ -71,6 +73,16 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   static LRESULT CALLBACK inputProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR id, DWORD_PTR self) noexcept;
   LRESULT onInputMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  // The input box's text and selection, kept across what the combo box
+  // does to them on its own when its list changes or drops down.
+  struct EditState {
+    std::wstring text;
+    DWORD start = 0;
+    DWORD end = 0;
+  };
+  EditState editState() const;
+  void restoreEdit(const EditState& state);
+  bool listDropped() const;
   void paint(HDC target) const;
   void invalidate(const Image& image);
   bool onImage(LPARAM point) const;
@@ -80,6 +92,7 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   HWND message_ = nullptr;  // children: destroyed with the window
   HWND input_ = nullptr;
   HWND inputEdit_ = nullptr;
+  HWND inputList_ = nullptr;  // the drop-down list of the combo box
   HWND button_ = nullptr;
   GdiObject font_;
   GdiObject balloonBrush_;
@@ -88,6 +101,7 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   std::array<Image, 3> images_;
   bool hotKeyRegistered_ = false;
   bool composing_ = false;  // an input-method composition is open
+  bool adjustingList_ = false;  // the box's own changes are not the user's
 };
 
 }  // namespace pipit::win32
