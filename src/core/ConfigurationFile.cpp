@@ -61,24 +61,14 @@ std::optional<Status> applySetting(Configuration& config, Text& hiddenDelayText,
   return Status::success();
 }
 
-}  // namespace
-
-ConfigurationFile::ConfigurationFile(Files& files, const CodePage& codePage, Logger& logger)
-    : files_(files), codePage_(codePage), logger_(logger) {}
-
-Text ConfigurationFile::defaultPath() const {
-  return appendPathSeparator(files_.programFolder()) + u"config.txt";
-}
-
-Outcome<Configuration> ConfigurationFile::getConfigurationFromFile(const Text& path) const {
-  logger_.writeMethodStart(kReadLabel);
-  const auto bytes = files_.readAll(path);
-  if (!bytes) return bytes.failure();
-
+// The settings in the file's bytes. Without a logger nothing is written:
+// a check of bytes that are not in the file yet.
+Outcome<Configuration> parseConfiguration(std::string_view bytes, const CodePage& codePage,
+                                          Logger* logger) {
   Configuration config;
   CommandTable commands;
   Text hiddenDelayText;
-  for (const Text& rawLine : splitLines(codePage_.decode(bytes.value()))) {
+  for (const Text& rawLine : splitLines(codePage.decode(bytes))) {
     const Text line = trimBlanks(rawLine);
     if (line.empty() || line[0] == u'#' || line.find(u'\t') == Text::npos) continue;
     const auto fields = splitTabs(line);
@@ -94,23 +84,42 @@ Outcome<Configuration> ConfigurationFile::getConfigurationFromFile(const Text& p
     commands.push_back(std::move(command));
   }
 
+  const auto log = [&](TextView message) {
+    if (logger != nullptr) logger->writeLog(kReadLabel, message, true);
+  };
   if (hiddenDelayText.empty()) {
     config.setHiddenDelay(kDefaultHiddenDelay);
-    logger_.writeLog(kReadLabel,
-                     u"非表示までの時間が指定されていないためデフォルト値2000ミリ秒をセットします",
-                     true);
+    log(u"非表示までの時間が指定されていないためデフォルト値2000ミリ秒をセットします");
   } else {
     const auto delay = toInt32(hiddenDelayText);
     if (!delay) return delay.failure();
     config.setHiddenDelay(delay.value());
-    logger_.writeLog(kReadLabel, u"非表示までの時間：" + signedDecimalText(delay.value()), true);
+    log(u"非表示までの時間：" + signedDecimalText(delay.value()));
     if (delay.value() > kMaxHiddenDelay) {
       config.setHiddenDelay(kMaxHiddenDelay);
-      logger_.writeLog(kReadLabel, u"30秒超の値が指定されているため、30秒に補正します", true);
+      log(u"30秒超の値が指定されているため、30秒に補正します");
     }
   }
 
   config.setCommands(std::move(commands));
+  return config;
+}
+
+}  // namespace
+
+ConfigurationFile::ConfigurationFile(Files& files, const CodePage& codePage, Logger& logger)
+    : files_(files), codePage_(codePage), logger_(logger) {}
+
+Text ConfigurationFile::defaultPath() const {
+  return appendPathSeparator(files_.programFolder()) + u"config.txt";
+}
+
+Outcome<Configuration> ConfigurationFile::getConfigurationFromFile(const Text& path) const {
+  logger_.writeMethodStart(kReadLabel);
+  const auto bytes = files_.readAll(path);
+  if (!bytes) return bytes.failure();
+  auto config = parseConfiguration(bytes.value(), codePage_, &logger_);
+  if (!config) return config;
   logger_.writeMethodEnd(kReadLabel);
   return config;
 }
@@ -118,7 +127,15 @@ Outcome<Configuration> ConfigurationFile::getConfigurationFromFile(const Text& p
 Status ConfigurationFile::saveConfiguration(const Configuration& configuration) {
   logger_.writeMethodStart(kSaveLabel);
   const Text text = configuration.toString(u"\t") + Text(kCrLf);
-  Status written = files_.replace(defaultPath(), codePage_.encode(text));
+  const std::string bytes = codePage_.encode(text);
+  // Settings that would not read back (more rows than a table holds, a
+  // command word that is a setting key) would end every later start, and a
+  // caller that meant to put the old file back may fail to: they are never
+  // written.
+  if (const auto readable = parseConfiguration(bytes, codePage_, nullptr); !readable) {
+    return readable.failure();
+  }
+  Status written = files_.replace(defaultPath(), bytes);
   if (!written) return written;
   logger_.writeMethodEnd(kSaveLabel);
   return Status::success();
