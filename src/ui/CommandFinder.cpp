@@ -11,19 +11,18 @@ namespace {
 
 enum class Match { None, Inside, Start };
 
-// Where in the word the reading appears, if anywhere.
-Match matchOf(TextView word, const Reading& reading) {
-  Match best = Match::None;
-  for (std::size_t at = word.find(reading.kana); at != TextView::npos;
-       at = word.find(reading.kana, at + 1)) {
-    bool fits = reading.next.empty();
-    const TextView after = word.substr(at + reading.kana.size());
-    for (const Text& next : reading.next) fits = fits || startsWith(after, next);
-    if (!fits) continue;
-    if (at == 0) return Match::Start;
-    best = Match::Inside;
+// What the word must hold for each way the typed text can be read: a
+// syllable still being typed gives one needle for each kana it can become.
+std::vector<Text> needlesFor(TextView typed) {
+  const Text folded = foldForFinding(typed);
+  std::vector<Text> needles{folded};
+  for (const Reading& reading : romajiReadings(folded)) {
+    if (reading.next.empty()) needles.push_back(reading.kana);
+    for (const Text& next : reading.next) needles.push_back(reading.kana + next);
   }
-  return best;
+  std::sort(needles.begin(), needles.end());
+  needles.erase(std::unique(needles.begin(), needles.end()), needles.end());
+  return needles;
 }
 
 }  // namespace
@@ -42,16 +41,17 @@ std::vector<std::size_t> CommandFinder::find(TextView typed) const {
     std::iota(found.begin(), found.end(), std::size_t{0});
     return found;
   }
-  const Text folded = foldForFinding(typed);
-  std::vector<Reading> readings{{folded, {}}};
-  for (Reading& reading : romajiReadings(folded)) readings.push_back(std::move(reading));
-
+  const std::vector<Text> needles = needlesFor(typed);
   std::vector<std::size_t> inside;
   for (std::size_t i = 0; i < folded_.size(); ++i) {
     Match match = Match::None;
-    for (const Reading& reading : readings) {
-      match = std::max(match, matchOf(folded_[i], reading));
-      if (match == Match::Start) break;
+    for (const Text& needle : needles) {
+      const std::size_t at = folded_[i].find(needle);
+      if (at == 0) {
+        match = Match::Start;
+        break;
+      }
+      if (at != Text::npos) match = Match::Inside;
     }
     if (match == Match::Start) found.push_back(i);
     if (match == Match::Inside) inside.push_back(i);
