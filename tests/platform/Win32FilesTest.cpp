@@ -60,6 +60,38 @@ TEST_F(Win32FilesTest, FailuresAreReportedAndLeaveTheOldFileWhole) {
   EXPECT_NE(GetFileAttributesW(wide(sub)) & FILE_ATTRIBUTE_DIRECTORY, 0u);
 }
 
+// Each step of a replacement that can be made to fail here: creating the
+// file beside the target, and the rename over a target a reader holds.
+TEST_F(Win32FilesTest, AReplacementFailingAtAnyStepLeavesTheOldFileWhole) {
+  ASSERT_TRUE(files.replace(file, "old content").ok());
+  const Text beside = file + u".new";
+  const auto failsAndKeepsTheOld = [&](const char* step) {
+    EXPECT_FALSE(files.replace(file, "new content").ok()) << step;
+    EXPECT_EQ(files.readAll(file).value(), "old content") << step;
+  };
+
+  CreateDirectoryW(wide(beside), nullptr);
+  failsAndKeepsTheOld("a folder where the file beside goes");
+  RemoveDirectoryW(wide(beside));
+  {
+    FileHandle held(CreateFileW(wide(beside), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
+    failsAndKeepsTheOld("the file beside held by another");
+  }
+  DeleteFileW(wide(beside));
+  {
+    FileHandle reader(CreateFileW(wide(file), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(reader);
+    failsAndKeepsTheOld("the target held without delete sharing");
+    EXPECT_EQ(GetFileAttributesW(wide(beside)), INVALID_FILE_ATTRIBUTES)
+        << "the file beside is taken away";
+  }
+  ASSERT_TRUE(files.replace(file, "new content").ok()) << "nothing in the way any more";
+  EXPECT_EQ(files.readAll(file).value(), "new content");
+}
+
 TEST(Win32CodePageTest, TheSystemCodePageIsShiftJis) {
   EXPECT_EQ(GetACP(), 932u);
   EXPECT_EQ(CodePage::system().encode(u"ピピット"), "\x83\x73\x83\x73\x83\x62\x83\x67");
