@@ -40,6 +40,15 @@ class StepFailingFiles : public fakes::FakeFiles {
   bool failed() { return ++steps == failAt; }
 };
 
+Configuration withRow(Text command, Text path) {
+  Configuration c;
+  auto row = std::make_shared<CommandInfo>();
+  row->setCommand(std::move(command));
+  row->setExecutionPath(std::move(path));
+  c.setCommands({row});
+  return c;
+}
+
 class SettingsSaveFaultTest : public ::testing::Test {
  protected:
   CodePage cp = CodePage::named("CP932");
@@ -131,16 +140,8 @@ TEST_F(SettingsSaveFaultTest, ShutdownSavingThePosition) {
 }
 
 TEST_F(SettingsSaveFaultTest, TheSettingsDialogSaving) {
-  const auto next = [] {
-    Configuration c;
-    auto row = std::make_shared<CommandInfo>();
-    row->setCommand(u"新しい");
-    row->setExecutionPath(u"new.exe");
-    c.setCommands({row});
-    return c;
-  };
-  const std::string saved = eachStepFailing([&](Launcher& l) {
-    const Status status = l.manager.setConfiguration(next());
+  const std::string saved = eachStepFailing([](Launcher& l) {
+    const Status status = l.manager.setConfiguration(withRow(u"新しい", u"new.exe"));
     const bool wholeRun = l.files.steps < l.files.failAt;
     EXPECT_EQ(status.ok(), wholeRun);
     EXPECT_EQ(l.manager.getConfiguration().commands().at(0)->getCommand(),
@@ -154,12 +155,8 @@ TEST_F(SettingsSaveFaultTest, TheSettingsDialogSaving) {
 // the next start cannot read.
 TEST_F(SettingsSaveFaultTest, SettingsTakenBackAfterTheyCannotBeUsed) {
   const std::string unreadable = eachStepFailing([](Launcher& l) {
-    Configuration c;
-    auto row = std::make_shared<CommandInfo>();
-    row->setCommand(u"PREF/TOP");  // a setting key: its path must be a number
-    row->setExecutionPath(u"notepad.exe");
-    c.setCommands({row});
-    EXPECT_FALSE(l.manager.setConfiguration(c).ok());
+    // A command word that is a setting key: its path must be a number.
+    EXPECT_FALSE(l.manager.setConfiguration(withRow(u"PREF/TOP", u"notepad.exe")).ok());
   });
   EXPECT_EQ(unreadable, oldBytes);
 
