@@ -79,6 +79,17 @@ TEST(FindAsYouTypeTest, KanaAndRomajiNarrowTheListAndDownPicksAWordToRun) {
   EXPECT_EQ(textOf(her.combo), u"メー");
   SendMessageW(her.combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(end - start, 0u);
+  // Deleting it all gives the whole list back, closed.
+  her.press(VK_BACK);
+  her.press(VK_BACK);
+  ASSERT_TRUE(waitUntil([&] { return listOf(her.combo) == all; }));
+  EXPECT_FALSE(dropped(her.combo));
+  // A keystroke that keeps the list leaves no row highlighted either: Down
+  // still goes to the first row.
+  her.type(u"ゴミ");
+  ASSERT_TRUE(waitUntil([&] { return textOf(her.combo) == u"ゴミ" && dropped(her.combo); }));
+  her.press(VK_DOWN);
+  ASSERT_TRUE(waitUntil([&] { return textOf(her.combo) == u"ゴミメモ"; })) << toUtf8(textOf(her.combo));
   her.press(VK_ESCAPE);
   ASSERT_TRUE(waitUntil([&] { return !her.visible(); }));
   EXPECT_FALSE(dropped(her.combo));

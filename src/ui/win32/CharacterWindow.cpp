@@ -243,11 +243,19 @@ void CharacterWindow::showCommandList(bool open) {
   adjustingList_ = true;
   SendMessageW(input_, CB_SHOWDROPDOWN, open ? TRUE : FALSE, 0);
   // Dropping copies the first row that starts like the box into the box and
-  // selects it all, so the next key would replace what was typed. The row
-  // is let go too: Down starts from the top, Enter sends the box.
-  if (open && inputList_) SendMessageW(inputList_, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  // selects it all, so the next key would replace what was typed.
+  if (open) releaseListRow();
   restoreEdit(kept);
   adjustingList_ = false;
+}
+
+void CharacterWindow::releaseListRow() {
+  // The combo box highlights the row that starts like the box; let go of it
+  // so that Down starts from the top and the box stays what was typed.
+  if (!inputList_) return;
+  SendMessageW(inputList_, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  SendMessageW(inputList_, LB_SETCARETINDEX, 0, 0);
+  SendMessageW(inputList_, LB_SETTOPINDEX, 0, 0);
 }
 
 void CharacterWindow::focusInput() { SetFocus(input_); }
@@ -372,6 +380,7 @@ LRESULT CharacterWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (LOWORD(wParam) == kInputId && HIWORD(wParam) == CBN_EDITCHANGE && form_ && !composing_ &&
           !adjustingList_) {
         form_->onInputEdited();
+        if (listDropped()) releaseListRow();
         return 0;
       }
       break;

@@ -83,6 +83,7 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   EditState editState() const;
   void restoreEdit(const EditState& state);
   bool listDropped() const;
+  void releaseListRow();
   void paint(HDC target) const;
   void invalidate(const Image& image);
   bool onImage(LPARAM point) const;
