@@ -30,15 +30,15 @@ double bestOf(int runs, F&& f) {
 }  // namespace
 
 int main() {
-  const TextView stems[] = {u"メモ帳", u"memo pad", u"ﾒｰﾙ", u"でんたく", u"Ｐａｉｎｔ", u"キッテ",
-                            u"ごみばこ", u"browser", u"電卓", u"コマンドプロンプト"};
+  const TextView stems[] = {u"メモ帳", u"memo pad", u"ﾒｰﾙ",     u"でんたく", u"Ｐａｉｎｔ",
+                            u"キッテ", u"ごみばこ", u"browser", u"電卓",     u"コマンドプロンプト"};
   std::vector<Text> words;
   for (int i = 0; i < 32767; ++i) words.push_back(Text(stems[i % 10]) + decimalText(i));
 
   CommandFinder finder;
   const double fold = bestOf(5, [&] { finder.setWords(words); });
-  const TextView keystrokes[] = {u"m", u"me", u"mem", u"memo", u"め", u"めも", u"ﾒﾓ", u"kit",
-                                 u"kitte", u"denntaku", u"ｐａｉｎｔ", u"zzz"};
+  const TextView keystrokes[] = {u"m",  u"me",  u"mem",   u"memo",     u"め",         u"めも",
+                                 u"ﾒﾓ", u"kit", u"kitte", u"denntaku", u"ｐａｉｎｔ", u"zzz"};
   std::size_t sink = 0;
   double floor = 0;
   double worst = 0;

@@ -16,7 +16,7 @@ Spellings buildSpellings() {
   const TextView vowels = u"aiueo";
   // Rows of five kana for a, i, u, e, o; the first letters that spell them.
   const std::pair<TextView, TextView> rows[] = {
-      {u"", u"アイウエオ"}, {u"k", u"カキクケコ"}, {u"g", u"ガギグゲゴ"}, {u"s", u"サシスセソ"},
+      {u"", u"アイウエオ"},  {u"k", u"カキクケコ"}, {u"g", u"ガギグゲゴ"}, {u"s", u"サシスセソ"},
       {u"z", u"ザジズゼゾ"}, {u"t", u"タチツテト"}, {u"d", u"ダヂヅデド"}, {u"n", u"ナニヌネノ"},
       {u"h", u"ハヒフヘホ"}, {u"b", u"バビブベボ"}, {u"p", u"パピプペポ"}, {u"m", u"マミムメモ"},
       {u"r", u"ラリルレロ"}, {u"x", u"ァィゥェォ"}, {u"l", u"ァィゥェォ"}, {u"c", u"カシクセコ"}};
@@ -37,14 +37,14 @@ Spellings buildSpellings() {
     s[Text(spelling) + u"e"] = base + u"ェ";
   }
   const std::pair<TextView, TextView> single[] = {
-      {u"shi", u"シ"},  {u"chi", u"チ"},  {u"tsu", u"ツ"},  {u"ji", u"ジ"},    {u"fu", u"フ"},
-      {u"fa", u"ファ"}, {u"fi", u"フィ"}, {u"fe", u"フェ"}, {u"fo", u"フォ"},  {u"thi", u"ティ"},
-      {u"dhi", u"ディ"}, {u"ya", u"ヤ"},  {u"yu", u"ユ"},   {u"yo", u"ヨ"},    {u"ye", u"イェ"},
-      {u"wa", u"ワ"},   {u"wi", u"ウィ"}, {u"wu", u"ウ"},   {u"we", u"ウェ"},  {u"wo", u"ヲ"},
-      {u"va", u"ヴァ"}, {u"vi", u"ヴィ"}, {u"vu", u"ヴ"},   {u"ve", u"ヴェ"},  {u"vo", u"ヴォ"},
-      {u"xya", u"ャ"},  {u"xyu", u"ュ"},  {u"xyo", u"ョ"},  {u"lya", u"ャ"},   {u"lyu", u"ュ"},
-      {u"lyo", u"ョ"},  {u"xtu", u"ッ"},  {u"ltu", u"ッ"},  {u"xtsu", u"ッ"},  {u"ltsu", u"ッ"},
-      {u"xwa", u"ヮ"},  {u"lwa", u"ヮ"},  {u"xka", u"ヵ"},  {u"xke", u"ヶ"}};
+      {u"shi", u"シ"},   {u"chi", u"チ"},  {u"tsu", u"ツ"},  {u"ji", u"ジ"},   {u"fu", u"フ"},
+      {u"fa", u"ファ"},  {u"fi", u"フィ"}, {u"fe", u"フェ"}, {u"fo", u"フォ"}, {u"thi", u"ティ"},
+      {u"dhi", u"ディ"}, {u"ya", u"ヤ"},   {u"yu", u"ユ"},   {u"yo", u"ヨ"},   {u"ye", u"イェ"},
+      {u"wa", u"ワ"},    {u"wi", u"ウィ"}, {u"wu", u"ウ"},   {u"we", u"ウェ"}, {u"wo", u"ヲ"},
+      {u"va", u"ヴァ"},  {u"vi", u"ヴィ"}, {u"vu", u"ヴ"},   {u"ve", u"ヴェ"}, {u"vo", u"ヴォ"},
+      {u"xya", u"ャ"},   {u"xyu", u"ュ"},  {u"xyo", u"ョ"},  {u"lya", u"ャ"},  {u"lyu", u"ュ"},
+      {u"lyo", u"ョ"},   {u"xtu", u"ッ"},  {u"ltu", u"ッ"},  {u"xtsu", u"ッ"}, {u"ltsu", u"ッ"},
+      {u"xwa", u"ヮ"},   {u"lwa", u"ヮ"},  {u"xka", u"ヵ"},  {u"xke", u"ヶ"}};
   for (const auto& [spelling, kana] : single) s[Text(spelling)] = kana;
   return s;
 }
@@ -130,8 +130,8 @@ std::vector<Reading> romajiReadings(TextView text) {
         continue;
       }
       bool matched = false;
-      for (std::size_t length = std::min(kLongestSpelling, text.size() - p.at); length > 0 && !matched;
-           --length) {
+      for (std::size_t length = std::min(kLongestSpelling, text.size() - p.at);
+           length > 0 && !matched; --length) {
         const auto found = table.find(text.substr(p.at, length));
         if (found == table.end()) continue;
         p.kana += found->second;

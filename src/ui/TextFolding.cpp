@@ -18,11 +18,16 @@ char16_t withMark(char16_t kana, bool semiVoiced) {
   if (semiVoiced) return kHalfVoiceable.find(kana) != TextView::npos ? char16_t(kana + 2) : 0;
   if (kVoiceable.find(kana) != TextView::npos) return char16_t(kana + 1);
   switch (kana) {
-    case u'ウ': return u'ヴ';
-    case u'ワ': return u'ヷ';
-    case u'ヲ': return u'ヺ';
-    case u'ヽ': return u'ヾ';
-    default: return 0;
+    case u'ウ':
+      return u'ヴ';
+    case u'ワ':
+      return u'ヷ';
+    case u'ヲ':
+      return u'ヺ';
+    case u'ヽ':
+      return u'ヾ';
+    default:
+      return 0;
   }
 }
 

@@ -29,7 +29,8 @@ TEST(FindAsYouTypeTest, KanaAndRomajiNarrowTheListAndDownPicksAWordToRun) {
   LauncherInstall install;
   const Text recorded = install.folder() + u"\\recorded.txt";
   SetEnvironmentVariableW(L"PIPIT_RECORDER_OUT", win32::wide(recorded));
-  CopyFileW(win32::wide(recorderExecutable()), win32::wide(install.folder() + u"\\recorder.exe"), FALSE);
+  CopyFileW(win32::wide(recorderExecutable()), win32::wide(install.folder() + u"\\recorder.exe"),
+            FALSE);
   install.writeConfig(
       u"PREF/HIDDEN_MODE\t1\r\nPREF/HIDDEN_DELAY\t0\r\nPREF/HOTKEY_MOD\tCTRL\r\n"
       u"PREF/HOTKEY_VALUE\tQ\r\nPREF/TOP\t1500\r\nPREF/LEFT\t1500\r\n"
@@ -47,16 +48,19 @@ TEST(FindAsYouTypeTest, KanaAndRomajiNarrowTheListAndDownPicksAWordToRun) {
   ASSERT_TRUE(waitUntil([&] { return dropped(her.combo); }));
   EXPECT_EQ(listOf(her.combo), (std::vector<Text>{u"メモ帳", u"ゴミメモ"}));
   DWORD start = 0, end = 0;
-  SendMessageW(her.combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  SendMessageW(her.combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(start, 2u) << "the caret stays after what was typed, nothing selected";
   EXPECT_EQ(end, 2u);
 
   // Down moves into the list; Enter runs the word it put in the box.
   her.press(VK_DOWN);
-  ASSERT_TRUE(waitUntil([&] { return textOf(her.combo) == u"メモ帳"; })) << toUtf8(textOf(her.combo));
+  ASSERT_TRUE(waitUntil([&] { return textOf(her.combo) == u"メモ帳"; }))
+      << toUtf8(textOf(her.combo));
   her.press(VK_RETURN);
   ASSERT_TRUE(waitUntil([&] { return fileExists(recorded); }));
-  EXPECT_EQ(readFile(recorded).substr(0, 14), std::string(reinterpret_cast<const char*>(u"notepad"), 14));
+  EXPECT_EQ(readFile(recorded).substr(0, 14),
+            std::string(reinterpret_cast<const char*>(u"notepad"), 14));
   ASSERT_TRUE(waitUntil([&] { return !her.visible(); }));
   EXPECT_EQ(listOf(her.combo), all);
 
@@ -67,7 +71,8 @@ TEST(FindAsYouTypeTest, KanaAndRomajiNarrowTheListAndDownPicksAWordToRun) {
   ASSERT_TRUE(waitUntil([&] { return textOf(her.combo) == u"memo" && dropped(her.combo); }));
   EXPECT_EQ(listOf(her.combo), (std::vector<Text>{u"メモ帳", u"ゴミメモ"}));
   her.press(VK_RETURN);
-  ASSERT_TRUE(waitUntil([&] { return textOf(her.combo) == u"?memo"; })) << toUtf8(textOf(her.combo));
+  ASSERT_TRUE(waitUntil([&] { return textOf(her.combo) == u"?memo"; }))
+      << toUtf8(textOf(her.combo));
   EXPECT_FALSE(dropped(her.combo));
 
   // A box that starts like a row is still not completed from it, although
@@ -77,7 +82,8 @@ TEST(FindAsYouTypeTest, KanaAndRomajiNarrowTheListAndDownPicksAWordToRun) {
   her.type(u"メー");
   ASSERT_TRUE(waitUntil([&] { return listOf(her.combo) == std::vector<Text>{u"メール"}; }));
   EXPECT_EQ(textOf(her.combo), u"メー");
-  SendMessageW(her.combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  SendMessageW(her.combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(end - start, 0u);
   // Deleting it all gives the whole list back, closed.
   her.press(VK_BACK);
@@ -89,7 +95,8 @@ TEST(FindAsYouTypeTest, KanaAndRomajiNarrowTheListAndDownPicksAWordToRun) {
   her.type(u"ゴミ");
   ASSERT_TRUE(waitUntil([&] { return textOf(her.combo) == u"ゴミ" && dropped(her.combo); }));
   her.press(VK_DOWN);
-  ASSERT_TRUE(waitUntil([&] { return textOf(her.combo) == u"ゴミメモ"; })) << toUtf8(textOf(her.combo));
+  ASSERT_TRUE(waitUntil([&] { return textOf(her.combo) == u"ゴミメモ"; }))
+      << toUtf8(textOf(her.combo));
   her.press(VK_ESCAPE);
   ASSERT_TRUE(waitUntil([&] { return !her.visible(); }));
   EXPECT_FALSE(dropped(her.combo));
