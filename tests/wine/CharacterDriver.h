@@ -46,6 +46,16 @@ struct Character {
     type(text);
     press(VK_RETURN);
   }
+  // Puts the text into the box, as a choice from its list does, presses
+  // Enter and returns once the launcher has handled it: the messages are
+  // sent, not posted.
+  void send(TextView text) const {
+    const Text value(text);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(win32::wide(value)), SMTO_BLOCK,
+                        10000, &result);
+    SendMessageTimeoutW(input, WM_CHAR, VK_RETURN, 1, SMTO_BLOCK, 30000, &result);
+  }
 };
 
 }  // namespace pipit::wintest

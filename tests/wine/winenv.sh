@@ -74,6 +74,15 @@ wine_env_up() {
     _wine_install_recorder
     touch "$WINEPREFIX/.pipit-ready"
   fi
+  # Xvfb runs no window manager, and Wine waits two seconds for one at every
+  # hide of a managed window: the windows are left unmanaged unless the
+  # caller runs on a real desktop (PIPIT_WINE_MANAGED=1).
+  local managed=N
+  [ "${PIPIT_WINE_MANAGED:-}" = 1 ] && managed=Y
+  if [ "$(cat "$WINEPREFIX/.pipit-managed" 2>/dev/null)" != "$managed" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f >/dev/null 2>&1 </dev/null &&
+      echo "$managed" >"$WINEPREFIX/.pipit-managed"
+  fi
   # Keep one server for the whole session so each program starts fast, and
   # start Wine's own background services here with their output going
   # nowhere: a service started by a test would inherit the test's output
