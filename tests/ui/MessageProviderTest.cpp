@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadModel{"CorruptPicture", u"K\tbroken.gif\tx\r\n", 481},
         BadModel{"EmptyPictureFile", u"K\tempty.gif\tx\r\n", 481},
         BadModel{"PictureIsAFolder", u"K\tdir.gif\tx\r\n", 75}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(MessageProviderTest, TakesAtMost32767Entries) {
   Text text;

@@ -109,7 +109,7 @@ TEST_P(ShippedModelTest, EveryControlLiesInsideTheWindow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothStyles, ShippedModelTest, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Simple" : "Character"; });
+                         [](const auto& test) { return test.param ? "Simple" : "Character"; });
 
 }  // namespace
 }  // namespace pipit

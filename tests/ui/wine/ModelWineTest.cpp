@@ -89,7 +89,7 @@ TEST_P(ModelWineTest, LoadsThroughTheRealDecoder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothStyles, ModelWineTest, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Simple" : "Character"; });
+                         [](const auto& test) { return test.param ? "Simple" : "Character"; });
 
 TEST(Win32PicturesTest, TellsMissingFolderAndCorruptApart) {
   wintest::TempFolder temp;

@@ -13,8 +13,8 @@ namespace pipit::fakes {
 
 class FakePicture : public Picture {
  public:
-  FakePicture(Text path, int32_t width, int32_t height)
-      : path(std::move(path)), width_(width), height_(height) {}
+  FakePicture(Text file, int32_t width, int32_t height)
+      : path(std::move(file)), width_(width), height_(height) {}
   int32_t width() const override { return width_; }
   int32_t height() const override { return height_; }
   const Text path;
