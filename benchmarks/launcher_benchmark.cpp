@@ -35,7 +35,8 @@ struct Started {
   ~Started() {
     if (window) PostMessageW(window, WM_CLOSE, 0, 0);
     if (info.hProcess) {
-      if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 1);
+      if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0)
+        TerminateProcess(info.hProcess, 1);
       CloseHandle(info.hProcess);
     }
   }
@@ -69,13 +70,14 @@ void start(Started& run, const Text& program, const Text& folder, const wchar_t*
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   const double begin = now();
-  if (!CreateProcessW(nullptr, const_cast<wchar_t*>(win32::wide(commandLine)), nullptr, nullptr, FALSE,
-                      0, nullptr, win32::wide(folder), &startup, &run.info)) {
+  if (!CreateProcessW(nullptr, const_cast<wchar_t*>(win32::wide(commandLine)), nullptr, nullptr,
+                      FALSE, 0, nullptr, win32::wide(folder), &startup, &run.info)) {
     return;
   }
   CloseHandle(run.info.hThread);
   run.info.hThread = nullptr;
-  while (!(run.window = visibleWindowOf(run.info.dwProcessId, className)) && now() - begin < 20000) {
+  while (!(run.window = visibleWindowOf(run.info.dwProcessId, className)) &&
+         now() - begin < 20000) {
     Sleep(1);
   }
   run.milliseconds = now() - begin;
@@ -109,9 +111,11 @@ double cpuMilliseconds(const std::string& name) {
   do {
     if (entry.cFileName[0] < '0' || entry.cFileName[0] > '9') continue;
     const std::string folder = std::string("Z:\\proc\\") + entry.cFileName;
-    const std::string comm = readFile(windowsPath("/proc/" + std::string(entry.cFileName) + "/comm"));
+    const std::string comm =
+        readFile(windowsPath("/proc/" + std::string(entry.cFileName) + "/comm"));
     if (comm.compare(0, name.size(), name) != 0) continue;
-    const std::string stat = readFile(windowsPath("/proc/" + std::string(entry.cFileName) + "/stat"));
+    const std::string stat =
+        readFile(windowsPath("/proc/" + std::string(entry.cFileName) + "/stat"));
     // Fields after the name in parentheses: utime and stime are the 12th
     // and 13th, in ticks of 10 ms.
     const auto close = stat.rfind(')');
@@ -133,7 +137,9 @@ void row(const char* figure, double value, double floor, const char* unit) {
 
 int main(int argc, char** argv) {
   if (argc < 4) {
-    std::fprintf(stderr, "usage: launcher_benchmark <pipitlauncher.exe> <assets folder> <bare_window.exe>\n");
+    std::fprintf(
+        stderr,
+        "usage: launcher_benchmark <pipitlauncher.exe> <assets folder> <bare_window.exe>\n");
     return 2;
   }
   setLauncherExecutable(windowsPath(argv[1]));
@@ -170,8 +176,8 @@ int main(int argc, char** argv) {
   start(her, launcher, install.folder(), kLauncherClass);
   start(plain, bare, install.folder(), kBareClass);
   Sleep(2000);
-  row("private memory at idle", privateMegabytes(her.info.hProcess), privateMegabytes(plain.info.hProcess),
-      "MB");
+  row("private memory at idle", privateMegabytes(her.info.hProcess),
+      privateMegabytes(plain.info.hProcess), "MB");
 
   // A command whose answer hides her after 3 s; she waits while both are
   // watched for the same 3 s.

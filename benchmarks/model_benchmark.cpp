@@ -61,7 +61,8 @@ int main() {
 
   Text model = u"CONF/YOBINA\tマスター\r\nCONF/FORM_WIDTH\t430\r\n";
   for (int p = 0; p < pictureCount; ++p) {
-    files.content[u"C:\\Tools\\Pipit\\model\\p" + decimalText(p) + u".gif"] = fakes::FakePictures::gif(430, 310);
+    files.content[u"C:\\Tools\\Pipit\\model\\p" + decimalText(p) + u".gif"] =
+        fakes::FakePictures::gif(430, 310);
   }
   for (int i = 0; i < static_cast<int>(MessageProvider::kMaxEntries); ++i) {
     model += u"CMD/キー" + decimalText(i % keys) + u"\tmodel/p" + decimalText(i % pictureCount) +

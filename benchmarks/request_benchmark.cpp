@@ -68,8 +68,8 @@ void benchmarkDispatch() {
   fakes::FakeConfigForm configForm;
   CountingShell shell;
   fakes::FakeBrowser browser;
-  RequestHandling handling{RequestPorts{logger, core, lines, window, configForm, files, clock,
-                                        pump, shell, browser}};
+  RequestHandling handling{
+      RequestPorts{logger, core, lines, window, configForm, files, clock, pump, shell, browser}};
 
   CommandTable table;
   for (std::size_t i = 0; i < Configuration::kMaxCommands; ++i) {
@@ -113,17 +113,19 @@ void benchmarkDispatch() {
     errors = 0;
     for (const Text& input : inputs) errors += handling.dispatcher.dispatch(input).isError();
   });
-  std::printf("dispatch: 100000 inputs, 32767-row table: %.1f ms; floor (table scan, %zu found): "
-              "%.1f ms; ratio %.2f; errors %zu\n",
-              dispatch, found, floor, dispatch / floor, errors);
+  std::printf(
+      "dispatch: 100000 inputs, 32767-row table: %.1f ms; floor (table scan, %zu found): "
+      "%.1f ms; ratio %.2f; errors %zu\n",
+      dispatch, found, floor, dispatch / floor, errors);
   bench::reportRow("dispatch of 100 000 inputs, 32767-row table", dispatch, "ms", floor,
                    "scan of the table");
 }
 
 void benchmarkUrlEncode() {
   const std::size_t units = 10u * 1024u * 1024u / sizeof(char16_t);
-  const Text pieces[] = {u"abc", u" ", u"天気", u"あいう", u"\u00E9", u"~%/", u"\U0001F600",
-                         u"Tokyo-Station_1.2", u"\u3000"};
+  const Text pieces[] = {u"abc",    u" ",   u"天気",       u"あいう",
+                         u"\u00E9", u"~%/", u"\U0001F600", u"Tokyo-Station_1.2",
+                         u"\u3000"};
   Text text;
   text.reserve(units + 32);
   std::mt19937 random(7);
@@ -137,10 +139,11 @@ void benchmarkUrlEncode() {
   // The worst-case buffer alone: nine times the text, allocated and filled.
   const double buffer = bestOf(5, [&] { length = Text(text.size() * 9, u'\0').size(); });
   const double encode = bestOf(5, [&] { length = urlEncode(text).size(); });
-  std::printf("urlEncode: 10 MB (%zu code units) to %zu characters: %.1f ms; floor (copy into a "
-              "preallocated buffer): %.2f ms; ratio %.1f; the worst-case buffer alone, "
-              "allocated and filled: %.1f ms\n",
-              text.size(), length, encode, floor, encode / floor, buffer);
+  std::printf(
+      "urlEncode: 10 MB (%zu code units) to %zu characters: %.1f ms; floor (copy into a "
+      "preallocated buffer): %.2f ms; ratio %.1f; the worst-case buffer alone, "
+      "allocated and filled: %.1f ms\n",
+      text.size(), length, encode, floor, encode / floor, buffer);
   if (copy != text) std::printf("copy mismatch\n");
   bench::reportRow("urlEncode of 10 MB of mixed text", encode, "ms", floor,
                    "copy into a preallocated buffer");

@@ -44,7 +44,8 @@ int main() {
   for (int i = 0; i < 32767; ++i) {
     auto row = std::make_shared<CommandInfo>();
     row->setCommand(u"コマンド" + decimalText(i));
-    row->setExecutionPath(u"C:\\Program Files\\道具\\tool" + decimalText(i) + u".exe|--open 文書.txt");
+    row->setExecutionPath(u"C:\\Program Files\\道具\\tool" + decimalText(i) +
+                          u".exe|--open 文書.txt");
     row->setExecutionDirectory(i % 3 ? Text() : Text(u"C:\\作業"));
     rows.push_back(std::move(row));
   }
@@ -62,7 +63,8 @@ int main() {
   });
   const double readFloor = bestOf(5, [&] { sink += splitLines(codePage.decode(bytes)).size(); });
 
-  std::printf("settings: %zu commands read back, %zu bytes (sink %zu)\n", commands, bytes.size(), sink);
+  std::printf("settings: %zu commands read back, %zu bytes (sink %zu)\n", commands, bytes.size(),
+              sink);
   bench::reportRow("settings file read, 32767 commands", read, "ms", readFloor,
                    "decode and split lines");
   bench::reportRow("settings file save, 32767 commands", save, "ms", saveFloor,

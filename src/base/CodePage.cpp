@@ -68,7 +68,8 @@ std::string charsetOf(const std::string& name) {
 
 Iconv openIconv(const std::string& to, const std::string& from) {
   iconv_t cd = iconv_open(to.c_str(), from.c_str());
-  if (cd == reinterpret_cast<iconv_t>(-1)) return Iconv(nullptr);  // NOLINT: iconv's own failure value
+  if (cd == reinterpret_cast<iconv_t>(-1))
+    return Iconv(nullptr);  // NOLINT: iconv's own failure value
   return Iconv(cd);
 }
 

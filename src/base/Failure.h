@@ -31,7 +31,7 @@ struct Failure {
 template <class T>
 class Outcome {
  public:
-  Outcome(T value) : state_(std::move(value)) {}  // NOLINT: implicit on purpose
+  Outcome(T value) : state_(std::move(value)) {}            // NOLINT: implicit on purpose
   Outcome(Failure failure) : state_(std::move(failure)) {}  // NOLINT
 
   bool ok() const { return state_.index() == 0; }

@@ -39,9 +39,7 @@ std::vector<Text> splitLines(TextView text) {
   return lines;
 }
 
-bool startsWith(TextView text, TextView prefix) {
-  return text.substr(0, prefix.size()) == prefix;
-}
+bool startsWith(TextView text, TextView prefix) { return text.substr(0, prefix.size()) == prefix; }
 
 Text fromUtf8(std::string_view utf8) {
   Text out;
@@ -68,11 +66,13 @@ Text fromUtf8(std::string_view utf8) {
     }
     bool ok = true;
     for (int k = 1; ok && k <= extra; ++k) {
-      if (i + k >= n || (byte(i + k) & 0xC0) != 0x80) ok = false;
-      else cp = (cp << 6) | (byte(i + k) & 0x3F);
+      if (i + k >= n || (byte(i + k) & 0xC0) != 0x80)
+        ok = false;
+      else
+        cp = (cp << 6) | (byte(i + k) & 0x3F);
     }
-    const bool overlong = (extra == 1 && cp < 0x80) || (extra == 2 && cp < 0x800) ||
-                          (extra == 3 && cp < 0x10000);
+    const bool overlong =
+        (extra == 1 && cp < 0x80) || (extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000);
     if (!ok || overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
       out.push_back(u'\xFFFD');
       ++i;

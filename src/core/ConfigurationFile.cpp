@@ -15,9 +15,7 @@ constexpr TextView kSaveLabel = u"ConfigurationManager.saveConfiguration()";
 constexpr int32_t kDefaultHiddenDelay = 2000;
 constexpr int32_t kMaxHiddenDelay = 30000;
 
-Failure tooManyCommands() {
-  return {9, u"登録できるコマンドは32767件までです。"};
-}
+Failure tooManyCommands() { return {9, u"登録できるコマンドは32767件までです。"}; }
 
 // Applies one setting line; nothing when the key is not a setting key.
 // A failure stops the whole read.

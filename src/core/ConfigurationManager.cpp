@@ -71,8 +71,9 @@ void ConfigurationManager::terminate() {
   if (parts_) {
     MainWindowControl& window = parts_->mainWindow;
     skippingFailure([&] {
-      logger_.writeLog(kTerminateLabel, u"フォームの位置を取得します：" + shortestText(window.left()) +
-                                            u"," + shortestText(window.top()));
+      logger_.writeLog(kTerminateLabel, u"フォームの位置を取得します：" +
+                                            shortestText(window.left()) + u"," +
+                                            shortestText(window.top()));
     });
     skippingFailure([&] {
       currentConfiguration_.setFormTop(roundHalfEven(window.top()));

@@ -23,8 +23,7 @@ bool Registry::setRegistryValue(RegistryHive hive, const Text& key, const Text& 
 }
 
 std::optional<RegistryValue> Registry::getRegistryValue(RegistryHive hive, const Text& key,
-                                                        const Text& name,
-                                                        RegistryValueType type) {
+                                                        const Text& name, RegistryValueType type) {
   const auto opened = system_.openKey(hive, key);
   if (!opened) return std::nullopt;
   switch (type) {

@@ -11,8 +11,8 @@ class Dialogs {
  public:
   virtual ~Dialogs() = default;
   // A modal message box; an empty title shows the program title.
-  virtual MessageAnswer messageBox(const Text& prompt, const Text& title,
-                                   MessageButtons buttons, MessageIcon icon) = 0;
+  virtual MessageAnswer messageBox(const Text& prompt, const Text& title, MessageButtons buttons,
+                                   MessageIcon icon) = 0;
 };
 
 }  // namespace pipit

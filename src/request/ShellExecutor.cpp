@@ -26,8 +26,9 @@ ShellExecutor::ShellExecutor(Logger& logger, LauncherCore& core, const Files& fi
 ExecutionResponse ShellExecutor::execute(ExecutionRequest& request) {
   logger_.writeMethodStart(kExecuteLabel);
   if (logger_.enabled()) {
-    logger_.writeLog(kExecuteLabel, u"ShellExecuteします。：実行パス=" + request.getExecutionPath() +
-                                        u",引数=" + request.getParameter() + u",作業ディレクトリ=" +
+    logger_.writeLog(kExecuteLabel, u"ShellExecuteします。：実行パス=" +
+                                        request.getExecutionPath() + u",引数=" +
+                                        request.getParameter() + u",作業ディレクトリ=" +
                                         request.getExecutionDirectory());
   }
   int64_t result = 0;
@@ -73,7 +74,8 @@ Text ShellExecutor::restoreExtentionDirectory(const Text& path) {
   logger_.writeMethodStart(kRestoreLabel);
   Text result;
   if (!path.empty() && path.front() == u'@') {
-    logger_.writeLog(kRestoreLabel, u"パスの先頭に@を見つけました。拡張機能ディレクトリのパスに展開します");
+    logger_.writeLog(kRestoreLabel,
+                     u"パスの先頭に@を見つけました。拡張機能ディレクトリのパスに展開します");
     result = appendPathSeparator(files_.programFolder());
     result += kExtentionFolder;
     result.append(path, 1);

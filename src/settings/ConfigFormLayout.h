@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "base/Text.h"
 #include "base/Pixels.h"
+#include "base/Text.h"
 
 namespace pipit {
 

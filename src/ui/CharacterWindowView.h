@@ -21,12 +21,12 @@ enum class TimerId { Visual = 1, Style = 2 };
 
 // Where the windowed controls go, in pixels from the window's top-left.
 struct ControlLayout {
-  PixelRect message;       // txtMessage
-  PixelRect input;         // InputText; its height is the box's own
-  PixelRect button;        // ExecutionButton
+  PixelRect message;  // txtMessage
+  PixelRect input;    // InputText; its height is the box's own
+  PixelRect button;   // ExecutionButton
   Text buttonCaption;
   bool messageVisible = true;
-  int32_t formWidth = 0;   // the window itself
+  int32_t formWidth = 0;  // the window itself
   int32_t formHeight = 0;
 };
 

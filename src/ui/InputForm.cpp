@@ -62,7 +62,8 @@ void InputForm::init(bool onStart) {
   view_.setTopMost();
   const uint8_t modifiers = getKeyCode(configuration.getHotKeyMod());
   const uint8_t key = getKeyCode(configuration.getHotKeyValue());
-  if (modifiers == 0 || key == 0 || !view_.registerHotKey(modifiers, key)) warnHotKey(configuration);
+  if (modifiers == 0 || key == 0 || !view_.registerHotKey(modifiers, key))
+    warnHotKey(configuration);
   clearForm(false, false);
 }
 
@@ -220,15 +221,17 @@ void InputForm::layOut() {
     view_.setImage(ImageId::EyesClosed, eyes);
   }
   if (Status icon = view_.loadIcon(fixedPicturePath(u"icon.ico")); !icon) failure = icon.failure();
-  if (PictureHandle balloon = load(u"balloon_model.gif")) view_.setImage(ImageId::BalloonModel, balloon);
-  if (PictureHandle balloon = load(u"balloon_user.gif")) view_.setImage(ImageId::BalloonUser, balloon);
+  if (PictureHandle balloon = load(u"balloon_model.gif"))
+    view_.setImage(ImageId::BalloonModel, balloon);
+  if (PictureHandle balloon = load(u"balloon_user.gif"))
+    view_.setImage(ImageId::BalloonUser, balloon);
   if (failure) {
     dialogs_.messageBox(u"メインフォームの初期化に失敗しました。プログラムを終了します。",
                         u"メインフォーム初期化失敗", MessageButtons::Ok, MessageIcon::Critical);
-    logger_.writeLog(kVisualizeLabel,
-                     u"メインフォーム初期化エラー:" + decimalText(failure->number) + u":" +
-                         failure->description,
-                     true);
+    logger_.writeLog(
+        kVisualizeLabel,
+        u"メインフォーム初期化エラー:" + decimalText(failure->number) + u":" + failure->description,
+        true);
     process_.exitNow(1);
   }
 

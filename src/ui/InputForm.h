@@ -74,8 +74,12 @@ class InputForm final : public MainWindowControl,
   void setTxtMessage(const Text& text) override { view_.setMessageText(text); }
 
   // CharacterView
-  void setWindowPicture(PictureHandle picture) override { view_.setWindowPicture(std::move(picture)); }
-  void setEyesClosedVisible(bool visible) override { view_.setImageVisible(ImageId::EyesClosed, visible); }
+  void setWindowPicture(PictureHandle picture) override {
+    view_.setWindowPicture(std::move(picture));
+  }
+  void setEyesClosedVisible(bool visible) override {
+    view_.setImageVisible(ImageId::EyesClosed, visible);
+  }
   void restartStyleTimer() override;
 
   // TrayTarget

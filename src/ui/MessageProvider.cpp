@@ -51,7 +51,8 @@ MessageProvider::MessageProvider(Files& files, const Pictures& pictures, Charact
 
 Status MessageProvider::loadModel() {
   logger_.writeMethodStart(kLoadModel);
-  const TextView relative = view_.isSimpleMode() ? u"model_simple\\model.conf" : u"model\\model.conf";
+  const TextView relative =
+      view_.isSimpleMode() ? u"model_simple\\model.conf" : u"model\\model.conf";
   const Text path = appendPathSeparator(files_.programFolder()) + Text(relative);
   logger_.writeLog(kLoadModel, u"モデルファイル:" + path);
 
@@ -63,7 +64,8 @@ Status MessageProvider::loadModel() {
   Status status = [&]() -> Status {
     auto bytes = files_.readAll(path);
     if (!bytes) return at(bytes.failure(), relative);
-    if (Status read = readLines(relative, codePage_.decode(bytes.value()), model); !read) return read;
+    if (Status read = readLines(relative, codePage_.decode(bytes.value()), model); !read)
+      return read;
     if (model.lines.empty()) {
       return at(Failure::subscriptOutOfRange(), Text(relative) + u": 台詞の行がありません");
     }
@@ -85,8 +87,10 @@ Status MessageProvider::loadModel() {
   holders_ = std::move(model.holders);
   buildIndex();
   if (logger_.enabled()) {
-    logger_.writeLog(kLoadModel, u"台詞数:" + decimalText(static_cast<int64_t>(messageLines_.size())));
-    logger_.writeLog(kLoadModel, u"絵の数:" + decimalText(static_cast<int64_t>(pictureNames_.size())));
+    logger_.writeLog(kLoadModel,
+                     u"台詞数:" + decimalText(static_cast<int64_t>(messageLines_.size())));
+    logger_.writeLog(kLoadModel,
+                     u"絵の数:" + decimalText(static_cast<int64_t>(pictureNames_.size())));
   }
   logger_.writeMethodEnd(kLoadModel);
   return Status::success();
@@ -98,7 +102,8 @@ Status MessageProvider::readLines(TextView file, TextView content, Model& model)
     const Text& line = lines[i];
     const bool hasTab = line.find(u'\t') != Text::npos;
     auto setting = parseConfLine(line, model.settings);
-    if (!setting) return at(setting.failure(), lineLabel(file, i + 1) + u": " + Text(fieldOne(line)));
+    if (!setting)
+      return at(setting.failure(), lineLabel(file, i + 1) + u": " + Text(fieldOne(line)));
     if (setting.value() || !hasTab) continue;
     if (model.lines.size() == kMaxEntries) {
       return at(Failure::overflow(), lineLabel(file, i + 1) + u": 台詞の行が 32767 を超えています");
@@ -158,7 +163,7 @@ void MessageProvider::buildIndex() {
 }
 
 std::span<const std::size_t> MessageProvider::candidates(TextView key,
-                                                        std::vector<std::size_t>& scratch) const {
+                                                         std::vector<std::size_t>& scratch) const {
   if (key.find(u'\t') == TextView::npos) {
     const auto it = byKey_.find(key);
     if (it == byKey_.end()) return {};
@@ -182,7 +187,8 @@ Text MessageProvider::getMessage(TextView key, TextView parameter) {
   std::vector<std::size_t> scratch;
   const std::span<const std::size_t> found = candidates(key, scratch);
   if (!found.empty()) {
-    const auto index = static_cast<std::size_t>(getRandomIndex(static_cast<int16_t>(found.size() - 1)));
+    const auto index =
+        static_cast<std::size_t>(getRandomIndex(static_cast<int16_t>(found.size() - 1)));
     chosen = &entries_[found[index]];
     text = chosen->text;
     replaceAll(text, u"[呼び名]", settings_.getYobina());
@@ -201,7 +207,8 @@ Text MessageProvider::getMessage(TextView key, TextView parameter) {
 int16_t MessageProvider::getRandomIndex(int16_t maxIndex) {
   if (maxIndex <= 0) return 0;
   const float r = random_.nextUnit();
-  const int32_t index = std::clamp<int32_t>(roundHalfEven(r * static_cast<float>(maxIndex)), 0, maxIndex);
+  const int32_t index =
+      std::clamp<int32_t>(roundHalfEven(r * static_cast<float>(maxIndex)), 0, maxIndex);
   if (logger_.enabled()) logger_.writeLog(kGetRandomIndex, u"選択:" + decimalText(index));
   return static_cast<int16_t>(index);
 }

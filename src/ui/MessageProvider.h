@@ -24,8 +24,8 @@ class MessageProvider final : public CharacterLines {
   // At most this many entry lines; the count is a signed 16-bit number.
   static constexpr std::size_t kMaxEntries = 32767;
 
-  MessageProvider(Files& files, const Pictures& pictures, CharacterView& view,
-                  RandomSource& random, Logger& logger, CodePage codePage);
+  MessageProvider(Files& files, const Pictures& pictures, CharacterView& view, RandomSource& random,
+                  Logger& logger, CodePage codePage);
 
   // Reads the model of the view's current style. On failure the entries,
   // pictures and settings of the previous load stay as they were.

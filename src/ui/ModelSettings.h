@@ -13,9 +13,26 @@ namespace pipit {
 class ModelSettings {
  public:
   enum Number {
-    EyesLeft, EyesTop, MbalLeft, MbalTop, UbalLeft, UbalTop,
-    TxtLeft, TxtTop, TxtWidth, TxtHeight, InputLeft, InputTop, InputWidth,
-    BtnLeft, BtnTop, BtnWidth, BtnHeight, FormWidth, FormHeight, NumberCount
+    EyesLeft,
+    EyesTop,
+    MbalLeft,
+    MbalTop,
+    UbalLeft,
+    UbalTop,
+    TxtLeft,
+    TxtTop,
+    TxtWidth,
+    TxtHeight,
+    InputLeft,
+    InputTop,
+    InputWidth,
+    BtnLeft,
+    BtnTop,
+    BtnWidth,
+    BtnHeight,
+    FormWidth,
+    FormHeight,
+    NumberCount
   };
 
   const Text& getYobina() const { return yobina_; }

@@ -4,7 +4,8 @@
 
 namespace pipit {
 
-PixelPoint keepOnScreen(PixelPoint wanted, PixelPoint size, const std::vector<PixelRect>& workAreas) {
+PixelPoint keepOnScreen(PixelPoint wanted, PixelPoint size,
+                        const std::vector<PixelRect>& workAreas) {
   if (workAreas.empty()) return wanted;
   // 64-bit sums: a stored position near the end of the range must not wrap.
   const int64_t right = int64_t{wanted.x} + size.x;

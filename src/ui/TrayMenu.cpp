@@ -33,18 +33,25 @@ void TrayMenu::onIconMessage(uint32_t mouseMessage) {
     const auto chosen = view_.popupMenu(items());
     if (!chosen) return;
     switch (*chosen) {
-      case kShow: window_.doHotkeyAction(); break;
-      case kHide: window_.hideFromTray(); break;
-      case kExit: menuExit_Click(); break;
-      default: break;
+      case kShow:
+        window_.doHotkeyAction();
+        break;
+      case kHide:
+        window_.hideFromTray();
+        break;
+      case kExit:
+        menuExit_Click();
+        break;
+      default:
+        break;
     }
   }
 }
 
 void TrayMenu::menuExit_Click() {
-  const MessageAnswer answer =
-      dialogs_.messageBox(Text(ConfigurationManager::kProductName) + u"を終了します。よろしいですか？",
-                          u"終了の確認", MessageButtons::OkCancel, MessageIcon::Question);
+  const MessageAnswer answer = dialogs_.messageBox(
+      Text(ConfigurationManager::kProductName) + u"を終了します。よろしいですか？", u"終了の確認",
+      MessageButtons::OkCancel, MessageIcon::Question);
   if (answer == MessageAnswer::Ok) core_.terminate();
 }
 

@@ -31,8 +31,8 @@ inline Text unitsOf(const uint8_t* data, std::size_t size) {
   std::abort();
 }
 
-#define PIPIT_FUZZ_CHECK(condition, detail) \
-  do {                                      \
+#define PIPIT_FUZZ_CHECK(condition, detail)                    \
+  do {                                                         \
     if (!(condition)) ::pipit::fuzz::fail(#condition, detail); \
   } while (0)
 

@@ -44,9 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     PIPIT_FUZZ_CHECK(count < expected.size(), widened);
     const Text& whole = expected[count++];
     PIPIT_FUZZ_CHECK(line.size() == std::min(whole.size(), maxLine), widened);
-    PIPIT_FUZZ_CHECK(std::equal(line.begin(), line.end(), whole.begin(),
-                                [](char b, char16_t c) { return static_cast<unsigned char>(b) == c; }),
-                     widened);
+    PIPIT_FUZZ_CHECK(
+        std::equal(line.begin(), line.end(), whole.begin(),
+                   [](char b, char16_t c) { return static_cast<unsigned char>(b) == c; }),
+        widened);
   }
   PIPIT_FUZZ_CHECK(count == expected.size(), widened);
 

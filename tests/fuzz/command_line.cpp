@@ -32,8 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   }
 
   const Text path = pathFromArgument(line);
-  PIPIT_FUZZ_CHECK(path.size() + static_cast<std::size_t>(std::count(line.begin(), line.end(), u'"')) ==
-                       line.size() && path.find(u'"') == Text::npos,
-                   line);
+  PIPIT_FUZZ_CHECK(
+      path.size() + static_cast<std::size_t>(std::count(line.begin(), line.end(), u'"')) ==
+              line.size() &&
+          path.find(u'"') == Text::npos,
+      line);
   return 0;
 }

@@ -66,8 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const auto bytes = decodeQuery(query);
   PIPIT_FUZZ_CHECK(bytes.has_value(), query);
   PIPIT_FUZZ_CHECK(*bytes == unitByUnit(text), query);
-  const bool surrogates = std::any_of(text.begin(), text.end(),
-                                     [](char16_t c) { return c >= 0xD800 && c <= 0xDFFF; });
+  const bool surrogates =
+      std::any_of(text.begin(), text.end(), [](char16_t c) { return c >= 0xD800 && c <= 0xDFFF; });
   if (!surrogates) PIPIT_FUZZ_CHECK(*bytes == toUtf8(text), query);
   return 0;
 }

@@ -1,12 +1,10 @@
-#include "platform/win32/Win32Clock.h"
-
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <regex>
 
 #include "base/Text.h"
+#include "platform/win32/Win32Clock.h"
 
 namespace pipit::win32 {
 namespace {

@@ -1,11 +1,10 @@
-#include "platform/win32/Win32Files.h"
-
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "base/CodePage.h"
 #include "WinTestSupport.h"
+#include "base/CodePage.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Win32Files.h"
 
 namespace pipit::win32 {
 namespace {
@@ -81,8 +80,8 @@ TEST_F(Win32FilesTest, AReplacementFailingAtAnyStepLeavesTheOldFileWhole) {
   }
   DeleteFileW(wide(beside));
   {
-    FileHandle reader(CreateFileW(wide(file), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle reader(CreateFileW(wide(file), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(reader);
     failsAndKeepsTheOld("the target held without delete sharing");
     EXPECT_EQ(GetFileAttributesW(wide(beside)), INVALID_FILE_ATTRIBUTES)

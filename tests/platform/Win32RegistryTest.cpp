@@ -1,9 +1,8 @@
-#include "platform/win32/Win32Registry.h"
-
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/Win32Registry.h"
 
 namespace pipit::win32 {
 namespace {

@@ -1,8 +1,7 @@
-#include "request/BuiltInCommandExecutor.h"
-
 #include <gtest/gtest.h>
 
 #include "RequestFixture.h"
+#include "request/BuiltInCommandExecutor.h"
 
 namespace pipit {
 namespace {
@@ -37,14 +36,26 @@ TEST_F(BuiltInCommandExecutorTest, EachKeywordDoesItsPartAndSaysSo) {
   };
   const Case cases[] = {
       {u"$PPTK_EDIT", false, u"設定画面の要求を処理しました。", u"", u"設定するよ", {}},
-      {u"$PPTK_HIDE", false, u"フォーム不可視の要求を処理しました。", u"", u"前の台詞",
+      {u"$PPTK_HIDE",
+       false,
+       u"フォーム不可視の要求を処理しました。",
+       u"",
+       u"前の台詞",
        {"clearForm(1,0)"}},
       {u"$PPTK_RELOAD", false, u"再読み込みの要求を処理しました。", u"", u"前の台詞", {}},
-      {u"$PPTK_CHANGE", false, u"モード切替要求を処理しました", u"", u"なあに？",
+      {u"$PPTK_CHANGE",
+       false,
+       u"モード切替要求を処理しました",
+       u"",
+       u"なあに？",
        {"simple=1", "visualize"}},
       {u"$pptk_edit", true, u"", u"$pptk_editは不明なビルトインコマンドです。", u"知らないよ", {}},
       {u"$", true, u"", u"$は不明なビルトインコマンドです。", u"知らないよ", {}},
-      {u"$PPTK_EDIT ", true, u"", u"$PPTK_EDIT は不明なビルトインコマンドです。", u"知らないよ",
+      {u"$PPTK_EDIT ",
+       true,
+       u"",
+       u"$PPTK_EDIT は不明なビルトインコマンドです。",
+       u"知らないよ",
        {}},
   };
   for (const Case& c : cases) {
@@ -86,7 +97,8 @@ TEST_F(BuiltInCommandExecutorTest, AStyleWhoseModelCannotBeReadIsNotSwitchedTo) 
   EXPECT_EQ(response.getErrorCode(), u"53");
   EXPECT_EQ(response.getErrorMessage(), u"ファイルが見つかりません。");
   EXPECT_FALSE(window.simpleMode) << "the style goes back";
-  EXPECT_EQ(window.calls, (Strings{"simple=1", "simple=0"})) << "no redraw in a half-switched style";
+  EXPECT_EQ(window.calls, (Strings{"simple=1", "simple=0"}))
+      << "no redraw in a half-switched style";
 }
 
 TEST_F(BuiltInCommandExecutorTest, ExitSaysGoodbyeWaitsInTheNormalStyleAndEnds) {

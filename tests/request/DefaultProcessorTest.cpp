@@ -1,8 +1,7 @@
-#include "request/DefaultProcessor.h"
-
 #include <gtest/gtest.h>
 
 #include "RequestFixture.h"
+#include "request/DefaultProcessor.h"
 
 namespace pipit {
 namespace {
@@ -66,7 +65,8 @@ TEST_F(DefaultProcessorTest, ChoosesTheLineByThePathBeforeExpansion) {
   };
   const Case cases[] = {
       {u"web", {u"CMD/URL", u"https://example.com/"}, u"https://example.com/を開くね"},
-      {u"http://typed.example/", {u"CMD/URL", u"http://typed.example/"},
+      {u"http://typed.example/",
+       {u"CMD/URL", u"http://typed.example/"},
        u"http://typed.example/を開くね"},
       {u"ext", {u"CMD/コマンド実行", u"@transweb.exe"}, u"@transweb.exeを実行するね"},
       {u"Http://x", {u"CMD/コマンド実行", u"Http://x"}, u"Http://xを実行するね"},
@@ -143,8 +143,9 @@ TEST_F(DefaultProcessorTest, LogsTheUnregisteredAndTheBarlessRoads) {
       u"ShellExecuteコマンドとして処理します。",
   };
   EXPECT_EQ(Texts(logged.begin() + 5, logged.begin() + 9), expectedMiddle);
-  EXPECT_EQ(logOf(u"DefaultProcessor.isBuiltInCommand()"),
-            (Texts{u"メソッドを開始します。", u"入力値： C:\\a b.exe ", u"メソッドを完了しました。"}));
+  EXPECT_EQ(
+      logOf(u"DefaultProcessor.isBuiltInCommand()"),
+      (Texts{u"メソッドを開始します。", u"入力値： C:\\a b.exe ", u"メソッドを完了しました。"}));
 }
 
 TEST_F(DefaultProcessorTest, AnExecutorThatFailsOutrightGivesTheError100) {

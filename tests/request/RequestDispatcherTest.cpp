@@ -1,8 +1,7 @@
-#include "request/RequestDispatcher.h"
-
 #include <gtest/gtest.h>
 
 #include "RequestFixture.h"
+#include "request/RequestDispatcher.h"
 
 namespace pipit {
 namespace {
@@ -58,7 +57,8 @@ TEST_F(RequestDispatcherTest, EachModeReachesItsProcessorWithItsLine) {
       {u"?a b", {u"CMD/SEARCH", u"a b"}, u"https://search.example/?q=a+b"},
       {u"？ 天気", {u"CMD/SEARCH", u" 天気"}, u"https://search.example/?q=+%E5%A4%A9%E6%B0%97"},
       {u"?", {u"CMD/SEARCH", u""}, u"https://search.example/?q="},
-      {u"HTTP://example.com/", {u"CMD/コマンド実行", u"HTTP://example.com/"},
+      {u"HTTP://example.com/",
+       {u"CMD/コマンド実行", u"HTTP://example.com/"},
        u"HTTP://example.com/"},
       {u" ?x", {u"CMD/コマンド実行", u"?x"}, u"?x"},
   };
@@ -139,15 +139,19 @@ TEST_F(RequestDispatcherTest, LogsTheRoadWordForWord) {
   EXPECT_EQ(logOf(u"RequestDispatcher.dispatch()"),
             (Texts{u"メソッドを開始します。", u"入力値：?x", u"モード：2",
                    u"出力値（異常）：パスが見つかりません。(2)：", u"メソッドを完了しました。"}));
-  EXPECT_EQ(logOf(u"GoogleProcessor.process()"),
-            (Texts{u"メソッドを開始します。", u"検索文字列：x",
-                   u"URLProcessorで処理します：https://search.example/?q=x",
-                   u"応答内容：エラー=True,エラーコード=2,エラーメッセージ=パスが見つかりません。,連絡事項=",
-                   u"メソッドを完了しました。"}));
-  EXPECT_EQ(logOf(u"URLProcessor.process()"),
-            (Texts{u"メソッドを開始します。", u"入力値：https://search.example/?q=x",
-                   u"応答内容：エラー=True,エラーコード=2,エラーメッセージ=パスが見つかりません。,連絡事項=",
-                   u"メソッドを完了しました。"}));
+  EXPECT_EQ(
+      logOf(u"GoogleProcessor.process()"),
+      (Texts{
+          u"メソッドを開始します。", u"検索文字列：x",
+          u"URLProcessorで処理します：https://search.example/?q=x",
+          u"応答内容：エラー=True,エラーコード=2,エラーメッセージ=パスが見つかりません。,連絡事項=",
+          u"メソッドを完了しました。"}));
+  EXPECT_EQ(
+      logOf(u"URLProcessor.process()"),
+      (Texts{
+          u"メソッドを開始します。", u"入力値：https://search.example/?q=x",
+          u"応答内容：エラー=True,エラーコード=2,エラーメッセージ=パスが見つかりません。,連絡事項=",
+          u"メソッドを完了しました。"}));
   EXPECT_EQ(logOf(u"NaturalProcessor.process()"),
             (Texts{u"メソッドを開始します。", u"会話文字列：?x",
                    u"応答内容：エラー=True,エラーコード=,エラーメッセージ=,連絡事項=",

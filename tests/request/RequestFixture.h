@@ -4,8 +4,8 @@
 
 #include "base/CodePage.h"
 #include "fakes/FakePorts.h"
-#include "fakes/LogRecords.h"
 #include "fakes/FakeRequestPorts.h"
+#include "fakes/LogRecords.h"
 #include "request/RequestHandling.h"
 
 namespace pipit {
@@ -29,8 +29,8 @@ class RequestFixture : public ::testing::Test {
   fakes::FakeConfigForm configForm;
   fakes::FakeShell shell;
   fakes::FakeBrowser browser;
-  RequestHandling handling{RequestPorts{logger, core, lines, window, configForm, files, clock,
-                                        pump, shell, browser}};
+  RequestHandling handling{
+      RequestPorts{logger, core, lines, window, configForm, files, clock, pump, shell, browser}};
 
   // "label message" of every log record.
   std::vector<Text> log() { return fakes::logRecords(files, cp); }

@@ -1,8 +1,7 @@
-#include "request/ShellExecutor.h"
-
 #include <gtest/gtest.h>
 
 #include "RequestFixture.h"
+#include "request/ShellExecutor.h"
 
 namespace pipit {
 namespace {
@@ -107,20 +106,25 @@ TEST_F(ShellExecutorTest, WebAddressesOpenANewBrowserWindowOnlyWhenAskedFor) {
 TEST_F(ShellExecutorTest, LogsEveryStepOfTheShellCall) {
   shell.result = 2;
   run(u"@nothing.exe", u"a b", u"C:\\");
-  EXPECT_EQ(log(),
-            (Texts{
-                u"ShellExecutor.execute() メソッドを開始します。",
-                u"ShellExecutor.execute() ShellExecuteします。：実行パス=@nothing.exe,引数=a b,作業ディレクトリ=C:\\",
-                u"ShellExecutor.execute() 通常のパスとして処理します",
-                u"ShellExecutor.restoreExtentionDirectory() メソッドを開始します。",
-                u"ShellExecutor.restoreExtentionDirectory() パスの先頭に@を見つけました。拡張機能ディレクトリのパスに展開します",
-                u"ShellExecutor.restoreExtentionDirectory() 返却するパス：C:\\Tools\\Pipit\\extention\\nothing.exe",
-                u"ShellExecutor.restoreExtentionDirectory() メソッドを完了しました。",
-                u"ShellExecutor.execute() ShellExecute関数へ処理を委譲します",
-                u"ShellExecutor.execute() ShellExecuteの実行結果（異常）：2",
-                u"ShellExecutor.execute() 応答内容：エラー=True,エラーコード=2,エラーメッセージ=パスが見つかりません。,連絡事項=",
-                u"ShellExecutor.execute() メソッドを完了しました。",
-            }));
+  EXPECT_EQ(
+      log(),
+      (Texts{
+          u"ShellExecutor.execute() メソッドを開始します。",
+          u"ShellExecutor.execute() ShellExecuteします。：実行パス=@nothing.exe,引数=a "
+          u"b,作業ディレクトリ=C:\\",
+          u"ShellExecutor.execute() 通常のパスとして処理します",
+          u"ShellExecutor.restoreExtentionDirectory() メソッドを開始します。",
+          u"ShellExecutor.restoreExtentionDirectory() "
+          u"パスの先頭に@を見つけました。拡張機能ディレクトリのパスに展開します",
+          u"ShellExecutor.restoreExtentionDirectory() "
+          u"返却するパス：C:\\Tools\\Pipit\\extention\\nothing.exe",
+          u"ShellExecutor.restoreExtentionDirectory() メソッドを完了しました。",
+          u"ShellExecutor.execute() ShellExecute関数へ処理を委譲します",
+          u"ShellExecutor.execute() ShellExecuteの実行結果（異常）：2",
+          u"ShellExecutor.execute() "
+          u"応答内容：エラー=True,エラーコード=2,エラーメッセージ=パスが見つかりません。,連絡事項=",
+          u"ShellExecutor.execute() メソッドを完了しました。",
+      }));
 }
 
 TEST_F(ShellExecutorTest, LogsTheNewWindowAndTheFallbackToTheShell) {

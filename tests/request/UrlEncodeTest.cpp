@@ -1,6 +1,6 @@
-#include "request/UrlEncode.h"
-
 #include <gtest/gtest.h>
+
+#include "request/UrlEncode.h"
 
 namespace pipit {
 namespace {

@@ -1,8 +1,7 @@
-#include "request/WaitFor.h"
-
 #include <gtest/gtest.h>
 
 #include "fakes/FakePorts.h"
+#include "request/WaitFor.h"
 
 namespace pipit {
 namespace {
@@ -27,8 +26,8 @@ struct Case {
   uint32_t start;
   int32_t milliseconds;
   uint32_t cap;
-  uint32_t elapsed;     // ticks that have passed at the return
-  int deliveries;       // times pending events were delivered
+  uint32_t elapsed;  // ticks that have passed at the return
+  int deliveries;    // times pending events were delivered
 };
 
 TEST(WaitForTest, WaitsAtLeastTheTimeAndDeliversEventsThroughout) {

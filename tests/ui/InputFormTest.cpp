@@ -31,8 +31,8 @@ class InputFormTest : public ::testing::Test {
  protected:
   InputFormTest() {
     for (const char16_t* style : {u"model", u"model_simple"}) {
-      for (const char16_t* file : {u"main.gif", u"eyes_closed.gif", u"balloon_model.gif",
-                                   u"balloon_user.gif"}) {
+      for (const char16_t* file :
+           {u"main.gif", u"eyes_closed.gif", u"balloon_model.gif", u"balloon_user.gif"}) {
         files.content[picture(style, file)] = fakes::FakePictures::gif(40, 12);
       }
     }
@@ -111,10 +111,11 @@ TEST_F(InputFormTest, AHotKeyThatCannotBeRegisteredIsExplainedOnce) {
   form.init(true);
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].title, u"ホットキーが登録できません");
-  EXPECT_EQ(dialogs.shown[0].prompt,
-            u"ホットキーの登録に失敗しました。CTRL+Zは他のプログラムで使用されている可能性があります"
-            u"ので、設定画面を開いて割り当てを変更してください。\r\n※ホットキー以外に、"
-            u"タスクトレイアイコンからも表示させることができます");
+  EXPECT_EQ(
+      dialogs.shown[0].prompt,
+      u"ホットキーの登録に失敗しました。CTRL+Zは他のプログラムで使用されている可能性があります"
+      u"ので、設定画面を開いて割り当てを変更してください。\r\n※ホットキー以外に、"
+      u"タスクトレイアイコンからも表示させることができます");
   EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
 }
 
@@ -125,8 +126,10 @@ TEST_F(InputFormTest, AMissingStylePictureEndsTheProgramWithItsBoxAndLine) {
   EXPECT_THROW(form.init(true), fakes::ProcessExited);
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].title, u"メインフォーム初期化失敗");
-  EXPECT_EQ(dialogs.shown[0].prompt, u"メインフォームの初期化に失敗しました。プログラムを終了します。");
-  EXPECT_EQ(log().back(), u"InputForm.visualize() メインフォーム初期化エラー:53:ファイルが見つかりません。");
+  EXPECT_EQ(dialogs.shown[0].prompt,
+            u"メインフォームの初期化に失敗しました。プログラムを終了します。");
+  EXPECT_EQ(log().back(),
+            u"InputForm.visualize() メインフォーム初期化エラー:53:ファイルが見つかりません。");
 }
 
 TEST_F(InputFormTest, ASuccessShowsHerLineAndHidesAfterTheDelay) {
@@ -344,8 +347,9 @@ TEST_F(InputFormTest, TheTrayShowsHidesAndAsksBeforeEnding) {
 
 TEST(FormUtilityTest, KeyNamesAreExactAndSingle) {
   const std::vector<std::pair<Text, int>> cases = {
-      {u"ALT", 1}, {u"CTRL", 2}, {u"SHIFT", 4}, {u"0", 0x30}, {u"9", 0x39}, {u"A", 0x41},
-      {u"Z", 0x5A}, {u"ctrl", 0}, {u"CTRL+ALT", 0}, {u"", 0}, {u"a", 0}, {u"F1", 0}, {u"Ａ", 0}};
+      {u"ALT", 1},  {u"CTRL", 2}, {u"SHIFT", 4}, {u"0", 0x30},     {u"9", 0x39},
+      {u"A", 0x41}, {u"Z", 0x5A}, {u"ctrl", 0},  {u"CTRL+ALT", 0}, {u"", 0},
+      {u"a", 0},    {u"F1", 0},   {u"Ａ", 0}};
   for (const auto& [name, code] : cases) EXPECT_EQ(getKeyCode(name), code) << toUtf8(name);
 }
 

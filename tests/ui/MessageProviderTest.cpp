@@ -1,5 +1,3 @@
-#include "ui/MessageProvider.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
@@ -8,6 +6,7 @@
 #include "fakes/FakePictures.h"
 #include "fakes/FakePorts.h"
 #include "ui/ClockRandom.h"
+#include "ui/MessageProvider.h"
 #include "ui/PicturePath.h"
 
 namespace pipit {
@@ -85,8 +84,9 @@ TEST_F(MessageProviderTest, SortsLinesIntoSettingsEntriesAndIgnoredLines) {
       u"K\t\t\r\n"
       u"K\tc.gif");
   EXPECT_EQ(provider.messageLines(),
-            (std::vector<Text>{u"conf/YOBINA\ta.gif\tlower case is an entry", u"K\ta.gif\tline with\nlone LF",
-                               u"K\tb.gif\tafter lone CR", u"K\t\t", u"K\tc.gif"}));
+            (std::vector<Text>{u"conf/YOBINA\ta.gif\tlower case is an entry",
+                               u"K\ta.gif\tline with\nlone LF", u"K\tb.gif\tafter lone CR",
+                               u"K\t\t", u"K\tc.gif"}));
   EXPECT_EQ(provider.pictureNames(), (std::vector<Text>{u"a.gif", u"b.gif", u"", u"c.gif"}));
   EXPECT_EQ(provider.settings().getYobina(), u"");
 }
@@ -251,8 +251,9 @@ TEST_F(MessageProviderTest, RandomIndexRoundsHalvesToEven) {
     int16_t maxIndex;
     int16_t expected;
   } cases[] = {
-      {0.25f, 2, 0}, {0.75f, 2, 2}, {0.2499f, 2, 0}, {0.2501f, 2, 1}, {0.7f, 2, 1},
-      {0.5f, 1, 0},  {0.0f, 9, 0},  {0.9999999f, 32766, 32766},      {0.3f, 0, 0},
+      {0.25f, 2, 0}, {0.75f, 2, 2}, {0.2499f, 2, 0}, {0.2501f, 2, 1},
+      {0.7f, 2, 1},  {0.5f, 1, 0},  {0.0f, 9, 0},    {0.9999999f, 32766, 32766},
+      {0.3f, 0, 0},
   };
   for (const auto& c : cases) {
     scripted.values = {c.r};
@@ -262,8 +263,9 @@ TEST_F(MessageProviderTest, RandomIndexRoundsHalvesToEven) {
 
 TEST_F(MessageProviderTest, ChoosesEndsHalfAsOftenAsTheMiddle) {
   MessageProvider chance{files, pictures, view, seeded, logger, cp};
-  write(u"Three\ta.gif\t1\r\nThree\ta.gif\t2\r\nThree\ta.gif\t3\r\nTwo\ta.gif\tx\r\nTwo\ta.gif\ty\r\n"
-        u"One\ta.gif\tonly\r\n");
+  write(
+      u"Three\ta.gif\t1\r\nThree\ta.gif\t2\r\nThree\ta.gif\t3\r\nTwo\ta.gif\tx\r\nTwo\ta.gif\ty\r\n"
+      u"One\ta.gif\tonly\r\n");
   ASSERT_TRUE(chance.loadModel().ok());
   clock.ticks = 123456;  // the clock stands still: only the generator moves on
   const int draws = 40000;

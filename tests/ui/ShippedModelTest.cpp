@@ -64,7 +64,8 @@ TEST_P(ShippedModelTest, AnswersEveryResponseKeyWithItsOwnPictures) {
   EXPECT_FALSE(provider.settings().getBtnCaption().empty());
 
   for (std::size_t i = 0; i < provider.pictureNames().size(); ++i) {
-    EXPECT_TRUE(startsWith(provider.pictureNames()[i], style())) << toUtf8(provider.pictureNames()[i]);
+    EXPECT_TRUE(startsWith(provider.pictureNames()[i], style()))
+        << toUtf8(provider.pictureNames()[i]);
     EXPECT_NE(provider.picture(i), nullptr);
   }
   for (const char16_t* key : kResponseKeys) {
@@ -101,9 +102,12 @@ TEST_P(ShippedModelTest, EveryControlLiesInsideTheWindow) {
   ASSERT_TRUE(main && eyes && modelBalloon && userBalloon);
   inside("main.gif", 0, 0, main->width(), main->height());
   inside("eyes", s.getEyesLeft(), s.getEyesTop(), eyes->width(), eyes->height());
-  inside("model balloon", s.getMbalLeft(), s.getMbalTop(), modelBalloon->width(), modelBalloon->height());
-  inside("user balloon", s.getUbalLeft(), s.getUbalTop(), userBalloon->width(), userBalloon->height());
-  if (!GetParam()) inside("txtMessage", s.getTxtLeft(), s.getTxtTop(), s.getTxtWidth(), s.getTxtHeight());
+  inside("model balloon", s.getMbalLeft(), s.getMbalTop(), modelBalloon->width(),
+         modelBalloon->height());
+  inside("user balloon", s.getUbalLeft(), s.getUbalTop(), userBalloon->width(),
+         userBalloon->height());
+  if (!GetParam())
+    inside("txtMessage", s.getTxtLeft(), s.getTxtTop(), s.getTxtWidth(), s.getTxtHeight());
   inside("InputText", s.getInputLeft(), s.getInputTop(), s.getInputWidth(), 20);
   inside("ExecutionButton", s.getBtnLeft(), s.getBtnTop(), s.getBtnWidth(), s.getBtnHeight());
 }

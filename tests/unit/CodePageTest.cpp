@@ -1,7 +1,6 @@
-#include "base/CodePage.h"
-
 #include <gtest/gtest.h>
 
+#include "base/CodePage.h"
 
 namespace pipit {
 namespace {
@@ -18,12 +17,15 @@ TEST(CodePageTest, ShiftJisRoundTrip) {
   EXPECT_EQ(bytes.substr(0, 2), "\x83\x73");
   EXPECT_EQ(shiftJis().decode(bytes), text);
   EXPECT_EQ(shiftJis().decode("\x83\x5C"), u"ソ");  // trail byte 0x5C is not a separator
-  EXPECT_EQ(shiftJis().decode("\xB1\xB2"), u"ｱｲ");   // half-width katakana
+  EXPECT_EQ(shiftJis().decode("\xB1\xB2"), u"ｱｲ");  // half-width katakana
 }
 
 TEST(CodePageTest, BrokenBytesAndNulsAreReadWithoutLoss) {
   // A lead byte at the end, an invalid lead byte and a NUL.
-  const std::string bytes("ab\x00\xFF" "c\x83", 6);
+  const std::string bytes(
+      "ab\x00\xFF"
+      "c\x83",
+      6);
   const Text text = shiftJis().decode(bytes);
   ASSERT_GE(text.size(), 4u);
   EXPECT_EQ(text.substr(0, 3), Text(u"ab\0", 3));
@@ -32,7 +34,9 @@ TEST(CodePageTest, BrokenBytesAndNulsAreReadWithoutLoss) {
 
 TEST(CodePageTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
   EXPECT_EQ(shiftJis().encode(u"a😀b"), "a??b") << "one mark per UTF-16 unit";
-  EXPECT_EQ(shiftJis().encode(Text(u"a\xD800" u"b")), "a?b");
+  EXPECT_EQ(shiftJis().encode(Text(u"a\xD800"
+                                   u"b")),
+            "a?b");
 }
 
 TEST(CodePageTest, AMegabyteLineConverts) {

@@ -1,7 +1,6 @@
-#include "core/ConfigurationFile.h"
-
 #include <gtest/gtest.h>
 
+#include "core/ConfigurationFile.h"
 #include "fakes/FakePorts.h"
 #include "fakes/LogRecords.h"
 
@@ -90,12 +89,12 @@ TEST_F(ConfigurationFileTest, LineRules) {
       u"   # indented comment\r\n"
       u"no tab at all\r\n"
       u"\r\n"
-      u"  memo\tnotepad.exe\tC:\\Work  \r\n"     // blanks around the line go
-      u"notepad \tx.exe\r\n"                     // blank before the tab stays
-      u"PREF/hidden_mode\t0\r\n"                 // keys are case-sensitive
-      u"PREF/COLOR\tred\r\n"                     // unknown PREF keys are commands
+      u"  memo\tnotepad.exe\tC:\\Work  \r\n"  // blanks around the line go
+      u"notepad \tx.exe\r\n"                  // blank before the tab stays
+      u"PREF/hidden_mode\t0\r\n"              // keys are case-sensitive
+      u"PREF/COLOR\tred\r\n"                  // unknown PREF keys are commands
       u"four\tp\td\textra\r\n"
-      u"lf\tin\nside\r"                          // a lone LF stays, a lone CR ends
+      u"lf\tin\nside\r"  // a lone LF stays, a lone CR ends
       u"[区切り線]\t\t\r\n"
       u"mail\tfirst.exe\r\n"
       u"mail\tsecond.exe");
@@ -114,8 +113,9 @@ TEST_F(ConfigurationFileTest, LineRules) {
 }
 
 TEST_F(ConfigurationFileTest, LastDuplicateSettingWins) {
-  const auto c = readOk(u"PREF/HOTKEY_VALUE\tA\r\nPREF/HOTKEY_VALUE\tB\r\n"
-                        u"PREF/HIDDEN_DELAY\t100\r\nPREF/HIDDEN_DELAY\t\r\n");
+  const auto c = readOk(
+      u"PREF/HOTKEY_VALUE\tA\r\nPREF/HOTKEY_VALUE\tB\r\n"
+      u"PREF/HIDDEN_DELAY\t100\r\nPREF/HIDDEN_DELAY\t\r\n");
   EXPECT_EQ(c.getHotKeyValue(), u"B");
   EXPECT_EQ(c.getHiddenDelay(), 2000) << "the blank last value counts as missing";
 }
@@ -125,13 +125,14 @@ TEST_F(ConfigurationFileTest, HiddenDelayDefaultsAndCapsWithForcedLogLines) {
   EXPECT_EQ(readOk(u"PREF/HIDDEN_DELAY\t45000\r\n").getHiddenDelay(), 30000);
   EXPECT_EQ(readOk(u"PREF/HIDDEN_DELAY\t-5\r\n").getHiddenDelay(), -5);
   EXPECT_EQ(readOk(u"PREF/HIDDEN_DELAY\t0\r\n").getHiddenDelay(), 0);
-  EXPECT_EQ(logMessages(), (std::vector<Text>{
-                               u"非表示までの時間が指定されていないためデフォルト値2000ミリ秒をセットします",
-                               u"非表示までの時間： 45000",
-                               u"30秒超の値が指定されているため、30秒に補正します",
-                               u"非表示までの時間：-5",
-                               u"非表示までの時間： 0",
-                           }));
+  EXPECT_EQ(logMessages(),
+            (std::vector<Text>{
+                u"非表示までの時間が指定されていないためデフォルト値2000ミリ秒をセットします",
+                u"非表示までの時間： 45000",
+                u"30秒超の値が指定されているため、30秒に補正します",
+                u"非表示までの時間：-5",
+                u"非表示までの時間： 0",
+            }));
 }
 
 TEST_F(ConfigurationFileTest, FailuresAbandonTheWholeRead) {

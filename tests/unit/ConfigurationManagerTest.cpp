@@ -1,7 +1,6 @@
-#include "core/ConfigurationManager.h"
-
 #include <gtest/gtest.h>
 
+#include "core/ConfigurationManager.h"
 #include "fakes/FakeLauncherParts.h"
 #include "fakes/FakePorts.h"
 #include "fakes/LogRecords.h"
@@ -65,8 +64,8 @@ Texts concat(Texts a, const Texts& b) {
 TEST_F(ConfigurationManagerTest, StartWithDebugModeOffWritesOnlyTheForcedLines) {
   writeConfig(u"PREF/DEBUG_MODE\t0\r\nPREF/HIDDEN_DELAY\t45000\r\n");
   manager.main(parts);
-  EXPECT_EQ(journal.calls, (Strings{"model.load", "window.init(start)", "tray.init", "menu.init",
-                                    "window.show"}));
+  EXPECT_EQ(journal.calls,
+            (Strings{"model.load", "window.init(start)", "tray.init", "menu.init", "window.show"}));
   const Text read = u"ConfigurationManager.getConfigurationFromFile() ";
   EXPECT_EQ(log(), concat(kBanner, {
                                        read + u"非表示までの時間： 45000",
@@ -109,8 +108,12 @@ TEST_F(ConfigurationManagerTest, MissingOrBrokenConfigurationEndsTheProgramAfter
     EXPECT_EQ(dialogs.shown[0].title, u"設定読み込み失敗");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
     EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(log(), concat(kBanner, {missing ? u"ConfigurationManager.main() 設定取得エラー:53:ファイルが見つかりません。"
-                                              : u"ConfigurationManager.main() 設定取得エラー:13:型が一致しません。"}));
+    EXPECT_EQ(
+        log(),
+        concat(
+            kBanner,
+            {missing ? u"ConfigurationManager.main() 設定取得エラー:53:ファイルが見つかりません。"
+                     : u"ConfigurationManager.main() 設定取得エラー:13:型が一致しません。"}));
     EXPECT_TRUE(journal.calls.empty()) << "no window, tray icon or hot key";
   }
 }
@@ -120,9 +123,11 @@ TEST_F(ConfigurationManagerTest, ModelFailureEndsTheProgramWithoutSaving) {
   model.failure = Failure{53, u"ファイルが見つかりません。"};
   EXPECT_EQ(exitCodeOf([&] { manager.main(parts); }), 1);
   ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].prompt, u"モデルデータの読み込みに失敗しました。プログラムを終了します。");
+  EXPECT_EQ(dialogs.shown[0].prompt,
+            u"モデルデータの読み込みに失敗しました。プログラムを終了します。");
   EXPECT_EQ(dialogs.shown[0].title, u"モデル読み込み失敗");
-  EXPECT_EQ(log().back(), u"ConfigurationManager.main() モデル取得エラー:53:ファイルが見つかりません。");
+  EXPECT_EQ(log().back(),
+            u"ConfigurationManager.main() モデル取得エラー:53:ファイルが見つかりません。");
   EXPECT_EQ(files.replaceCalls, 0);
 }
 
@@ -180,8 +185,9 @@ TEST_F(ConfigurationManagerTest, SetConfigurationSavesReadsBackAndReinitialises)
   EXPECT_EQ(current.commands().at(0)->getCommand(), u"new");
   EXPECT_EQ(journal.calls, (Strings{"window.simple=0", "model.load", "window.init", "menu.init"}))
       << "the window does not move and the tray icon is left alone";
-  EXPECT_EQ(log().back(), u"ConfigurationManager.setConfiguration() "
-                          u"デバッグモードでないため、以後ログは出力されません。");
+  EXPECT_EQ(log().back(),
+            u"ConfigurationManager.setConfiguration() "
+            u"デバッグモードでないため、以後ログは出力されません。");
 }
 
 TEST_F(ConfigurationManagerTest, SetConfigurationHandsSaveFailuresBack) {
@@ -232,9 +238,10 @@ TEST_F(ConfigurationManagerTest, AStyleWhoseModelCannotBeReadIsNotSaved) {
   next.setDebugMode(false);
   const Status status = manager.setConfiguration(next);
   ASSERT_FALSE(status.ok()) << "the process goes on and the caller hears why";
-  EXPECT_EQ(status.failure().description, u"モデルデータを読み込めません：ファイルが見つかりません。");
-  EXPECT_EQ(journal.calls, (Strings{"window.simple=1", "model.load(simple)", "window.simple=0",
-                                    "model.load"}));
+  EXPECT_EQ(status.failure().description,
+            u"モデルデータを読み込めません：ファイルが見つかりません。");
+  EXPECT_EQ(journal.calls,
+            (Strings{"window.simple=1", "model.load(simple)", "window.simple=0", "model.load"}));
   EXPECT_EQ(files.content[configPath], before);
   EXPECT_FALSE(manager.getConfiguration().isStyleSimple());
   EXPECT_EQ(manager.getConfiguration().commands().size(), 1u);
@@ -243,10 +250,11 @@ TEST_F(ConfigurationManagerTest, AStyleWhoseModelCannotBeReadIsNotSaved) {
 }
 
 TEST_F(ConfigurationManagerTest, GetExecInfoMatchesExactlyAndTakesTheFirstRow) {
-  writeConfig(u"PREF/DEBUG_MODE\t1\r\n"
-              u"notepad\tnotepad.exe\r\n"
-              u"mail\tfirst.exe\tC:\\Mail\r\n"
-              u"mail\tsecond.exe\r\n");
+  writeConfig(
+      u"PREF/DEBUG_MODE\t1\r\n"
+      u"notepad\tnotepad.exe\r\n"
+      u"mail\tfirst.exe\tC:\\Mail\r\n"
+      u"mail\tsecond.exe\r\n");
   manager.main(parts);
   const auto mail = manager.getExecInfo(u"mail");
   ASSERT_TRUE(mail.has_value());
@@ -254,11 +262,13 @@ TEST_F(ConfigurationManagerTest, GetExecInfoMatchesExactlyAndTakesTheFirstRow) {
   EXPECT_EQ(mail->getExecutionDirectory(), u"C:\\Mail");
   EXPECT_EQ(mail->getCommand(), u"mail");
   EXPECT_EQ(log().back(), u"ConfigurationManager.getExecInfo() メソッドを完了しました。");
-  EXPECT_EQ(log()[log().size() - 2], u"ConfigurationManager.getExecInfo() 出力値：first.exe,C:\\Mail");
+  EXPECT_EQ(log()[log().size() - 2],
+            u"ConfigurationManager.getExecInfo() 出力値：first.exe,C:\\Mail");
 
   EXPECT_FALSE(manager.getExecInfo(u"Notepad").has_value());
   EXPECT_FALSE(manager.getExecInfo(u"notepad ").has_value());
-  EXPECT_EQ(log()[log().size() - 2], u"ConfigurationManager.getExecInfo() 登録されていないコマンドです。");
+  EXPECT_EQ(log()[log().size() - 2],
+            u"ConfigurationManager.getExecInfo() 登録されていないコマンドです。");
 }
 
 TEST_F(ConfigurationManagerTest, ExecutablePathUsesTheProgramFolder) {
@@ -268,8 +278,8 @@ TEST_F(ConfigurationManagerTest, ExecutablePathUsesTheProgramFolder) {
 }
 
 TEST_F(ConfigurationManagerTest, LogonAutoStart) {
-  const Text key = fakes::FakeRegistry::qualified(RegistryHive::CurrentUser,
-                                                  u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\");
+  const Text key = fakes::FakeRegistry::qualified(
+      RegistryHive::CurrentUser, u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\");
   EXPECT_FALSE(manager.isStartupRegistered());
   manager.unregisterStartup();  // nothing there: nothing happens
 

@@ -1,7 +1,6 @@
-#include "core/Logger.h"
-
 #include <gtest/gtest.h>
 
+#include "core/Logger.h"
 #include "fakes/FakePorts.h"
 
 namespace pipit {

@@ -1,9 +1,8 @@
-#include "base/Number.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
 
+#include "base/Number.h"
 
 namespace pipit {
 namespace {
@@ -35,11 +34,21 @@ void expectCases(const std::vector<Case>& cases, auto convert) {
 TEST(NumberTest, Int32AcceptsSignBlanksAndRoundsHalvesToEven) {
   expectCases(
       {
-          {u"2000", 2000},        {u"  -15 ", -15},      {u"+7", 7},
-          {u"0012", 12},          {u"12.5", 12},         {u"13.5", 14},
-          {u"-12.5", -12},        {u"-13.5", -14},       {u"12.51", 13},
-          {u"12.4999", 12},       {u"0.5", 0},           {u"1.5", 2},
-          {u".5", 0},             {u"7.", 7},            {u"2147483647", 2147483647},
+          {u"2000", 2000},
+          {u"  -15 ", -15},
+          {u"+7", 7},
+          {u"0012", 12},
+          {u"12.5", 12},
+          {u"13.5", 14},
+          {u"-12.5", -12},
+          {u"-13.5", -14},
+          {u"12.51", 13},
+          {u"12.4999", 12},
+          {u"0.5", 0},
+          {u"1.5", 2},
+          {u".5", 0},
+          {u"7.", 7},
+          {u"2147483647", 2147483647},
           {u"-2147483648", std::numeric_limits<int32_t>::min()},
           {u"2147483647.4", 2147483647},
       },
@@ -49,12 +58,22 @@ TEST(NumberTest, Int32AcceptsSignBlanksAndRoundsHalvesToEven) {
 TEST(NumberTest, Int32RejectsEverythingElse) {
   expectCases(
       {
-          {u"", kMismatch},          {u"   ", kMismatch},   {u"abc", kMismatch},
-          {u"12a", kMismatch},       {u"1 2", kMismatch},   {u"- 5", kMismatch},
-          {u"+", kMismatch},         {u".", kMismatch},     {u"1e3", kMismatch},
-          {u"\t5", kMismatch},       {u"１２", kMismatch},  {u"0x10", kMismatch},
-          {u"1,000", kMismatch},     {u"--1", kMismatch},
-          {u"2147483648", kOverflow},  {u"-2147483649", kOverflow},
+          {u"", kMismatch},
+          {u"   ", kMismatch},
+          {u"abc", kMismatch},
+          {u"12a", kMismatch},
+          {u"1 2", kMismatch},
+          {u"- 5", kMismatch},
+          {u"+", kMismatch},
+          {u".", kMismatch},
+          {u"1e3", kMismatch},
+          {u"\t5", kMismatch},
+          {u"１２", kMismatch},
+          {u"0x10", kMismatch},
+          {u"1,000", kMismatch},
+          {u"--1", kMismatch},
+          {u"2147483648", kOverflow},
+          {u"-2147483649", kOverflow},
           {u"2147483647.5", kOverflow},
           {u"99999999999999999999999999999999", kOverflow},
       },
@@ -62,8 +81,11 @@ TEST(NumberTest, Int32RejectsEverythingElse) {
 }
 
 TEST(NumberTest, Int16HasItsOwnRange) {
-  expectCases({{u"32767", 32767}, {u"-32768", -32768}, {u"32768", kOverflow},
-               {u"32767.5", kOverflow}, {u"x", kMismatch}},
+  expectCases({{u"32767", 32767},
+               {u"-32768", -32768},
+               {u"32768", kOverflow},
+               {u"32767.5", kOverflow},
+               {u"x", kMismatch}},
               [](TextView t) { return toInt16(t); });
 }
 

@@ -1,7 +1,6 @@
-#include "core/Registry.h"
-
 #include <gtest/gtest.h>
 
+#include "core/Registry.h"
 #include "fakes/FakePorts.h"
 
 namespace pipit {
@@ -13,8 +12,8 @@ TEST(RegistryTest, StringsAndNumbersRoundTripAndMismatchesGiveNothing) {
   const auto hkcu = RegistryHive::CurrentUser;
   EXPECT_TRUE(registry.setRegistryValue(hkcu, u"Software\\P", u"s", RegistryValueType::String,
                                         Text(u"テキスト")));
-  EXPECT_TRUE(registry.setRegistryValue(hkcu, u"Software\\P", u"n", RegistryValueType::Dword,
-                                        Text(u"42")));
+  EXPECT_TRUE(
+      registry.setRegistryValue(hkcu, u"Software\\P", u"n", RegistryValueType::Dword, Text(u"42")));
   EXPECT_EQ(registry.getRegistryValue(hkcu, u"Software\\P", u"s", RegistryValueType::String),
             RegistryValue(Text(u"テキスト")));
   EXPECT_EQ(registry.getRegistryValue(hkcu, u"Software\\P", u"n", RegistryValueType::Dword),
@@ -24,8 +23,8 @@ TEST(RegistryTest, StringsAndNumbersRoundTripAndMismatchesGiveNothing) {
   EXPECT_FALSE(registry.setRegistryValue(hkcu, u"Software\\P", u"x", RegistryValueType::Dword,
                                          Text(u"many")));
   system.refuseWrite = true;
-  EXPECT_FALSE(registry.setRegistryValue(hkcu, u"Software\\P", u"s", RegistryValueType::String,
-                                         Text(u"x")));
+  EXPECT_FALSE(
+      registry.setRegistryValue(hkcu, u"Software\\P", u"s", RegistryValueType::String, Text(u"x")));
   registry.deleteRegistryValue(hkcu, u"Software\\Missing", u"s");
   EXPECT_EQ(system.openCount, 0);
 }

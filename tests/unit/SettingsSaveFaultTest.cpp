@@ -29,7 +29,7 @@ class StepFailingFiles : public fakes::FakeFiles {
     content[beside] = std::string(bytes.substr(0, bytes.size() / 2));
     if (failed()) return Failure::deviceIo();  // the second write
     content[beside] = std::string(bytes);
-    if (failed()) return Failure::deviceIo();  // the flush
+    if (failed()) return Failure::deviceIo();          // the flush
     if (failed()) return Failure::permissionDenied();  // the rename
     content[path] = content[beside];
     content.erase(beside);
@@ -118,8 +118,8 @@ class SettingsSaveFaultTest : public ::testing::Test {
     try {
       next.manager.main(next.parts);
     } catch (const fakes::ProcessExited&) {
-      const bool atSettings = !next.dialogs.shown.empty() &&
-                              next.dialogs.shown.front().title == u"設定読み込み失敗";
+      const bool atSettings =
+          !next.dialogs.shown.empty() && next.dialogs.shown.front().title == u"設定読み込み失敗";
       EXPECT_FALSE(atSettings) << toUtf8(cp.decode(files.content[configPath]));
     }
   }

@@ -1,8 +1,7 @@
-#include "base/Text.h"
-
 #include <gtest/gtest.h>
 
 #include "base/Path.h"
+#include "base/Text.h"
 
 namespace pipit {
 namespace {
@@ -40,10 +39,10 @@ TEST(TextTest, LinesEndAtCrLfOrLoneCrButNotAtLoneLf) {
 TEST(TextTest, Utf8RoundTripsAndReplacesBrokenInput) {
   const Text japanese = u"ピピット😀";
   EXPECT_EQ(fromUtf8(toUtf8(japanese)), japanese);
-  EXPECT_EQ(fromUtf8("\xE3\x81"), u"\uFFFD\uFFFD");    // truncated sequence
-  EXPECT_EQ(fromUtf8("\xC0\xAF"), u"\uFFFD\uFFFD");    // overlong "/"
+  EXPECT_EQ(fromUtf8("\xE3\x81"), u"\uFFFD\uFFFD");            // truncated sequence
+  EXPECT_EQ(fromUtf8("\xC0\xAF"), u"\uFFFD\uFFFD");            // overlong "/"
   EXPECT_EQ(fromUtf8("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");  // encoded surrogate
-  EXPECT_EQ(toUtf8(Text(1, u'\xD800')), "\xEF\xBF\xBD");  // unpaired surrogate
+  EXPECT_EQ(toUtf8(Text(1, u'\xD800')), "\xEF\xBF\xBD");       // unpaired surrogate
   EXPECT_EQ(fromUtf8(std::string("a\0b", 3)), Text(u"a\0b", 3));
 }
 

@@ -52,8 +52,8 @@ struct Character {
   void send(TextView text) const {
     const Text value(text);
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(win32::wide(value)), SMTO_BLOCK,
-                        10000, &result);
+    SendMessageTimeoutW(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(win32::wide(value)),
+                        SMTO_BLOCK, 10000, &result);
     SendMessageTimeoutW(input, WM_CHAR, VK_RETURN, 1, SMTO_BLOCK, 30000, &result);
   }
 };

@@ -25,7 +25,8 @@ class CharacterWindowTest : public ::testing::Test {
   void SetUp() override {
     recorded_ = install.folder() + u"\\recorded.txt";
     SetEnvironmentVariableW(L"PIPIT_RECORDER_OUT", win32::wide(recorded_));
-    CopyFileW(win32::wide(recorderExecutable()), win32::wide(install.folder() + u"\\recorder.exe"), FALSE);
+    CopyFileW(win32::wide(recorderExecutable()), win32::wide(install.folder() + u"\\recorder.exe"),
+              FALSE);
   }
   Character startWith(TextView settings) {
     install.writeConfig(settings);
@@ -71,7 +72,8 @@ TEST_F(CharacterWindowTest, TypedWordsRunHideAndComeBackByHotKeyAndTray) {
   her.enter(u"nosuchword");
   ASSERT_TRUE(waitUntil([&] { return textOf(her.combo) == u"?nosuchword"; }));
   DWORD start = 1, end = 0;
-  SendMessageW(her.combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  SendMessageW(her.combo, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(start, 0u);
   EXPECT_EQ(end, 11u);
   EXPECT_TRUE(her.visible());
@@ -116,7 +118,8 @@ TEST_F(CharacterWindowTest, TheCommandMenuListsTheTableAndSwitchesHerStyle) {
   // up and its first row runs.
   PostMessageW(her.window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(340, 120));
   HWND menu = nullptr;
-  ASSERT_TRUE(waitUntil([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); }));
+  ASSERT_TRUE(
+      waitUntil([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); }));
   // Choosing the first item runs its word: the simple style, laid out anew
   // where she stood.
   PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
@@ -154,7 +157,8 @@ TEST_F(CharacterWindowTest, NoPureRedIsLeftOnScreenAndAThousandCommandsLeakNothi
   EXPECT_EQ(red, 0) << "the key colour shows the desktop";
   EXPECT_GT(colours.size(), 10u) << "the screen shows her, not one flat colour";
 
-  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, install.processId());
+  HANDLE process =
+      OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, install.processId());
   ASSERT_TRUE(process);
   // Each answer switches her picture, restarts a timer and rewrites her
   // line: what a leak would grow with.

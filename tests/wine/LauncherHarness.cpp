@@ -75,8 +75,12 @@ LauncherInstall::~LauncherInstall() {
 void LauncherInstall::writeConfig(TextView text) const {
   writeFile(folder_.file(u"config.txt"), codePage_.encode(text));
 }
-Text LauncherInstall::config() const { return codePage_.decode(readFile(folder_.file(u"config.txt"))); }
-Text LauncherInstall::debugLog() const { return codePage_.decode(readFile(folder_.file(u"debug.txt"))); }
+Text LauncherInstall::config() const {
+  return codePage_.decode(readFile(folder_.file(u"config.txt")));
+}
+Text LauncherInstall::debugLog() const {
+  return codePage_.decode(readFile(folder_.file(u"debug.txt")));
+}
 
 std::vector<Text> LauncherInstall::logMessages() const {
   std::vector<Text> messages;
@@ -141,7 +145,8 @@ std::optional<MessageBoxView> LauncherInstall::waitForMessageBox() const {
       box,
       [](HWND child, LPARAM lp) -> BOOL {
         auto* v = reinterpret_cast<MessageBoxView*>(lp);
-        if (className(child) == u"Static" && !windowText(child).empty()) v->prompt = windowText(child);
+        if (className(child) == u"Static" && !windowText(child).empty())
+          v->prompt = windowText(child);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&view));

@@ -69,16 +69,19 @@ TEST(LauncherStartupTest, ANormalStartAndCloseWritesOnlyTheForcedLinesAndSavesTh
   PostMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(install.waitForExit(), 0u);
 
-  EXPECT_EQ(install.logMessages(),
-            concat(kBanner, {
-                                u"非表示までの時間が指定されていないためデフォルト値2000ミリ秒をセットします",
-                                u"設定を取得しました。",
-                                u"デバッグモードでないため、以後ログは出力されません。",
-                                u"プログラムを終了します。",
-                            }));
+  EXPECT_EQ(
+      install.logMessages(),
+      concat(kBanner,
+             {
+                 u"非表示までの時間が指定されていないためデフォルト値2000ミリ秒をセットします",
+                 u"設定を取得しました。",
+                 u"デバッグモードでないため、以後ログは出力されません。",
+                 u"プログラムを終了します。",
+             }));
   // Every record starts with the Japanese general date format.
   const std::string first = toUtf8(splitLines(install.debugLog()).front());
-  EXPECT_TRUE(std::regex_search(first, std::regex(R"(^\d{4}/\d{1,2}/\d{1,2} \d{1,2}:\d{2}:\d{2}\t)")))
+  EXPECT_TRUE(
+      std::regex_search(first, std::regex(R"(^\d{4}/\d{1,2}/\d{1,2} \d{1,2}:\d{2}:\d{2}\t)")))
       << first;
 
   EXPECT_EQ(install.config(),
@@ -102,7 +105,8 @@ TEST(LauncherStartupTest, ANormalStartAndCloseWritesOnlyTheForcedLinesAndSavesTh
 TEST(LauncherStartupTest, DebugModeTracesStartAndShutdown) {
   LauncherInstall install;
   install.writeConfig(
-      u"PREF/DEBUG_MODE\t1\r\nPREF/HIDDEN_DELAY\t100\r\nPREF/HOTKEY_MOD\tALT\r\nPREF/HOTKEY_VALUE\tQ\r\n");
+      u"PREF/DEBUG_MODE\t1\r\nPREF/HIDDEN_DELAY\t100\r\nPREF/HOTKEY_MOD\tALT\r\nPREF/"
+      u"HOTKEY_VALUE\tQ\r\n");
   install.start();
   const HWND window = install.waitForWindow(kWindowClass);
   ASSERT_TRUE(window);
@@ -116,9 +120,10 @@ TEST(LauncherStartupTest, DebugModeTracesStartAndShutdown) {
   const Texts tail(log.end() - 7, log.end());
   EXPECT_EQ(tail[0], u"メソッドを開始します。");
   EXPECT_TRUE(startsWith(tail[1], u"フォームの位置を取得します："));
-  EXPECT_EQ(Texts(tail.begin() + 2, tail.end()),
-            (Texts{u"メソッドを開始します。", u"メソッドを完了しました。", u"フォームを最終化します。",
-                   u"フォームを最終化しました。", u"プログラムを終了します。"}))
+  EXPECT_EQ(
+      Texts(tail.begin() + 2, tail.end()),
+      (Texts{u"メソッドを開始します。", u"メソッドを完了しました。", u"フォームを最終化します。",
+             u"フォームを最終化しました。", u"プログラムを終了します。"}))
       << "save, then take the windows down, then end";
   EXPECT_NE(std::find(log.begin(), log.end(), Text(u"フォームを初期化しました。")), log.end());
 }

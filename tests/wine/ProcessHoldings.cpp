@@ -41,18 +41,20 @@ std::size_t handleCount(DWORD processId) {
 // a cell in use when its type byte (offset 14) is not 0.
 std::size_t gdiObjectCount(HANDLE process) {
   PROCESS_BASIC_INFORMATION basic{};
-  if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0) {
+  if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) !=
+      0) {
     return 0;
   }
   ULONG_PTR table = 0;
   SIZE_T read = 0;
-  if (!ReadProcessMemory(process, reinterpret_cast<const char*>(basic.PebBaseAddress) + 0xF8, &table,
-                         sizeof table, &read) ||
+  if (!ReadProcessMemory(process, reinterpret_cast<const char*>(basic.PebBaseAddress) + 0xF8,
+                         &table, sizeof table, &read) ||
       table == 0) {
     return 0;
   }
   std::vector<unsigned char> cells(0x10000 * 24);
-  if (!ReadProcessMemory(process, reinterpret_cast<const void*>(table), cells.data(), cells.size(), &read)) {
+  if (!ReadProcessMemory(process, reinterpret_cast<const void*>(table), cells.data(), cells.size(),
+                         &read)) {
     return 0;
   }
   std::size_t held = 0;
@@ -63,7 +65,8 @@ std::size_t gdiObjectCount(HANDLE process) {
 std::size_t privateBytes(HANDLE process) {
   std::size_t total = 0;
   MEMORY_BASIC_INFORMATION region{};
-  for (const char* at = nullptr; VirtualQueryEx(process, at, &region, sizeof region) == sizeof region;
+  for (const char* at = nullptr;
+       VirtualQueryEx(process, at, &region, sizeof region) == sizeof region;
        at = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
     if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
   }

@@ -1,11 +1,9 @@
 // The settings dialog of the running launcher: opened by keyword and by a
 // dropped file, saving rows, the logon start and the style, and a save that
 // cannot be written.
-#include <windows.h>
-
-#include <shlobj.h>
-
 #include <gtest/gtest.h>
+#include <shlobj.h>
+#include <windows.h>
 
 #include <vector>
 
@@ -40,7 +38,9 @@ class SettingsDialogTest : public ::testing::Test {
     her = Character(install.waitForWindow(kWindowClass));
     ASSERT_TRUE(her.window);
   }
-  void TearDown() override { RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"ピピットランチャー"); }
+  void TearDown() override {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"ピピットランチャー");
+  }
 
   HWND openDialog() {
     her.enter(u"せってい");
@@ -48,7 +48,8 @@ class SettingsDialogTest : public ::testing::Test {
   }
   HWND item(int id) const { return GetDlgItem(dialog, id); }
   void click(int id) const {
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(item(id)));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(item(id)));
   }
   void setText(int id, const wchar_t* text) const {
     SendMessageW(item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
@@ -136,7 +137,8 @@ TEST_F(SettingsDialogTest, AFileDroppedOnTheInputBoxOpensTheDialogReadyToRegiste
   std::copy(file.begin(), file.end(), reinterpret_cast<wchar_t*>(drop + 1));
   HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, install.processId());
   ASSERT_TRUE(process);
-  void* remote = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  void* remote =
+      VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
   ASSERT_TRUE(remote && WriteProcessMemory(process, remote, block.data(), block.size(), nullptr));
   CloseHandle(process);
   PostMessageW(her.input, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);

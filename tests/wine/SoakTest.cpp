@@ -20,24 +20,28 @@ TEST(SoakTest, EveryKindOfInputLeavesNothingBehind) {
   LauncherInstall install;
   const Text recorded = install.folder() + u"\\recorded.txt";
   SetEnvironmentVariableW(L"PIPIT_RECORDER_OUT", win32::wide(recorded));
-  CopyFileW(win32::wide(recorderExecutable()), win32::wide(install.folder() + u"\\recorder.exe"), FALSE);
+  CopyFileW(win32::wide(recorderExecutable()), win32::wide(install.folder() + u"\\recorder.exe"),
+            FALSE);
   install.writeConfig(
-      u"PREF/HIDDEN_MODE\t1\r\nPREF/HIDDEN_DELAY\t0\r\nPREF/HOTKEY_MOD\tCTRL\r\nPREF/HOTKEY_VALUE\tQ\r\n"
+      u"PREF/HIDDEN_MODE\t1\r\nPREF/HIDDEN_DELAY\t0\r\nPREF/HOTKEY_MOD\tCTRL\r\nPREF/"
+      u"HOTKEY_VALUE\tQ\r\n"
       u"PREF/GOOGLE_URL\thttps://search.example/?q=\r\nPREF/GOOGLE_ENCODING\tUTF-8\r\n"
       u"PREF/TOP\t1500\r\nPREF/LEFT\t1500\r\nrec\trecorder.exe|soak\t\r\n");
   install.start();
   const Character her(install.waitForWindow(kWindowClass));
   ASSERT_TRUE(her.window);
-  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, install.processId());
+  HANDLE process =
+      OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, install.processId());
   ASSERT_TRUE(process);
 
   // The style changes twice a round, so both are soaked and an unknown word
   // always meets the character style (the simple one answers it in a box).
-  const TextView kinds[] = {u"rec",          u"nosuchword",   u"https://example.com/soak",
-                            u"?soak",        u"$PPTK_CHANGE", u"$PPTK_RELOAD",
-                            u"$PPTK_HIDE",   u"$PPTK_CHANGE", u"$PPTK_EDIT"};
+  const TextView kinds[] = {u"rec",        u"nosuchword",   u"https://example.com/soak",
+                            u"?soak",      u"$PPTK_CHANGE", u"$PPTK_RELOAD",
+                            u"$PPTK_HIDE", u"$PPTK_CHANGE", u"$PPTK_EDIT"};
   // Whole rounds, so she ends in the style she started in.
-  const int rounds = (inputs + static_cast<int>(std::size(kinds)) - 1) / static_cast<int>(std::size(kinds));
+  const int rounds =
+      (inputs + static_cast<int>(std::size(kinds)) - 1) / static_cast<int>(std::size(kinds));
   const int total = rounds * static_cast<int>(std::size(kinds));
   Holdings first;
   for (int i = 0; i < total; ++i) {
@@ -52,10 +56,11 @@ TEST(SoakTest, EveryKindOfInputLeavesNothingBehind) {
   EXPECT_EQ(textOf(her.combo), u"?nosuchword");
   const Holdings last = holdingsOf(install.processId(), process);
   CloseHandle(process);
-  std::printf("soak of %d inputs: after 100: %zu handles, %zu GDI objects, %zu KB private; "
-              "at the end: %zu, %zu, %zu KB\n",
-              total, first.handles, first.gdiObjects, first.privateBytes / 1024, last.handles,
-              last.gdiObjects, last.privateBytes / 1024);
+  std::printf(
+      "soak of %d inputs: after 100: %zu handles, %zu GDI objects, %zu KB private; "
+      "at the end: %zu, %zu, %zu KB\n",
+      total, first.handles, first.gdiObjects, first.privateBytes / 1024, last.handles,
+      last.gdiObjects, last.privateBytes / 1024);
   // The margins: a few handles and objects for what the system caches on
   // its own, and 2 MB for the heap's growth by fragments.
   EXPECT_LE(last.handles, first.handles + 10);

@@ -8,8 +8,9 @@ namespace pipit::win32 {
 class ComApartment {
  public:
   ComApartment()
-      : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED |
-                                                           COINIT_DISABLE_OLE1DDE))) {}
+      : initialised_(
+            SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {
+  }
   ~ComApartment() {
     if (initialised_) CoUninitialize();
   }

@@ -10,24 +10,45 @@ MessageAnswer Win32Dialogs::messageBox(const Text& prompt, const Text& title,
                                        MessageButtons buttons, MessageIcon icon) {
   UINT style = MB_SETFOREGROUND;
   switch (buttons) {
-    case MessageButtons::Ok: style |= MB_OK; break;
-    case MessageButtons::OkCancel: style |= MB_OKCANCEL; break;
-    case MessageButtons::YesNo: style |= MB_YESNO; break;
-    case MessageButtons::YesNoCancel: style |= MB_YESNOCANCEL; break;
+    case MessageButtons::Ok:
+      style |= MB_OK;
+      break;
+    case MessageButtons::OkCancel:
+      style |= MB_OKCANCEL;
+      break;
+    case MessageButtons::YesNo:
+      style |= MB_YESNO;
+      break;
+    case MessageButtons::YesNoCancel:
+      style |= MB_YESNOCANCEL;
+      break;
   }
   switch (icon) {
-    case MessageIcon::None: break;
-    case MessageIcon::Critical: style |= MB_ICONSTOP; break;
-    case MessageIcon::Question: style |= MB_ICONQUESTION; break;
-    case MessageIcon::Exclamation: style |= MB_ICONEXCLAMATION; break;
-    case MessageIcon::Information: style |= MB_ICONINFORMATION; break;
+    case MessageIcon::None:
+      break;
+    case MessageIcon::Critical:
+      style |= MB_ICONSTOP;
+      break;
+    case MessageIcon::Question:
+      style |= MB_ICONQUESTION;
+      break;
+    case MessageIcon::Exclamation:
+      style |= MB_ICONEXCLAMATION;
+      break;
+    case MessageIcon::Information:
+      style |= MB_ICONINFORMATION;
+      break;
   }
   const Text& shownTitle = title.empty() ? programTitle_ : title;
   switch (MessageBoxW(nullptr, wide(prompt), wide(shownTitle), style)) {
-    case IDCANCEL: return MessageAnswer::Cancel;
-    case IDYES: return MessageAnswer::Yes;
-    case IDNO: return MessageAnswer::No;
-    default: return MessageAnswer::Ok;
+    case IDCANCEL:
+      return MessageAnswer::Cancel;
+    case IDYES:
+      return MessageAnswer::Yes;
+    case IDNO:
+      return MessageAnswer::No;
+    default:
+      return MessageAnswer::Ok;
   }
 }
 

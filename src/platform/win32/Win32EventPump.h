@@ -12,7 +12,8 @@ class Win32EventPump final : public EventPump {
   // `navigate` gets every message first and answers whether it was a
   // keyboard navigation it handled (IsDialogMessageW of the open windows),
   // so Tab works in waits too, not only in the main loop.
-  explicit Win32EventPump(std::function<bool(MSG&)> navigate = {}) : navigate_(std::move(navigate)) {}
+  explicit Win32EventPump(std::function<bool(MSG&)> navigate = {})
+      : navigate_(std::move(navigate)) {}
 
   void deliverPending() override;
   void waitForEvents(uint32_t milliseconds) override;

@@ -57,8 +57,8 @@ Outcome<PictureHandle> Win32Pictures::load(const Text& path) const {
   }
   UINT width = 0;
   UINT height = 0;
-  if (FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0 ||
-      width > 32767 || height > 32767) {
+  if (FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0 || width > 32767 ||
+      height > 32767) {
     return Pictures::invalidPicture();
   }
 
@@ -76,8 +76,8 @@ Outcome<PictureHandle> Win32Pictures::load(const Text& path) const {
   if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits)))) {
     return Pictures::invalidPicture();
   }
-  return PictureHandle(std::make_shared<Win32Picture>(std::move(bitmap), static_cast<int32_t>(width),
-                                                      static_cast<int32_t>(height)));
+  return PictureHandle(std::make_shared<Win32Picture>(
+      std::move(bitmap), static_cast<int32_t>(width), static_cast<int32_t>(height)));
 }
 
 }  // namespace pipit::win32

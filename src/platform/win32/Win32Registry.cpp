@@ -12,10 +12,14 @@ constexpr REGSAM kAccess = 0x3F;
 
 HKEY rootOf(RegistryHive hive) {
   switch (hive) {
-    case RegistryHive::ClassesRoot: return HKEY_CLASSES_ROOT;
-    case RegistryHive::CurrentUser: return HKEY_CURRENT_USER;
-    case RegistryHive::LocalMachine: return HKEY_LOCAL_MACHINE;
-    case RegistryHive::Users: return HKEY_USERS;
+    case RegistryHive::ClassesRoot:
+      return HKEY_CLASSES_ROOT;
+    case RegistryHive::CurrentUser:
+      return HKEY_CURRENT_USER;
+    case RegistryHive::LocalMachine:
+      return HKEY_LOCAL_MACHINE;
+    case RegistryHive::Users:
+      return HKEY_USERS;
   }
   return HKEY_CURRENT_USER;
 }

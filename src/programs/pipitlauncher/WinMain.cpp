@@ -1,8 +1,7 @@
 // The launcher's composition root: builds the ports and components, wires
 // them together, starts up and runs the window events until terminate.
-#include <windows.h>
-
 #include <commctrl.h>
+#include <windows.h>
 
 #include "base/CodePage.h"
 #include "core/ConfigurationManager.h"
@@ -10,10 +9,10 @@
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/Win32Browser.h"
 #include "platform/win32/Win32Clipboard.h"
-#include "platform/win32/Win32FileChooser.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32EventPump.h"
+#include "platform/win32/Win32FileChooser.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Pictures.h"
 #include "platform/win32/Win32Process.h"
@@ -63,12 +62,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
     return false;
   });
-  TrayWindow trayWindow(instance, [&window] { return window.icon(); }, pump);
+  TrayWindow trayWindow(
+      instance, [&window] { return window.icon(); }, pump);
   for (Status created : {window.create(), trayWindow.create()}) {
     if (created) continue;
     dialogs.messageBox(u"メインフォームの初期化に失敗しました。プログラムを終了します。",
                        u"メインフォーム初期化失敗", MessageButtons::Ok, MessageIcon::Critical);
-    logger.writeLog(u"InputForm.visualize()", u"メインフォーム初期化エラー:" + created.failure().toText(), true);
+    logger.writeLog(u"InputForm.visualize()",
+                    u"メインフォーム初期化エラー:" + created.failure().toText(), true);
     return 1;
   }
 
@@ -76,7 +77,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   window.attach(form);
   ClockRandom random(clock);
   MessageProvider model(files, pictures, form, random, logger, codePage);
-  RequestHandling requests({logger, core, model, form, settingsDialog, files, clock, pump, shell, browser});
+  RequestHandling requests(
+      {logger, core, model, form, settingsDialog, files, clock, pump, shell, browser});
   form.connect(model, model.settings(),
                [&requests](const Text& input) { return requests.dispatcher.dispatch(input); });
   TrayMenu tray(trayWindow, form, core, dialogs);

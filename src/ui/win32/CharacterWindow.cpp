@@ -62,8 +62,9 @@ CharacterWindow::~CharacterWindow() { destroy(); }
 
 Status CharacterWindow::create() {
   // No taskbar button: she is reached through the hot key and the tray.
-  const Status created = Window::create({instance_, kClassName, kCaption, WS_POPUP | WS_CLIPCHILDREN,
-                                         WS_EX_TOOLWINDOW, nullptr, nullptr});
+  const Status created =
+      Window::create({instance_, kClassName, kCaption, WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW,
+                      nullptr, nullptr});
   if (!created) return created;
   HWND hwnd = handle();
 
@@ -75,14 +76,16 @@ Status CharacterWindow::create() {
   balloonBrush_.reset(CreateSolidBrush(kBalloonColour));
 
   // Created in tab order: the input box, the button; the line is no stop.
-  input_ = CreateWindowExW(0, WC_COMBOBOXW, L"",
-                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-                           0, 0, 0, 0, hwnd, reinterpret_cast<HMENU>(kInputId), instance_, nullptr);
-  button_ = CreateWindowExW(0, WC_BUTTONW, L"おねがい", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                            0, 0, 0, 0, hwnd, reinterpret_cast<HMENU>(kButtonId), instance_, nullptr);
-  message_ = CreateWindowExW(0, WC_EDITW, L"",
-                             WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-                             0, 0, 0, 0, hwnd, reinterpret_cast<HMENU>(kMessageId), instance_, nullptr);
+  input_ = CreateWindowExW(
+      0, WC_COMBOBOXW, L"",
+      WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 0, 0, 0,
+      hwnd, reinterpret_cast<HMENU>(kInputId), instance_, nullptr);
+  button_ = CreateWindowExW(0, WC_BUTTONW, L"おねがい",
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, hwnd,
+                            reinterpret_cast<HMENU>(kButtonId), instance_, nullptr);
+  message_ = CreateWindowExW(
+      0, WC_EDITW, L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0,
+      0, 0, hwnd, reinterpret_cast<HMENU>(kMessageId), instance_, nullptr);
   if (!input_ || !button_ || !message_) return lastError(L"CreateWindowExW");
   for (HWND control : {input_, button_, message_}) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
@@ -161,7 +164,8 @@ void CharacterWindow::applyLayout(const ControlLayout& layout) {
   MoveWindow(message_, layout.message.left, layout.message.top, layout.message.width,
              layout.message.height, TRUE);
   // A combo box's height is that of its open list; the box keeps its own.
-  MoveWindow(input_, layout.input.left, layout.input.top, layout.input.width, kDropListHeight, TRUE);
+  MoveWindow(input_, layout.input.left, layout.input.top, layout.input.width, kDropListHeight,
+             TRUE);
   MoveWindow(button_, layout.button.left, layout.button.top, layout.button.width,
              layout.button.height, TRUE);
   SetWindowTextW(button_, wide(layout.buttonCaption));
@@ -190,7 +194,8 @@ CharacterWindow::EditState CharacterWindow::editState() const {
   HWND edit = inputEdit_ ? inputEdit_ : input_;
   const int length = GetWindowTextLengthW(edit);
   state.text.assign(static_cast<std::size_t>(length) + 1, L'\0');
-  state.text.resize(static_cast<std::size_t>(std::max(0, GetWindowTextW(edit, state.text.data(), length + 1))));
+  state.text.resize(
+      static_cast<std::size_t>(std::max(0, GetWindowTextW(edit, state.text.data(), length + 1))));
   if (inputEdit_) {
     SendMessageW(inputEdit_, EM_GETSEL, reinterpret_cast<WPARAM>(&state.start),
                  reinterpret_cast<LPARAM>(&state.end));
@@ -207,7 +212,9 @@ void CharacterWindow::restoreEdit(const EditState& state) {
   }
 }
 
-bool CharacterWindow::listDropped() const { return SendMessageW(input_, CB_GETDROPPEDSTATE, 0, 0) != 0; }
+bool CharacterWindow::listDropped() const {
+  return SendMessageW(input_, CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
 
 void CharacterWindow::setCommandWords(const std::vector<Text>& words) {
   const bool dropped = listDropped();
@@ -284,7 +291,8 @@ void CharacterWindow::moveTo(PixelPoint topLeft) {
   GetWindowRect(handle(), &rect);
   const PixelPoint place =
       keepOnScreen(topLeft, {rect.right - rect.left, rect.bottom - rect.top}, workAreas());
-  SetWindowPos(handle(), nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(handle(), nullptr, place.x, place.y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 double CharacterWindow::twipsPerPixelX() const { return 1440.0 / dotsPerInch(LOGPIXELSX); }
@@ -304,7 +312,9 @@ void CharacterWindow::startTimer(TimerId timer, uint32_t milliseconds) {
   SetTimer(handle(), static_cast<UINT_PTR>(timer), milliseconds, nullptr);
 }
 
-void CharacterWindow::stopTimer(TimerId timer) { KillTimer(handle(), static_cast<UINT_PTR>(timer)); }
+void CharacterWindow::stopTimer(TimerId timer) {
+  KillTimer(handle(), static_cast<UINT_PTR>(timer));
+}
 
 std::optional<std::size_t> CharacterWindow::popupMenu(const std::vector<MenuItem>& items) {
   return trackPopupMenu(handle(), items);
@@ -413,7 +423,8 @@ LRESULT CharacterWindow::onInputMessage(HWND hwnd, UINT message, WPARAM wParam, 
     case WM_GETDLGCODE: {
       // Enter and Escape belong to the box, not to the dialog navigation.
       const auto* msg = reinterpret_cast<const MSG*>(lParam);
-      if (msg && msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) {
+      if (msg && msg->message == WM_KEYDOWN &&
+          (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) {
         return DefSubclassProc(hwnd, message, wParam, lParam) | DLGC_WANTALLKEYS;
       }
       break;

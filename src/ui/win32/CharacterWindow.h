@@ -101,7 +101,7 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   PictureHandle windowPicture_;
   std::array<Image, 3> images_;
   bool hotKeyRegistered_ = false;
-  bool composing_ = false;  // an input-method composition is open
+  bool composing_ = false;      // an input-method composition is open
   bool adjustingList_ = false;  // the box's own changes are not the user's
 };
 

@@ -16,7 +16,8 @@ TrayWindow::~TrayWindow() { destroy(); }
 Status TrayWindow::create() {
   // A plain hidden top-level window: message-only windows miss the taskbar
   // broadcast.
-  return Window::create({instance_, kClassName, L"ピピットランチャー", WS_OVERLAPPED, 0, nullptr, nullptr});
+  return Window::create(
+      {instance_, kClassName, L"ピピットランチャー", WS_OVERLAPPED, 0, nullptr, nullptr});
 }
 
 NOTIFYICONDATAW TrayWindow::record() const {

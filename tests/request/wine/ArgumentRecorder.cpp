@@ -10,8 +10,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
   if (GetEnvironmentVariableW(L"PIPIT_RECORDER_OUT", out, MAX_PATH) == 0) return 1;
   wchar_t folder[MAX_PATH];
   const DWORD length = GetCurrentDirectoryW(MAX_PATH, folder);
-  const std::wstring text = std::wstring(arguments ? arguments : L"") + L"\n" +
-                            std::wstring(folder, length);
+  const std::wstring text =
+      std::wstring(arguments ? arguments : L"") + L"\n" + std::wstring(folder, length);
   // Written under a temporary name and moved, so that the test never reads
   // half a record.
   const std::wstring partial = std::wstring(out) + L".part";

@@ -1,7 +1,6 @@
 // The shell executor with the real shell call and browser object under Wine.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdlib>
 #include <vector>
@@ -35,8 +34,7 @@ Text readUtf16(const Text& path) {
 // A unique address per run, so that earlier runs' records cannot match.
 Text uniqueAddress() {
   return u"http://pipit.example/page?run=" +
-         fromWide(std::to_wstring(GetTickCount()).c_str(),
-                  std::to_wstring(GetTickCount()).size()) +
+         fromWide(std::to_wstring(GetTickCount()).c_str(), std::to_wstring(GetTickCount()).size()) +
          u"&q=%E5%A4%A9";
 }
 
@@ -178,8 +176,7 @@ TEST_F(ShellExecutorWineTest, NewBrowserWindowShowsTheAddress) {
   const ExecutionResponse r = run(address);
   EXPECT_FALSE(r.isError());
   EXPECT_EQ(r.getDescription(), u"100");
-  const bool shown =
-      wintest::waitUntil([&] { return browserWindowShowing(address) != nullptr; });
+  const bool shown = wintest::waitUntil([&] { return browserWindowShowing(address) != nullptr; });
   std::string seen;
   for (HWND window : browserWindows()) {
     for (const Text& text : editTextsOf(window)) seen += toUtf8(text) + " | ";

@@ -39,8 +39,8 @@ class FakePictures : public Pictures {
     const std::string& b = bytes.value();
     auto byte = [&](std::size_t i) { return static_cast<unsigned char>(b[i]); };
     if (b.size() >= 10 && b.compare(0, 4, "GIF8") == 0) {
-      return PictureHandle(std::make_shared<FakePicture>(path, byte(6) | (byte(7) << 8),
-                                                         byte(8) | (byte(9) << 8)));
+      return PictureHandle(
+          std::make_shared<FakePicture>(path, byte(6) | (byte(7) << 8), byte(8) | (byte(9) << 8)));
     }
     if (b.size() >= 22 && b.compare(0, 4, std::string("\0\0\1\0", 4)) == 0) {
       return PictureHandle(std::make_shared<FakePicture>(path, byte(6) == 0 ? 256 : byte(6),
