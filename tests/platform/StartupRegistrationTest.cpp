@@ -1,6 +1,7 @@
 // Logon auto-start against the real registry of the test prefix.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include "core/ConfigurationManager.h"
 #include "fakes/FakePorts.h"

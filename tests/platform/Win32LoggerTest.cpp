@@ -1,6 +1,7 @@
 // The log against the real file system: it never stops the launcher.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include "WinTestSupport.h"
 #include "core/Logger.h"

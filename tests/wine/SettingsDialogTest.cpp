@@ -1,9 +1,10 @@
 // The settings dialog of the running launcher: opened by keyword and by a
 // dropped file, saving rows, the logon start and the style, and a save that
 // cannot be written.
+#include <windows.h>
+
 #include <gtest/gtest.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include <vector>
 

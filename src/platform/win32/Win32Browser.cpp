@@ -1,9 +1,10 @@
 #include "platform/win32/Win32Browser.h"
 
+#include <windows.h>
+
 #include <oaidl.h>
 #include <objbase.h>
 #include <oleauto.h>
-#include <windows.h>
 
 #include <utility>
 

@@ -1,8 +1,9 @@
 #pragma once
 // Pictures decoded by the Windows Imaging Component into 32-bit top-down
 // DIB sections (BGRA, the first frame of the file).
-#include <wincodec.h>
 #include <windows.h>
+
+#include <wincodec.h>
 
 #include <memory>
 #include <utility>

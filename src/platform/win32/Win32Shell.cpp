@@ -1,8 +1,9 @@
 #include "platform/win32/Win32Shell.h"
 
+#include <windows.h>
+
 #include <objbase.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/Handles.h"

@@ -1,7 +1,8 @@
 // The launcher's composition root: builds the ports and components, wires
 // them together, starts up and runs the window events until terminate.
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include "base/CodePage.h"
 #include "core/ConfigurationManager.h"

@@ -1,8 +1,9 @@
 #pragma once
 // The hidden window behind the task-tray icon: it owns the icon record,
 // receives the icon's notifications and pops the tray menu up.
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <functional>
 

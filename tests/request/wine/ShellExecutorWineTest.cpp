@@ -1,6 +1,7 @@
 // The shell executor with the real shell call and browser object under Wine.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <vector>
