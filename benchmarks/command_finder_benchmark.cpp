@@ -33,6 +33,7 @@ int main() {
   const TextView stems[] = {u"メモ帳", u"memo pad", u"ﾒｰﾙ",     u"でんたく", u"Ｐａｉｎｔ",
                             u"キッテ", u"ごみばこ", u"browser", u"電卓",     u"コマンドプロンプト"};
   std::vector<Text> words;
+  words.reserve(32767);
   for (int i = 0; i < 32767; ++i) words.push_back(Text(stems[i % 10]) + decimalText(i));
 
   CommandFinder finder;

@@ -79,6 +79,7 @@ int main() {
   const int calls = 100000;
   // Ten keys without lines: the lookups that find nothing cost too.
   std::vector<Text> askedKeys;
+  askedKeys.reserve(static_cast<std::size_t>(keys) + 10);
   for (int k = 0; k < keys + 10; ++k) askedKeys.push_back(u"CMD/キー" + decimalText(k));
   const double lookups = bestOf(3, [&] {
     for (int i = 0; i < calls; ++i) {

@@ -122,7 +122,7 @@ void benchmarkDispatch() {
 }
 
 void benchmarkUrlEncode() {
-  const std::size_t units = 10u * 1024u * 1024u / sizeof(char16_t);
+  const std::size_t units = std::size_t{10} * 1024 * 1024 / sizeof(char16_t);
   const Text pieces[] = {u"abc",    u" ",   u"天気",       u"あいう",
                          u"\u00E9", u"~%/", u"\U0001F600", u"Tokyo-Station_1.2",
                          u"\u3000"};

@@ -110,7 +110,8 @@ TEST_F(ShellExecutorTest, LogsEveryStepOfTheShellCall) {
       log(),
       (Texts{
           u"ShellExecutor.execute() メソッドを開始します。",
-          u"ShellExecutor.execute() ShellExecuteします。：実行パス=@nothing.exe,引数=a "
+          // One record, written over two lines.
+          u"ShellExecutor.execute() ShellExecuteします。：実行パス=@nothing.exe,引数=a "  // NOLINT
           u"b,作業ディレクトリ=C:\\",
           u"ShellExecutor.execute() 通常のパスとして処理します",
           u"ShellExecutor.restoreExtentionDirectory() メソッドを開始します。",

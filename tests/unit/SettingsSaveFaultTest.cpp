@@ -100,7 +100,7 @@ class SettingsSaveFaultTest : public ::testing::Test {
         files.failAt = k;
         save(launcher);
       }
-      const std::string stored = files.content[configPath];
+      std::string stored = files.content[configPath];
       if (files.steps < k) return stored;
       EXPECT_TRUE(stored == oldBytes || std::find(files.offered.begin(), files.offered.end(),
                                                   stored) != files.offered.end())

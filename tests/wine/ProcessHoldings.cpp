@@ -52,7 +52,7 @@ std::size_t gdiObjectCount(HANDLE process) {
       table == 0) {
     return 0;
   }
-  std::vector<unsigned char> cells(0x10000 * 24);
+  std::vector<unsigned char> cells(std::size_t{0x10000} * 24);
   if (!ReadProcessMemory(process, reinterpret_cast<const void*>(table), cells.data(), cells.size(),
                          &read)) {
     return 0;

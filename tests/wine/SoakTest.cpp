@@ -65,7 +65,7 @@ TEST(SoakTest, EveryKindOfInputLeavesNothingBehind) {
   // its own, and 2 MB for the heap's growth by fragments.
   EXPECT_LE(last.handles, first.handles + 10);
   EXPECT_LE(last.gdiObjects, first.gdiObjects + 10);
-  EXPECT_LE(last.privateBytes, first.privateBytes + 2 * 1024 * 1024);
+  EXPECT_LE(last.privateBytes, first.privateBytes + std::size_t{2} * 1024 * 1024);
   EXPECT_EQ(install.waitForExit(std::chrono::milliseconds(0)), std::nullopt) << "still running";
 }
 

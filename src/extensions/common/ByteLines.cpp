@@ -2,7 +2,7 @@
 
 namespace pipit::ext {
 namespace {
-constexpr std::size_t kPiece = 64 * 1024;
+constexpr std::size_t kPiece = std::size_t{64} * 1024;
 }
 
 bool ByteLines::refill() {

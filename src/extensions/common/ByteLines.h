@@ -34,7 +34,7 @@ class ByteLines {
 
   // A line longer than `maxLine` bytes keeps only its first `maxLine` bytes,
   // so that memory stays bounded whatever the file holds.
-  explicit ByteLines(ByteSource& source, std::size_t maxLine = 64 * 1024)
+  explicit ByteLines(ByteSource& source, std::size_t maxLine = std::size_t{64} * 1024)
       : source_(source), maxLine_(maxLine) {}
 
   Result next(std::string& line);

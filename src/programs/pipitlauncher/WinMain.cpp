@@ -65,7 +65,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   });
   TrayWindow trayWindow(
       instance, [&window] { return window.icon(); }, pump);
-  for (Status created : {window.create(), trayWindow.create()}) {
+  for (const Status& created : {window.create(), trayWindow.create()}) {
     if (created) continue;
     dialogs.messageBox(u"メインフォームの初期化に失敗しました。プログラムを終了します。",
                        u"メインフォーム初期化失敗", MessageButtons::Ok, MessageIcon::Critical);

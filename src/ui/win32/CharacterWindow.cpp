@@ -62,9 +62,8 @@ CharacterWindow::~CharacterWindow() { destroy(); }
 
 Status CharacterWindow::create() {
   // No taskbar button: she is reached through the hot key and the tray.
-  const Status created =
-      Window::create({instance_, kClassName, kCaption, WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW,
-                      nullptr, nullptr});
+  Status created = Window::create({instance_, kClassName, kCaption, WS_POPUP | WS_CLIPCHILDREN,
+                                   WS_EX_TOOLWINDOW, nullptr, nullptr});
   if (!created) return created;
   HWND hwnd = handle();
 
