@@ -15,25 +15,9 @@
 #include "ui/MessageProvider.h"
 
 using namespace pipit;
+using bench::bestOf;
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-template <class F>
-double bestOf(int runs, F&& f) {
-  double best = 1e300;
-  for (int i = 0; i < runs; ++i) {
-    const auto start = Clock::now();
-    f();
-    best = std::min(best, millisecondsSince(start));
-  }
-  return best;
-}
 
 // A window that does nothing, so that only the model's own work is timed.
 class QuietView final : public CharacterView {

@@ -23,7 +23,7 @@
 namespace {
 
 using namespace pipit;
-using Clock = std::chrono::steady_clock;
+using bench::bestOf;
 
 class CountingShell : public Shell {
  public:
@@ -33,18 +33,6 @@ class CountingShell : public Shell {
     return 42;
   }
 };
-
-// The best of several runs, in milliseconds: the least disturbed one.
-template <class F>
-double bestOf(int runs, F f) {
-  double best = 1e300;
-  for (int i = 0; i < runs; ++i) {
-    const auto start = Clock::now();
-    f();
-    best = std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-  }
-  return best;
-}
 
 Text wordOf(std::size_t i) {
   Text word = u"cmd";

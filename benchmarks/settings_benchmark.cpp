@@ -13,23 +13,7 @@
 #include "fakes/FakePorts.h"
 
 using namespace pipit;
-
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-template <class F>
-double bestOf(int runs, F&& f) {
-  double best = 1e300;
-  for (int i = 0; i < runs; ++i) {
-    const auto start = Clock::now();
-    f();
-    best = std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-  }
-  return best;
-}
-
-}  // namespace
+using bench::bestOf;
 
 int main() {
   fakes::FakeFiles files;
