@@ -3,6 +3,9 @@
 // controls, types into the input box and reads texts back.
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
+#include "WinTestSupport.h"
 #include "base/Text.h"
 #include "platform/win32/Handles.h"
 
@@ -57,5 +60,17 @@ struct Character {
     SendMessageTimeoutW(input, WM_CHAR, VK_RETURN, 1, SMTO_BLOCK, 30000, &result);
   }
 };
+
+// Waits for her to be laid out in the simple style (320 pixels wide) and
+// checks she stayed where she stood.
+inline void expectSimpleStyleAt(const Character& her, const RECT& before) {
+  RECT now{};
+  ASSERT_TRUE(waitUntil([&] {
+    GetWindowRect(her.window, &now);
+    return now.right - now.left == 320;
+  }));
+  EXPECT_EQ(now.left, before.left);
+  EXPECT_EQ(now.top, before.top);
+}
 
 }  // namespace pipit::wintest

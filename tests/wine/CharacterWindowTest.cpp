@@ -16,18 +16,13 @@ namespace {
 constexpr wchar_t kTrayClass[] = L"PipitLauncherTray";
 
 Text openedLog() {
-  const char* log = std::getenv("PIPIT_OPENED_LOG");
-  return log ? CodePage::system().decode(readFile(windowsPath(log))) : Text();
+  const Text path = openedLogPath();
+  return path.empty() ? Text() : CodePage::system().decode(readFile(path));
 }
 
 class CharacterWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    recorded_ = install.folder() + u"\\recorded.txt";
-    SetEnvironmentVariableW(L"PIPIT_RECORDER_OUT", win32::wide(recorded_));
-    CopyFileW(win32::wide(recorderExecutable()), win32::wide(install.folder() + u"\\recorder.exe"),
-              FALSE);
-  }
+  void SetUp() override { recorded_ = install.installRecorder(); }
   Character startWith(TextView settings) {
     install.writeConfig(settings);
     install.start();
@@ -124,15 +119,7 @@ TEST_F(CharacterWindowTest, TheCommandMenuListsTheTableAndSwitchesHerStyle) {
   // where she stood.
   PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
   PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
-  ASSERT_TRUE(waitUntil([&] {
-    RECT now{};
-    GetWindowRect(her.window, &now);
-    return now.right - now.left == 320;
-  }));
-  RECT after{};
-  GetWindowRect(her.window, &after);
-  EXPECT_EQ(after.left, before.left);
-  EXPECT_EQ(after.top, before.top);
+  expectSimpleStyleAt(her, before);
 }
 
 TEST_F(CharacterWindowTest, NoPureRedIsLeftOnScreenAndAThousandCommandsLeakNothing) {

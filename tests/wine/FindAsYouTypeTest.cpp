@@ -27,10 +27,7 @@ bool dropped(HWND combo) { return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) 
 
 TEST(FindAsYouTypeTest, KanaAndRomajiNarrowTheListAndDownPicksAWordToRun) {
   LauncherInstall install;
-  const Text recorded = install.folder() + u"\\recorded.txt";
-  SetEnvironmentVariableW(L"PIPIT_RECORDER_OUT", win32::wide(recorded));
-  CopyFileW(win32::wide(recorderExecutable()), win32::wide(install.folder() + u"\\recorder.exe"),
-            FALSE);
+  const Text recorded = install.installRecorder();
   install.writeConfig(
       u"PREF/HIDDEN_MODE\t1\r\nPREF/HIDDEN_DELAY\t0\r\nPREF/HOTKEY_MOD\tCTRL\r\n"
       u"PREF/HOTKEY_VALUE\tQ\r\nPREF/TOP\t1500\r\nPREF/LEFT\t1500\r\n"

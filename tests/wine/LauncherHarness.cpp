@@ -92,6 +92,14 @@ std::vector<Text> LauncherInstall::logMessages() const {
   return messages;
 }
 
+Text LauncherInstall::installRecorder() const {
+  const Text recorded = folder_.file(u"recorded.txt");
+  // The launcher inherits the variable and hands it on to what it starts.
+  SetEnvironmentVariableW(L"PIPIT_RECORDER_OUT", wide(recorded));
+  CopyFileW(wide(recorderExecutable()), wide(folder_.file(u"recorder.exe")), FALSE);
+  return recorded;
+}
+
 void LauncherInstall::start() {
   // Started from another working directory, as a logon start would be.
   Text commandLine = u"\"" + folder_.file(u"pipitlauncher.exe") + u"\"";

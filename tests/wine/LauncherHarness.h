@@ -44,6 +44,9 @@ class LauncherInstall {
   // The message of every record of "debug.txt" (the third field on).
   std::vector<Text> logMessages() const;
 
+  // Puts the argument recorder in the folder as "recorder.exe"; the file it
+  // will write, named for the launcher through PIPIT_RECORDER_OUT.
+  Text installRecorder() const;
   void start();
   // The first visible top-level window of the launcher with this class.
   HWND waitForWindow(const wchar_t* className) const;

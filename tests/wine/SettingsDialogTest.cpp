@@ -98,15 +98,7 @@ TEST_F(SettingsDialogTest, SavingTheSimpleStyleSwitchesHerWhereSheStands) {
   SendMessageW(item(kStyleCombo), CB_SETCURSEL, 1, 0);
   click(kCommitButton);
   ASSERT_TRUE(savedWith(u"PREF/STYLE\t1\r\n"));
-  ASSERT_TRUE(waitUntil([&] {
-    RECT now{};
-    GetWindowRect(her.window, &now);
-    return now.right - now.left == 320;
-  }));
-  RECT after{};
-  GetWindowRect(her.window, &after);
-  EXPECT_EQ(after.left, before.left);
-  EXPECT_EQ(after.top, before.top);
+  expectSimpleStyleAt(her, before);
 }
 
 TEST_F(SettingsDialogTest, ASaveThatCannotBeWrittenKeepsTheOldFileAndTheEdits) {

@@ -18,10 +18,7 @@ TEST(SoakTest, EveryKindOfInputLeavesNothingBehind) {
   const int inputs = std::max(200, wanted ? std::atoi(wanted) : 400);
 
   LauncherInstall install;
-  const Text recorded = install.folder() + u"\\recorded.txt";
-  SetEnvironmentVariableW(L"PIPIT_RECORDER_OUT", win32::wide(recorded));
-  CopyFileW(win32::wide(recorderExecutable()), win32::wide(install.folder() + u"\\recorder.exe"),
-            FALSE);
+  install.installRecorder();
   install.writeConfig(
       u"PREF/HIDDEN_MODE\t1\r\nPREF/HIDDEN_DELAY\t0\r\nPREF/HOTKEY_MOD\tCTRL\r\nPREF/"
       u"HOTKEY_VALUE\tQ\r\n"

@@ -1,5 +1,6 @@
 #include "WinTestSupport.h"
 
+#include <cstdlib>
 #include <thread>
 #include <vector>
 
@@ -84,6 +85,11 @@ Text windowsPath(const std::string& path) {
   Text out = u"Z:";
   for (char c : path) out.push_back(c == '/' ? u'\\' : static_cast<char16_t>(c));
   return out;
+}
+
+Text openedLogPath() {
+  const char* log = std::getenv("PIPIT_OPENED_LOG");
+  return log ? windowsPath(log) : Text();
 }
 
 }  // namespace pipit::wintest

@@ -38,4 +38,8 @@ bool fileExists(const Text& path);
 // A Unix path as Wine shows it to Windows programs ("/a/b" -> "Z:\a\b").
 Text windowsPath(const std::string& path);
 
+// The file where the prefix's browser recorder writes each address it was
+// asked to open; empty when the harness did not set one up.
+Text openedLogPath();
+
 }  // namespace pipit::wintest

@@ -152,8 +152,7 @@ void answer(const MessageBoxView& box, int command) {
 }
 
 OpenedLog::OpenedLog() {
-  const char* log = std::getenv("PIPIT_OPENED_LOG");
-  if (log) path_ = windowsPath(log);
+  path_ = openedLogPath();
   start_ = path_.empty() ? 0 : readFile(path_).size();
 }
 
