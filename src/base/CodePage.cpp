@@ -39,15 +39,38 @@ Text CodePage::decode(std::string_view bytes) const {
   return Text(wide.begin(), wide.end());
 }
 
-std::string CodePage::encode(TextView text) const {
+namespace {
+// `lossy` is set when a character had to be replaced; nothing is asked of
+// the UTF code pages, which have every character and refuse the question.
+std::string encodeWith(UINT cp, TextView text, bool* lossy) {
   if (text.empty()) return {};
-  const UINT cp = codePageNumber(name_);
+  if (cp == CP_ACP) cp = GetACP();
+  const bool ask = lossy != nullptr && cp != CP_UTF8 && cp != CP_UTF7;
+  const DWORD flags = ask ? WC_NO_BEST_FIT_CHARS : 0;
+  BOOL usedDefault = FALSE;
   const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
   const int size = static_cast<int>(text.size());
-  const int needed = WideCharToMultiByte(cp, 0, wide, size, nullptr, 0, nullptr, nullptr);
-  if (needed <= 0) return {};
+  const int needed = WideCharToMultiByte(cp, flags, wide, size, nullptr, 0, nullptr, nullptr);
+  if (needed <= 0) {
+    if (lossy) *lossy = true;
+    return {};
+  }
   std::string bytes(static_cast<std::size_t>(needed), '\0');
-  WideCharToMultiByte(cp, 0, wide, size, bytes.data(), needed, nullptr, nullptr);
+  WideCharToMultiByte(cp, flags, wide, size, bytes.data(), needed, nullptr,
+                      ask ? &usedDefault : nullptr);
+  if (lossy && usedDefault) *lossy = true;
+  return bytes;
+}
+}  // namespace
+
+std::string CodePage::encode(TextView text) const {
+  return encodeWith(codePageNumber(name_), text, nullptr);
+}
+
+std::optional<std::string> CodePage::encodeExactly(TextView text) const {
+  bool lossy = false;
+  std::string bytes = encodeWith(codePageNumber(name_), text, &lossy);
+  if (lossy) return std::nullopt;
   return bytes;
 }
 
@@ -74,9 +97,10 @@ Iconv openIconv(const std::string& to, const std::string& from) {
 }
 
 // Runs iconv over the whole input; at an invalid or unconvertible sequence it
-// writes `replacement`, skips `skip(in)` bytes and goes on.
+// writes `replacement`, skips `skip(in)` bytes, sets `lossy` and goes on.
 template <class Skip>
-std::string convert(iconv_t cd, std::string_view input, std::string_view replacement, Skip skip) {
+std::string convert(iconv_t cd, std::string_view input, std::string_view replacement, Skip skip,
+                    bool* lossy = nullptr) {
   std::string out(input.size() * 2 + 16, '\0');
   char* in = const_cast<char*>(input.data());
   std::size_t inLeft = input.size();
@@ -92,6 +116,7 @@ std::string convert(iconv_t cd, std::string_view input, std::string_view replace
       continue;
     }
     // EILSEQ or EINVAL (a truncated sequence at the end).
+    if (lossy) *lossy = true;
     if (out.size() - used < replacement.size()) out.resize(out.size() * 2 + replacement.size());
     out.replace(used, replacement.size(), replacement);
     used += replacement.size();
@@ -121,9 +146,10 @@ Text CodePage::decode(std::string_view bytes) const {
   return text;
 }
 
-std::string CodePage::encode(TextView text) const {
+namespace {
+std::string encodeWith(const std::string& name, TextView text, bool* lossy) {
   if (text.empty()) return {};
-  const Iconv cd = openIconv(charsetOf(name_), "UTF-16LE");
+  const Iconv cd = openIconv(charsetOf(name), "UTF-16LE");
   if (!cd) return toUtf8(text);
   std::string utf16(text.size() * 2, '\0');
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -132,7 +158,18 @@ std::string CodePage::encode(TextView text) const {
   }
   // One "?" per UTF-16 unit, as Windows does: a pair the code page lacks
   // gives two.
-  return convert(cd.get(), utf16, "?", [](const char*, std::size_t) { return std::size_t{2}; });
+  return convert(
+      cd.get(), utf16, "?", [](const char*, std::size_t) { return std::size_t{2}; }, lossy);
+}
+}  // namespace
+
+std::string CodePage::encode(TextView text) const { return encodeWith(name_, text, nullptr); }
+
+std::optional<std::string> CodePage::encodeExactly(TextView text) const {
+  bool lossy = false;
+  std::string bytes = encodeWith(name_, text, &lossy);
+  if (lossy) return std::nullopt;
+  return bytes;
 }
 
 #endif

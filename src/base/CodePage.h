@@ -6,6 +6,7 @@
 // named code page such as "CP932" selects that number. On Linux, where the
 // core is unit tested, iconv does the work with the locale's character set
 // or the name given.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,9 @@ class CodePage {
   Text decode(std::string_view bytes) const;
   // Characters the code page lacks become "?".
   std::string encode(TextView text) const;
+  // The bytes only when every character has its own in the code page: no
+  // "?", and no look-alike such as "e" for "é".
+  std::optional<std::string> encodeExactly(TextView text) const;
 
  private:
   explicit CodePage(std::string name) : name_(std::move(name)) {}

@@ -4,6 +4,7 @@
 
 #include "base/Number.h"
 #include "base/Path.h"
+#include "base/SettingsText.h"
 #include "core/SettingKeys.h"
 
 namespace pipit {
@@ -66,19 +67,25 @@ Outcome<Configuration> parseConfiguration(std::string_view bytes, const CodePage
   Configuration config;
   CommandTable commands;
   Text hiddenDelayText;
-  for (const Text& rawLine : splitLines(codePage.decode(bytes))) {
-    const Text line = trimBlanks(rawLine);
-    if (line.empty() || line[0] == u'#' || line.find(u'\t') == Text::npos) continue;
-    const auto fields = splitTabs(line);
+  const SettingsForm form = detectSettingsForm(bytes);
+  bytes.remove_prefix(form.bomSize);
+  std::vector<Text> fields;
+  for (const std::string_view rawLine : splitByteLines(bytes, form.lfEndsLines)) {
+    const std::string_view line = trimByteBlanks(rawLine);
+    if (line.empty() || line[0] == '#' || line.find('\t') == std::string_view::npos) continue;
+    fields.clear();
+    for (const std::string_view field : splitByteTabs(line)) {
+      fields.push_back(decodeSettings(field, form.encoding, codePage));
+    }
     if (const auto applied = applySetting(config, hiddenDelayText, fields)) {
       if (!applied->ok()) return applied->failure();
       continue;
     }
     if (commands.size() == Configuration::kMaxCommands) return tooManyCommands();
     auto command = std::make_shared<CommandInfo>();
-    command->setCommand(fields[0]);
-    command->setExecutionPath(fields[1]);
-    if (fields.size() > 2) command->setExecutionDirectory(fields[2]);
+    command->setCommand(std::move(fields[0]));
+    command->setExecutionPath(std::move(fields[1]));
+    if (fields.size() > 2) command->setExecutionDirectory(std::move(fields[2]));
     commands.push_back(std::move(command));
   }
 
@@ -125,7 +132,7 @@ Outcome<Configuration> ConfigurationFile::getConfigurationFromFile(const Text& p
 Status ConfigurationFile::saveConfiguration(const Configuration& configuration) {
   logger_.writeMethodStart(kSaveLabel);
   const Text text = configuration.toString(u"\t") + Text(kCrLf);
-  const std::string bytes = codePage_.encode(text);
+  const std::string bytes = encodeSettings(text, codePage_);
   // Settings that would not read back (more rows than a table holds, a
   // command word that is a setting key) would end every later start, and a
   // caller that meant to put the old file back may fail to: they are never

@@ -17,6 +17,11 @@ void Logger::append(TextView label, TextView message) {
   record += label;
   record += u'\t';
   record += message;
+  // A path may hold a lone LF, and typed text anything: one record stays
+  // one line.
+  for (std::size_t i = record.size() - message.size() - label.size() - 1; i < record.size(); ++i) {
+    if (record[i] == u'\r' || record[i] == u'\n') record[i] = u' ';
+  }
   record += kCrLf;
   (void)files_.append(path_, codePage_.encode(record));
 }

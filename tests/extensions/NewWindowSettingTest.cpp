@@ -10,15 +10,25 @@ namespace {
 
 using fakes::StringSource;
 
-TEST(ByteLinesTest, SplitsAtCrLfAndLoneCrAcrossPieces) {
+TEST(ByteLinesTest, SplitsAtCrLfAndLoneCrAcrossPiecesAndAtLfWithoutCr) {
+  using Lines = std::vector<std::string>;
+  const std::pair<std::string, Lines> files[] = {
+      {"a\r\nb\rc\nd\r\r\ne", {"a", "b", "c\nd", "", "e"}},
+      {"a\nb\n\nc\n", {"a", "b", "", "c"}},
+      {"\xEF\xBB\xBF"
+       "a\r\nb",
+       {"a", "b"}},
+  };
   // Pieces of one byte put every CR LF across a boundary.
-  for (const std::size_t piece : {std::size_t(1), std::size_t(2), std::size_t(64)}) {
-    StringSource source("a\r\nb\rc\nd\r\r\ne", piece);
-    ByteLines lines(source);
-    std::vector<std::string> got;
-    std::string line;
-    while (lines.next(line) == ByteLines::Result::Line) got.push_back(line);
-    EXPECT_EQ(got, (std::vector<std::string>{"a", "b", "c\nd", "", "e"})) << piece;
+  for (const auto& [file, expected] : files) {
+    for (const std::size_t piece : {std::size_t(1), std::size_t(2), std::size_t(64)}) {
+      StringSource source(file, piece);
+      ByteLines lines(source);
+      Lines got;
+      std::string line;
+      while (lines.next(line) == ByteLines::Result::Line) got.push_back(line);
+      EXPECT_EQ(got, expected) << piece;
+    }
   }
 }
 
@@ -38,7 +48,7 @@ TEST(ByteLinesTest, KeepsMemoryBoundedAndReportsAFailedRead) {
   EXPECT_EQ(failing.next(line), ByteLines::Result::Failed);
 }
 
-TEST(NewWindowSettingTest, OnlyTheValueOneOfTheFirstSettingLineCounts) {
+TEST(NewWindowSettingTest, TheFirstSettingLineCountsAsTheLauncherReadsIt) {
   struct Case {
     std::string file;
     bool expected;
@@ -48,16 +58,21 @@ TEST(NewWindowSettingTest, OnlyTheValueOneOfTheFirstSettingLineCounts) {
       {"PREF/NEWIE\t  1  \r\n", true},
       {"PREF/HIDDEN_MODE\t1\r\nPREF/NEWIE\t1", true},
       {"PREF/NEWIE\t0\r\n", false},
-      {"PREF/NEWIE\t\r\n", false},
-      {"PREF/NEWIE\tyes\r\n", false},
-      {"PREF/NEWIE\t1 1\r\n", false},
+      {"PREF/NEWIE\t 0 \r\n", false},
+      // Anything but "0", nothing at all too, is a new window to the launcher.
+      {"PREF/NEWIE\t\r\n", true},
+      {"PREF/NEWIE\tyes\r\n", true},
       {"PREF/NEWIE 1\r\n", false},
       {"pref/newie\t1\r\n", false},
       {"", false},
       {"PREF/NEWIE\t0\r\nPREF/NEWIE\t1\r\n", false},
-      // A lone CR ends a line; a lone LF does not.
+      // A lone CR ends a line; a lone LF only in a file without CR.
       {"x\rPREF/NEWIE\t1", true},
-      {"PREF/NEWIE\t1\nx", false},
+      {"PREF/NEWIE\t0\nx\r\n", true},
+      {"PREF/STYLE\t1\nPREF/NEWIE\t0\nx\n", false},
+      // UTF-8, whose "ぁ" ends in a byte that Shift-JIS would join to the "P".
+      {"\xE3\x81\x81PREF/NEWIE\t1\r\n", true},
+      {"\xEF\xBB\xBFPREF/NEWIE\t0\r\n", false},
       // A Shift-JIS command row before the setting.
       {"\x83\x81\x83\x82\x92\xA0\tnotepad.exe\r\nPREF/NEWIE\t1\r\n", true},
       {std::string("\0\xFF\xFE\x01", 4) + "\r\nPREF/NEWIE\t1\r\n", true},

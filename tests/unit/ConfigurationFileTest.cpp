@@ -226,3 +226,54 @@ TEST_F(ConfigurationFileTest, BrokenBytesNulsAndHugeLinesAreReadWithoutACrash) {
 
 }  // namespace
 }  // namespace pipit
+
+namespace pipit {
+namespace {
+
+// Files as other editors leave them: each reads as the same two rows.
+TEST_F(ConfigurationFileTest, FilesFromOtherEditorsReadAsTheyLook) {
+  const std::string memoSjis = "\x83\x81\x83\x82";  // メモ
+  const std::string memoUtf8 = "\xE3\x83\xA1\xE3\x83\xA2";
+  const std::pair<const char*, std::string> files_[] = {
+      {"Shift-JIS, CR LF", memoSjis + "\tnotepad.exe\r\nPREF/TOP\t15\r\nb\tc\r\n"},
+      {"LF line ends", memoSjis + "\tnotepad.exe\nPREF/TOP\t15\nb\tc\n"},
+      {"UTF-8 without a mark", memoUtf8 + "\tnotepad.exe\r\nPREF/TOP\t15\r\nb\tc"},
+      {"UTF-8 with a mark", "\xEF\xBB\xBF" + memoUtf8 + "\tnotepad.exe\nPREF/TOP\t15\nb\tc\n"},
+      // A stray lead byte before a TAB or a line end swallows neither.
+      {"stray lead bytes", memoSjis + "\tnotepad.exe\r\nPREF/TOP\t15\r\nb\x81\tc\x81\r\n"},
+  };
+  for (const auto& [name, bytes] : files_) {
+    files.content[configPath] = bytes;
+    const auto read = file.getConfigurationFromFile(configPath);
+    ASSERT_TRUE(read.ok()) << name;
+    ASSERT_EQ(read.value().commands().size(), 2u) << name;
+    EXPECT_EQ(read.value().commands()[0]->toString(u"|"), u"メモ|notepad.exe|") << name;
+    EXPECT_EQ(read.value().commands()[1]->getCommand().substr(0, 1), u"b") << name;
+    EXPECT_EQ(read.value().getFormTop(), 15) << name;
+  }
+}
+
+// Shift-JIS whenever every value fits; the whole file in UTF-8 with a mark
+// when one does not, so that no name comes back as "?".
+TEST_F(ConfigurationFileTest, SavesShiftJisUnlessAValueDoesNotFit) {
+  for (const Text& path : {Text(u"C:\\メモ\\notepad.exe"), Text(u"C:\\😀\\한\\a.exe")}) {
+    auto c = readOk(u"PREF/TOP\t0\r\nPREF/LEFT\t0\r\n");
+    auto row = std::make_shared<CommandInfo>();
+    row->setCommand(u"メモ");
+    row->setExecutionPath(path);
+    c.setCommands({row});
+    ASSERT_TRUE(file.saveConfiguration(c).ok());
+    const std::string& bytes = files.content[configPath];
+    const bool fits = path.find(u'한') == Text::npos;
+    EXPECT_EQ(bytes.substr(0, 3) == "\xEF\xBB\xBF", !fits) << toUtf8(path);
+    if (fits) {
+      EXPECT_EQ(bytes, cp.encode(c.toString(u"\t") + u"\r\n"));
+    }
+    const auto again = file.getConfigurationFromFile(configPath);
+    ASSERT_TRUE(again.ok());
+    EXPECT_EQ(again.value().commands()[0]->getExecutionPath(), path);
+  }
+}
+
+}  // namespace
+}  // namespace pipit

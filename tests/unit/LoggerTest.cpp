@@ -40,6 +40,8 @@ TEST_F(LoggerTest, AppendsToWhatEarlierRunsWroteAndKeepsTabsInMessages) {
   logger.writeLog(u"A.b()", u"ピ", true);
   EXPECT_NE(files.content[logPath].find("\tA.b()\t\x83\x73\r\n"), std::string::npos)
       << "records are written in the ANSI code page";
+  logger.writeLog(u"A.b()", u"in\nside\r😀", true);
+  EXPECT_NE(log().find(u"\tA.b()\tin side ??\r\n"), Text::npos) << "one record, one line";
 }
 
 TEST_F(LoggerTest, DriveRootGetsNoDoubledSeparator) {

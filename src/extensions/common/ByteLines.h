@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "base/SettingsText.h"
 #include "base/Text.h"
 
 namespace pipit::ext {
@@ -26,8 +27,10 @@ class FileOpener {
 };
 
 // Splits the bytes into lines by the settings files' rule: CR LF or a lone CR
-// ends a line, a lone LF stays in it. Splitting bytes is safe in the ANSI
-// code pages: no trail byte of a double-byte character is CR.
+// ends a line, a lone LF stays in it, unless the file has no CR at all, when
+// each LF ends a line. The form of the file (its encoding, a byte order mark,
+// its line ends) is judged on the first piece read: exactly for any settings
+// file a launcher writes, and well enough for a huge one.
 class ByteLines {
  public:
   enum class Result { Line, End, Failed };
@@ -38,6 +41,8 @@ class ByteLines {
       : source_(source), maxLine_(maxLine) {}
 
   Result next(std::string& line);
+  // Known once the first line has been asked for.
+  const SettingsForm& form() const { return form_; }
 
  private:
   bool refill();
@@ -46,6 +51,8 @@ class ByteLines {
   std::size_t maxLine_;
   std::string buffer_;
   std::size_t position_ = 0;
+  SettingsForm form_;
+  bool started_ = false;
   bool skipLf_ = false;  // the previous piece ended in CR
   bool end_ = false;
   bool failed_ = false;

@@ -39,10 +39,11 @@ bool readNewIESetting(ByteSource& file, const CodePage& codePage) {
   while (lines.next(line) == ByteLines::Result::Line) {
     // Searched in the decoded text: a trail byte of a double-byte character
     // can look like an ASCII letter.
-    const Text text = codePage.decode(line);
+    const Text text = decodeSettings(line, lines.form().encoding, codePage);
     if (text.find(kKey) == Text::npos) continue;
-    const auto fields = splitTabs(text);
-    return fields.size() > 1 && trimBlanks(fields[1]) == u"1";
+    // As the launcher reads it, which writes it back as "1" at its next
+    // save: anything but "0", an empty value too, asks for a new window.
+    return trimBlanks(splitTabs(text)[1]) != u"0";
   }
   return false;
 }

@@ -13,8 +13,9 @@ namespace pipit::ext {
 // folder; nothing for a program kept anywhere else.
 std::optional<Text> launcherSettingsPath(TextView programFolder);
 
-// True exactly when the first "PREF/NEWIE" setting line holds "1". A file
-// that cannot be read, or has no such line, means false.
+// True when the first "PREF/NEWIE" setting line holds anything but "0", as
+// the launcher reads it. A file that cannot be read, or has no such line,
+// means false.
 bool readNewIESetting(ByteSource& file, const CodePage& codePage);
 
 bool loadNewIESetting(TextView programFolder, FileOpener& files, const CodePage& codePage);
