@@ -1,26 +1,25 @@
 #pragma once
-// Text typed with the input method off, read as romaji: the common Hepburn
-// and kunrei spellings, "nn" and "n'" for ン, a doubled consonant for ッ, and
-// a last syllable that is still being typed.
+// Text typed with the input method off, read as romaji: every spelling the
+// usual Japanese input methods take (Hepburn, kunrei, "fyu", "tsa", "xtu" and
+// the rest), "nn" and "n'" for ン, a doubled consonant for ッ, and a last
+// syllable that is still being typed.
 #include <vector>
 
 #include "base/Text.h"
 
 namespace pipit {
 
-// One way to read the typed text: `kana` followed, when `next` is not empty,
-// by one of the kana that the letters typed last can still become.
-struct Reading {
-  Text kana;
-  std::vector<Text> next;
-};
+// The typed text read as katakana, stretch by stretch: each stretch lists
+// every kana it can be. Most have one; a spelling that reads two ways
+// ("nna": ンア as an input method reads it, ンナ as Hepburn writes it) and
+// letters still being typed ("ky": キャ, キュ, ...) have more. The choices
+// of one stretch never change how the rest is read, so a long text full of
+// them stays one short list rather than every combination of them.
+using Reading = std::vector<std::vector<Text>>;
 
-// The katakana readings of text already folded by foldForFinding. Letters
-// are read, everything else is kept as it stands. Empty when the text holds
-// no letter or its letters are not romaji. An ambiguous spelling ("nna":
-// ンア or ンナ) gives more than one reading, at most kMaxReadings.
-std::vector<Reading> romajiReadings(TextView folded);
-
-inline constexpr std::size_t kMaxReadings = 8;
+// The reading of text already folded by foldForFinding. Letters are read,
+// everything else is kept as it stands ("-" as ー). Empty when the text holds
+// no letter or its letters are not romaji.
+Reading romajiReading(TextView folded);
 
 }  // namespace pipit

@@ -61,6 +61,37 @@ TEST(CommandFinderTest, TheListHoldsWhatMatchesStartsFirstInTableOrder) {
   }
 }
 
+TEST(CommandFinderTest, RomajiIsReadAsAnInputMethodReadsIt) {
+  const Case cases[] = {
+      // Spellings beyond Hepburn and kunrei, a few rows at a time.
+      {u"fafyufyefyifwu", {u"ファフュフェフィフゥ", u"ファフユ"}, {u"ファフュフェフィフゥ"}},
+      {u"vyuvyevyivu", {u"ヴュヴェヴィヴ"}, {u"ヴュヴェヴィヴ"}},
+      {u"tsatsitsetso", {u"ツァツィツェツォ"}, {u"ツァツィツェツォ"}},
+      {u"kwagwaswaqaqiquqeqoqyu",
+       {u"クァグァスァクァクィククェクォクュ"},
+       {u"クァグァスァクァクィククェクォクュ"}},
+      {u"twudwuthudhu", {u"トゥドゥテュデュ"}, {u"トゥドゥテュデュ"}},
+      {u"whawhiwhuwhewhowyiwye", {u"ウァウィウウェウォヰヱ"}, {u"ウァウィウウェウォヰヱ"}},
+      {u"xalixyilyexwaxkaxnyi", {u"ァィィェヮヵンイ"}, {u"ァィィェヮヵンイ"}},
+      {u"kyijyicyishe", {u"キィジィチィシェ"}, {u"キィジィチィシェ"}},
+      // "tc" is on its way to "tch".
+      {u"matc", {u"マッチャ", u"マツ", u"マッカ"}, {u"マッチャ"}},
+      // A last consonant starts a kana, or ッ and a kana, never ッ alone.
+      {u"t", {u"ガッコウ", u"タイ", u"キッテ"}, {u"タイ", u"キッテ"}},
+      {u"kit", {u"キッカ", u"キッテ", u"キツネ"}, {u"キッテ", u"キツネ"}},
+      {u"kitt", {u"キッカ", u"キッテ", u"キツネ"}, {u"キッテ"}},
+      {u"sam", {u"サンタ", u"サンマ", u"サッサ", u"サマ"}, {u"サンマ", u"サマ"}},
+      // Each "nn" before a vowel reads both ways, however many there are.
+      {u"nnannannanna",
+       {u"ンナ", u"ンアンナンアンナ", u"ンナンナンナンナ"},
+       {u"ンアンナンアンナ", u"ンナンナンナンナ"}},
+      {u"sammamma", {u"サンマッマ"}, {u"サンマッマ"}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(found(c.typed, c.table), c.expected) << toUtf8(c.typed);
+  }
+}
+
 TEST(CommandFinderTest, TextThatIsNoWordFindsNothingAndBreaksNothing) {
   const Text high(1, char16_t(0xD83D)), low(1, char16_t(0xDE00));
   const std::vector<Text> odd{u"   ", u"!?#", high + low + u" smile", u"", u"a\tb"};
@@ -72,9 +103,12 @@ TEST(CommandFinderTest, TextThatIsNoWordFindsNothingAndBreaksNothing) {
   EXPECT_TRUE(found(high, odd).empty());
   EXPECT_TRUE(found(Text(10000, u'n'), odd).empty());
   EXPECT_TRUE(found(Text(5000, u'a') + Text(5000, char16_t(0xD800)), odd).empty());
-  Text nna;
-  for (int i = 0; i < 3000; ++i) nna += u"nna";
-  EXPECT_TRUE(found(nna, {u"ンナ"}).empty());
+  Text nna, kana;
+  for (int i = 0; i < 3000; ++i) {
+    nna += u"nna";
+    kana += i % 2 ? u"ンナ" : u"ンア";
+  }
+  EXPECT_TRUE(found(nna, {u"ンナ", kana}) == std::vector<Text>{kana});
 }
 
 }  // namespace
