@@ -66,7 +66,7 @@ void ConfigurationManager::main(const LauncherParts& parts) {
   logger_.writeMethodEnd(kMainLabel);
 }
 
-void ConfigurationManager::terminate() {
+void ConfigurationManager::terminate(bool sessionEnding) {
   skippingFailure([&] { logger_.writeMethodStart(kTerminateLabel); });
   if (parts_) {
     MainWindowControl& window = parts_->mainWindow;
@@ -80,7 +80,10 @@ void ConfigurationManager::terminate() {
       currentConfiguration_.setFormLeft(roundHalfEven(window.left()));
     });
   }
-  skippingFailure([&] { (void)file_.saveConfiguration(currentConfiguration_); });
+  skippingFailure([&] {
+    const Status saved = file_.saveConfiguration(currentConfiguration_);
+    if (!saved) reportFailedSave(saved.failure(), sessionEnding);
+  });
   skippingFailure([&] { logger_.writeLog(kTerminateLabel, u"フォームを最終化します。"); });
   if (parts_) {
     skippingFailure([&] { parts_->mainWindow.terminate(); });
@@ -92,6 +95,17 @@ void ConfigurationManager::terminate() {
   std::abort();  // not reached: the compiler does not see through the virtual call
 }
 
+void ConfigurationManager::reportFailedSave(const Failure& failure, bool sessionEnding) {
+  logger_.writeLog(kTerminateLabel, u"設定保存エラー:" + failure.toText(), true);
+  // At logoff no one is there to answer a box, and Windows would end the
+  // process while it waits: the log line has to do.
+  if (sessionEnding) return;
+  ports_.dialogs.messageBox(
+      u"設定を保存できなかったため、ウィンドウの位置などの変更は失われます。\r\n" +
+          failure.description + u"\r\n" + file_.defaultPath(),
+      u"", MessageButtons::Ok, MessageIcon::Exclamation);
+}
+
 Configuration& ConfigurationManager::getConfiguration() {
   logger_.writeMethodStart(kGetLabel);
   logger_.writeMethodEnd(kGetLabel);
@@ -100,49 +114,47 @@ Configuration& ConfigurationManager::getConfiguration() {
 
 Status ConfigurationManager::setConfiguration(const Configuration& configuration) {
   logger_.writeMethodStart(kSetLabel);
+  // The chosen style's model is read before anything is written: a file
+  // naming a style whose model cannot be read would end every later start,
+  // and putting the former file back can fail too.
+  if (parts_) {
+    parts_->mainWindow.setSimpleMode(configuration.isStyleSimple());
+    if (const Status loaded = parts_->model.loadModel(); !loaded) {
+      logger_.writeLog(kSetLabel, u"モデル取得エラー:" + loaded.failure().toText());
+      restoreModel();
+      return Failure{loaded.failure().number,
+                     u"モデルデータを読み込めません：" + loaded.failure().description};
+    }
+  }
   logger_.writeLog(kSetLabel, u"新しい設定をファイルに保存します。");
-  // The file as it stands, to put back when the new settings cannot be
-  // applied: "config.txt" must stay one that the next start can use.
+  // The file as it stands, to put back when what was written cannot be
+  // read: "config.txt" must stay one that the next start can use.
   const Text path = file_.defaultPath();
   const Outcome<std::string> previous = ports_.files.readAll(path);
-  const auto restoreFile = [&] {
+  if (Status saved = file_.saveConfiguration(configuration); !saved) {
+    restoreModel();
+    return saved;
+  }
+  logger_.writeLog(kSetLabel, u"設定を保存しました。");
+  logger_.writeLog(kSetLabel, u"ファイルから設定を取得します。");
+  auto read = file_.getConfigurationFromFile(path);
+  if (!read) {
     if (previous) {
       (void)ports_.files.replace(path, previous.value());
     } else {
       (void)file_.saveConfiguration(currentConfiguration_);
     }
-  };
-  if (Status saved = file_.saveConfiguration(configuration); !saved) return saved;
-  logger_.writeLog(kSetLabel, u"設定を保存しました。");
-  logger_.writeLog(kSetLabel, u"ファイルから設定を取得します。");
-  auto read = file_.getConfigurationFromFile(path);
-  if (!read) {
-    // Written but unreadable (more rows than a table holds, say): left in
-    // place, it would end every later start.
-    restoreFile();
+    restoreModel();
     return read.failure();
   }
   // Assigned in place: whoever holds the object from getConfiguration sees
   // the new settings.
-  Configuration former = std::exchange(currentConfiguration_, std::move(read.value()));
+  currentConfiguration_ = std::move(read.value());
   logger_.writeLog(kSetLabel, u"ファイルから設定を取得しました。", true);
   applyDebugMode(kSetLabel);
   if (parts_) {
-    parts_->mainWindow.setSimpleMode(currentConfiguration_.isStyleSimple());
-    if (const Status loaded = parts_->model.loadModel(); !loaded) {
-      // The chosen style's model cannot be read. Ending the program here
-      // would leave a file that names that style, and every later start
-      // would end the same way: the former settings come back instead, and
-      // the dialog says why it could not save.
-      logger_.writeLog(kSetLabel, u"モデル取得エラー:" + loaded.failure().toText());
-      restoreFile();
-      currentConfiguration_ = std::move(former);
-      logger_.setDebugMode(currentConfiguration_.isDebugMode());
-      parts_->mainWindow.setSimpleMode(currentConfiguration_.isStyleSimple());
-      loadModelOrExit(kSetLabel);
-      return Failure{loaded.failure().number,
-                     u"モデルデータを読み込めません：" + loaded.failure().description};
-    }
+    // The style read back is the one whose model was loaded above: a flag
+    // survives the file unchanged.
     logger_.writeLog(kSetLabel, u"フォームを初期化します。");
     parts_->mainWindow.init(false);
     parts_->commandMenu.init();
@@ -150,6 +162,12 @@ Status ConfigurationManager::setConfiguration(const Configuration& configuration
   }
   logger_.writeMethodEnd(kSetLabel);
   return Status::success();
+}
+
+void ConfigurationManager::restoreModel() {
+  if (!parts_) return;
+  parts_->mainWindow.setSimpleMode(currentConfiguration_.isStyleSimple());
+  loadModelOrExit(kSetLabel);
 }
 
 std::optional<CommandInfo> ConfigurationManager::getExecInfo(TextView command) {

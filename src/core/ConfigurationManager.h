@@ -35,8 +35,9 @@ class ConfigurationManager {
   // model that cannot be read ends the process after a message box.
   void main(const LauncherParts& parts);
   // Saves the window position and the settings, takes the windows down and
-  // ends the process. Every step that fails is skipped.
-  [[noreturn]] void terminate();
+  // ends the process. Every step that fails is skipped; a save that fails is
+  // logged and, unless the session is ending, told to the user.
+  [[noreturn]] void terminate(bool sessionEnding = false);
 
   // The one settings object of the running launcher: always the same object,
   // whose content setConfiguration replaces.
@@ -61,8 +62,11 @@ class ConfigurationManager {
  private:
   [[noreturn]] void failStartup(TextView prompt, TextView title, TextView logPrefix,
                                 const Failure& failure, TextView label);
+  void reportFailedSave(const Failure& failure, bool sessionEnding);
   void applyDebugMode(TextView label);
   void loadModelOrExit(TextView label);
+  // The current settings' style and model, after a replacement that failed.
+  void restoreModel();
 
   CorePorts ports_;
   Logger& logger_;

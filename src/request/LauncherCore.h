@@ -16,6 +16,9 @@ class LauncherCore {
   virtual std::optional<ExecutionRequest> getExecInfo(TextView command) = 0;
   virtual Configuration& getConfiguration() = 0;
   [[noreturn]] virtual void terminate() = 0;
+  // The same way out when Windows ends the session: nothing may wait for
+  // the user.
+  [[noreturn]] virtual void endSession() = 0;
 };
 
 // The running launcher's core behind the interface.
@@ -32,6 +35,7 @@ class ConfigurationManagerCore final : public LauncherCore {
   }
   Configuration& getConfiguration() override { return manager_.getConfiguration(); }
   [[noreturn]] void terminate() override { manager_.terminate(); }
+  [[noreturn]] void endSession() override { manager_.terminate(true); }
 
  private:
   ConfigurationManager& manager_;

@@ -126,7 +126,9 @@ void InputForm::onInputEdited() {
 
 void InputForm::putInput(const Text& text, bool selectAll) {
   view_.setInputText(text, selectAll);
-  listFor(text, false);
+  // The list narrows only on what the user typed: after an error the box
+  // holds "?" and her words, and the list still offers every command.
+  listFor(Text(), false);
 }
 
 void InputForm::listFor(const Text& typed, bool open) {
@@ -162,6 +164,8 @@ void InputForm::onRightButton() {
 }
 
 void InputForm::onClose() { core_.terminate(); }
+
+void InputForm::onSessionEnd() { core_.endSession(); }
 
 void InputForm::ExecutionButton_Click() {
   const Text input = view_.inputText();

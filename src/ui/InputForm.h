@@ -95,6 +95,9 @@ class InputForm final : public MainWindowControl,
   void onFilesDropped(const Text& firstFile);
   void onRightButton();
   void onClose();
+  // Windows is ending the session (logoff, shutdown): she closes as on a
+  // close request, without asking anything.
+  void onSessionEnd();
   void onTimer(TimerId timer);
 
  private:

@@ -271,6 +271,7 @@ TEST_F(InputFormTest, TypingNarrowsTheListAndOpensItWhileAWordMatches) {
   EXPECT_EQ(dispatched, (std::vector<Text>{u"memo"}));
   EXPECT_EQ(view.input, u"?memo");
   EXPECT_FALSE(view.listOpen);
+  EXPECT_EQ(view.words, all) << "the list narrows on typing only, not on her \"?\"";
   form.onEscape();
   EXPECT_EQ(view.words, all);
   EXPECT_FALSE(view.listOpen);

@@ -157,12 +157,26 @@ TEST_F(ConfigurationManagerTest, TerminateStoresThePositionSavesAndEnds) {
 }
 
 TEST_F(ConfigurationManagerTest, TerminateSkipsFailingStepsAndStillEnds) {
-  writeConfig(u"PREF/DEBUG_MODE\t0\r\n");
-  manager.main(parts);
-  files.failing[configPath] = Failure::permissionDenied();
-  tray.throwOnTerminate = true;
-  EXPECT_EQ(exitCodeOf([&] { manager.terminate(); }), 0);
-  EXPECT_EQ(log().back(), u"ConfigurationManager.terminate() プログラムを終了します。");
+  // A failed save is always logged and, but at a session's end, told.
+  for (const bool sessionEnding : {false, true}) {
+    SCOPED_TRACE(sessionEnding ? "session end" : "close");
+    files.content.clear();
+    dialogs.shown.clear();
+    writeConfig(u"PREF/DEBUG_MODE\t0\r\n");
+    manager.main(parts);
+    files.failing[configPath] = Failure::permissionDenied();
+    tray.throwOnTerminate = true;
+    EXPECT_EQ(exitCodeOf([&] { manager.terminate(sessionEnding); }), 0);
+    const Texts all = log();
+    EXPECT_EQ(all.back(), u"ConfigurationManager.terminate() プログラムを終了します。");
+    EXPECT_EQ(all[all.size() - 2],
+              u"ConfigurationManager.terminate() 設定保存エラー:70:書き込みできません。");
+    ASSERT_EQ(dialogs.shown.size(), sessionEnding ? 0u : 1u);
+    if (!sessionEnding) {
+      EXPECT_NE(dialogs.shown[0].prompt.find(u"書き込みできません。\r\n" + configPath), Text::npos);
+    }
+    files.failing.clear();
+  }
 }
 
 TEST_F(ConfigurationManagerTest, SetConfigurationSavesReadsBackAndReinitialises) {
@@ -215,7 +229,9 @@ TEST_F(ConfigurationManagerTest, SettingsWrittenButUnreadableAreTakenBack) {
   EXPECT_EQ(status.failure().number, 9);
   EXPECT_EQ(files.content[configPath], before) << "the next start reads what this one did";
   EXPECT_EQ(manager.getConfiguration().commands().at(0)->getCommand(), u"old");
-  EXPECT_TRUE(journal.calls.empty());
+  EXPECT_EQ(journal.calls,
+            (Strings{"window.simple=0", "model.load", "window.simple=0", "model.load"}))
+      << "the model is read before the file is written, and the former one comes back";
 }
 
 TEST_F(ConfigurationManagerTest, AStyleWhoseModelCannotBeReadIsNotSaved) {

@@ -71,6 +71,11 @@ TEST(FindAsYouTypeTest, KanaAndRomajiNarrowTheListAndDownPicksAWordToRun) {
   ASSERT_TRUE(waitUntil([&] { return textOf(her.combo) == u"?memo"; }))
       << toUtf8(textOf(her.combo));
   EXPECT_FALSE(dropped(her.combo));
+  // Her "?" is not typed: opening the list offers every word.
+  her.press(VK_F4);
+  ASSERT_TRUE(waitUntil([&] { return dropped(her.combo); }));
+  EXPECT_EQ(listOf(her.combo), all);
+  her.press(VK_F4);
 
   // A box that starts like a row is still not completed from it, although
   // the combo box does so when its list drops; Escape then empties the box

@@ -75,6 +75,10 @@ LauncherInstall::~LauncherInstall() {
 void LauncherInstall::writeConfig(TextView text) const {
   writeFile(folder_.file(u"config.txt"), codePage_.encode(text));
 }
+void LauncherInstall::writeConfigBytes(const std::string& bytes) const {
+  writeFile(folder_.file(u"config.txt"), bytes);
+}
+std::string LauncherInstall::configBytes() const { return readFile(folder_.file(u"config.txt")); }
 Text LauncherInstall::config() const {
   return codePage_.decode(readFile(folder_.file(u"config.txt")));
 }
@@ -100,18 +104,40 @@ Text LauncherInstall::installRecorder() const {
   return recorded;
 }
 
-void LauncherInstall::start() {
-  // Started from another working directory, as a logon start would be.
-  Text commandLine = u"\"" + folder_.file(u"pipitlauncher.exe") + u"\"";
+namespace {
+// Started from another working directory, as a logon start would be.
+PROCESS_INFORMATION startLauncher(const Text& program) {
+  Text commandLine = u"\"" + program + u"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  ASSERT_TRUE(CreateProcessW(nullptr, const_cast<wchar_t*>(wide(commandLine)), nullptr, nullptr,
-                             FALSE, 0, nullptr, nullptr, &startup, &info))
-      << "CreateProcess failed: " << GetLastError();
+  if (!CreateProcessW(nullptr, const_cast<wchar_t*>(wide(commandLine)), nullptr, nullptr, FALSE, 0,
+                      nullptr, nullptr, &startup, &info)) {
+    ADD_FAILURE() << "CreateProcess failed: " << GetLastError();
+    return {};
+  }
   CloseHandle(info.hThread);
-  process_.reset(info.hProcess);
+  return info;
+}
+}  // namespace
+
+void LauncherInstall::start() {
+  const PROCESS_INFORMATION info = startLauncher(folder_.file(u"pipitlauncher.exe"));
+  process_.reset(info.hProcess ? info.hProcess : INVALID_HANDLE_VALUE);
   processId_ = info.dwProcessId;
+}
+
+std::optional<DWORD> LauncherInstall::startAgain() const {
+  const PROCESS_INFORMATION info = startLauncher(folder_.file(u"pipitlauncher.exe"));
+  if (!info.hProcess) return std::nullopt;
+  const win32::FileHandle process(info.hProcess);
+  if (WaitForSingleObject(process.get(), 20000) != WAIT_OBJECT_0) {
+    TerminateProcess(process.get(), 99);
+    return std::nullopt;
+  }
+  DWORD code = 0;
+  GetExitCodeProcess(process.get(), &code);
+  return code;
 }
 
 std::vector<HWND> LauncherInstall::windows(const wchar_t* wanted) const {

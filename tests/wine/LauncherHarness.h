@@ -39,7 +39,9 @@ class LauncherInstall {
 
   const Text& folder() const { return folder_.path(); }
   void writeConfig(TextView text) const;  // in the ANSI code page
+  void writeConfigBytes(const std::string& bytes) const;
   Text config() const;
+  std::string configBytes() const;
   Text debugLog() const;
   // The message of every record of "debug.txt" (the third field on).
   std::vector<Text> logMessages() const;
@@ -48,6 +50,9 @@ class LauncherInstall {
   // will write, named for the launcher through PIPIT_RECORDER_OUT.
   Text installRecorder() const;
   void start();
+  // Starts the launcher of this folder once more, as a user starting it
+  // again would; its exit code, or nothing when it is still running.
+  std::optional<DWORD> startAgain() const;
   // The first visible top-level window of the launcher with this class.
   HWND waitForWindow(const wchar_t* className) const;
   std::optional<MessageBoxView> waitForMessageBox() const;

@@ -3,13 +3,13 @@
 
 #include <regex>
 
+#include "CharacterDriver.h"
 #include "LauncherHarness.h"
 
 namespace pipit::wintest {
 namespace {
 
 using Texts = std::vector<Text>;
-constexpr wchar_t kWindowClass[] = L"PipitLauncherCharacter";
 
 const Texts kBanner = {
     u"**********************************************************",
@@ -134,9 +134,10 @@ TEST(LauncherStartupTest, DebugModeTracesStartAndShutdown) {
 namespace pipit::wintest {
 namespace {
 
-TEST(LauncherStartupTest, AReadOnlySettingsFileIsLeftAsItIsAndTheLauncherStillEnds) {
+TEST(LauncherStartupTest, ASaveThatFailsAtCloseIsToldAndLoggedAndTheFileLeftAsItIs) {
   LauncherInstall install;
-  const Text settings = u"PREF/DEBUG_MODE\t0\r\nPREF/TOP\t0\r\nPREF/LEFT\t0\r\nkeep\tme.exe\r\n";
+  const Text settings =
+      u"PREF/DEBUG_MODE\t0\r\nPREF/HOTKEY_MOD\tCTRL\r\nPREF/HOTKEY_VALUE\tQ\r\nkeep\tme.exe\r\n";
   install.writeConfig(settings);
   const Text path = install.folder() + u"\\config.txt";
   SetFileAttributesW(win32::wide(path), FILE_ATTRIBUTE_READONLY);
@@ -144,9 +145,100 @@ TEST(LauncherStartupTest, AReadOnlySettingsFileIsLeftAsItIsAndTheLauncherStillEn
   const HWND window = install.waitForWindow(kWindowClass);
   ASSERT_TRUE(window);
   PostMessageW(window, WM_CLOSE, 0, 0);
+  const auto box = install.waitForMessageBox();
+  ASSERT_TRUE(box.has_value());
+  EXPECT_NE(box->prompt.find(u"書き込みできません。\r\n" + path), Text::npos)
+      << toUtf8(box->prompt);
+  install.clickOk(*box);
   EXPECT_EQ(install.waitForExit(), 0u);
   EXPECT_EQ(install.config(), settings);
+  const Texts log = install.logMessages();
+  EXPECT_EQ(Texts(log.end() - 2, log.end()),
+            (Texts{u"設定保存エラー:70:書き込みできません。", u"プログラムを終了します。"}));
+}
+
+TEST(LauncherStartupTest, ALogoffEndsHerAsACloseDoesWithoutAsking) {
+  LauncherInstall install;
+  install.writeConfig(u"PREF/DEBUG_MODE\t0\r\nPREF/TOP\t1500\r\nPREF/LEFT\t3000\r\n");
+  install.start();
+  const HWND window = install.waitForWindow(kWindowClass);
+  ASSERT_TRUE(window);
+  SetWindowPos(window, nullptr, 321, 123, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  DWORD_PTR answer = 0;
+  ASSERT_TRUE(SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_BLOCK,
+                                  5000, &answer));
+  EXPECT_EQ(answer, TRUE);
+  PostMessageW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  EXPECT_EQ(install.waitForExit(), 0u);
+  EXPECT_NE(install.config().find(u"PREF/TOP\t1845\r\nPREF/LEFT\t4815\r\n"), Text::npos);
   EXPECT_EQ(install.logMessages().back(), u"プログラムを終了します。");
+}
+
+TEST(LauncherStartupTest, ASecondStartShowsTheRunningLauncherAndEnds) {
+  LauncherInstall install;
+  install.writeConfig(
+      u"PREF/DEBUG_MODE\t0\r\nPREF/HOTKEY_MOD\tCTRL\r\nPREF/HOTKEY_VALUE\tQ\r\n");
+  install.start();
+  const HWND window = install.waitForWindow(kWindowClass);
+  ASSERT_TRUE(window);
+  ShowWindow(window, SW_HIDE);  // as Escape leaves her
+  ASSERT_TRUE(waitUntil([&] { return !IsWindowVisible(window); }));
+  EXPECT_EQ(install.startAgain(), 0u);
+  EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(window) != FALSE; }));
+  EXPECT_EQ(install.windows(kWindowClass).size(), 1u);
+}
+
+// Settings from other editors, and names no ANSI code page holds, come
+// through a save and a restart as the user wrote them.
+TEST(LauncherStartupTest, AFileFromAnotherEditorIsReadAsItLooksAndSavedWhole) {
+  LauncherInstall install;
+  install.writeConfigBytes(
+      toUtf8(u"PREF/DEBUG_MODE\t0\nPREF/HOTKEY_MOD\tCTRL\nPREF/HOTKEY_VALUE\tQ\n"
+             u"PREF/GOOGLE_URL\thttps://search.example/?q=\nPREF/TOP\t1500\nPREF/LEFT\t3000\n"
+             u"メモ帳\tnotepad.exe\n"));
+  install.start();
+  const HWND window = install.waitForWindow(kWindowClass);
+  ASSERT_TRUE(window);
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  EXPECT_EQ(rect.left, 200);
+  EXPECT_EQ(rect.top, 100);
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(install.waitForExit(), 0u);
+  const Text saved = install.config();
+  EXPECT_NE(saved.find(u"PREF/HOTKEY_MOD\tCTRL\r\nPREF/HOTKEY_VALUE\tQ\r\n"
+                       u"PREF/GOOGLE_URL\thttps://search.example/?q=\r\n"),
+            Text::npos)
+      << toUtf8(saved);
+  EXPECT_NE(saved.find(u"\r\nメモ帳\tnotepad.exe\t\r\n"), Text::npos) << "Shift-JIS again";
+}
+
+TEST(LauncherStartupTest, APathOutsideShiftJisSurvivesSaveRestartAndStart) {
+  LauncherInstall install;
+  const Text recorded = install.installRecorder();
+  const Text folder = install.folder() + u"\\😀한";
+  CreateDirectoryW(win32::wide(folder), nullptr);
+  CopyFileW(win32::wide(install.folder() + u"\\recorder.exe"),
+            win32::wide(Text(folder + u"\\rec.exe")), FALSE);
+  const Text row = u"絵文字\t" + folder + u"\\rec.exe|smile\t" + folder + u"\r\n";
+  install.writeConfigBytes(std::string("\xEF\xBB\xBF") +
+                           toUtf8(u"PREF/DEBUG_MODE\t0\r\nPREF/TOP\t0\r\nPREF/LEFT\t0\r\n" + row));
+  for (int run = 0; run < 2; ++run) {
+    install.start();
+    const Character her(install.waitForWindow(kWindowClass));
+    ASSERT_TRUE(her.window);
+    if (run == 1) {
+      her.send(u"絵文字");
+      ASSERT_TRUE(waitUntil([&] { return fileExists(recorded); }));
+      EXPECT_NE(readFile(recorded).find(std::string(reinterpret_cast<const char*>(u"smile"), 10)),
+                std::string::npos);
+    }
+    PostMessageW(her.window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(install.waitForExit(), 0u);
+    const std::string bytes = install.configBytes();
+    EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_NE(fromUtf8(bytes).find(row), Text::npos) << bytes;
+  }
 }
 
 }  // namespace

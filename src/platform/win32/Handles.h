@@ -37,6 +37,15 @@ struct FileHandleTraits {
   static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
   static void close(HANDLE h) { CloseHandle(h); }
 };
+// Handles whose failure value is null: mappings, events, mutexes.
+struct ObjectHandleTraits {
+  static HANDLE invalid() { return nullptr; }
+  static void close(HANDLE h) { CloseHandle(h); }
+};
+struct MappedViewTraits {
+  static void* invalid() { return nullptr; }
+  static void close(void* view) { UnmapViewOfFile(view); }
+};
 struct KeyHandleTraits {
   static HKEY invalid() { return nullptr; }
   static void close(HKEY h) { RegCloseKey(h); }
@@ -47,6 +56,8 @@ struct WindowHandleTraits {
 };
 
 using FileHandle = UniqueHandle<HANDLE, FileHandleTraits>;
+using ObjectHandle = UniqueHandle<HANDLE, ObjectHandleTraits>;
+using MappedView = UniqueHandle<void*, MappedViewTraits>;
 using KeyHandle = UniqueHandle<HKEY, KeyHandleTraits>;
 using WindowHandle = UniqueHandle<HWND, WindowHandleTraits>;
 

@@ -8,6 +8,7 @@
 #include "core/ConfigurationManager.h"
 #include "core/Logger.h"
 #include "platform/win32/ComApartment.h"
+#include "platform/win32/SingleInstance.h"
 #include "platform/win32/Win32Browser.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
@@ -34,12 +35,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using namespace pipit;
   using namespace pipit::win32;
 
+  Win32Files files;
+  SingleInstance launcher(files.programFolder());
+  if (!launcher.first()) {
+    launcher.showRunning();
+    return 0;
+  }
+
   ComApartment com;  // the browser object and the picture decoder need it
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
 
   const CodePage codePage = CodePage::system();
-  Win32Files files;
   Win32Clock clock;
   Win32Dialogs dialogs{Text(ConfigurationManager::kProductName)};
   Win32Process process;
@@ -86,6 +93,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   trayWindow.attach(tray);
 
   manager.main(LauncherParts{form, model, tray, form.commandMenu()});
+  launcher.announce(window.handle());
   pump.run();
   manager.terminate();
 }

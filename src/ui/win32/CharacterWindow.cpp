@@ -402,6 +402,11 @@ LRESULT CharacterWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       if (form_) form_->onClose();
       return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;  // she never holds a logoff up
+    case WM_ENDSESSION:
+      if (wParam && form_) form_->onSessionEnd();
+      return 0;
     default:
       break;
   }

@@ -55,6 +55,7 @@ class FakeCore : public LauncherCore {
   Configuration configuration;
   int lookups = 0;
   int terminated = 0;
+  int sessionEnds = 0;
   std::function<void()> onTerminate;
 
   void addCommand(Text word, Text path, Text directory = u"") {
@@ -81,6 +82,10 @@ class FakeCore : public LauncherCore {
   [[noreturn]] void terminate() override {
     ++terminated;
     if (onTerminate) onTerminate();
+    throw LauncherTerminated{};
+  }
+  [[noreturn]] void endSession() override {
+    ++sessionEnds;
     throw LauncherTerminated{};
   }
 };
