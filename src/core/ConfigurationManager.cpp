@@ -131,8 +131,10 @@ Status ConfigurationManager::setConfiguration(const Configuration& configuration
   // read: "config.txt" must stay one that the next start can use.
   const Text path = file_.defaultPath();
   const Outcome<std::string> previous = ports_.files.readAll(path);
+  // A model of the same style just read is as good as the one it replaced.
+  const bool styleChanged = configuration.isStyleSimple() != currentConfiguration_.isStyleSimple();
   if (Status saved = file_.saveConfiguration(configuration); !saved) {
-    restoreModel();
+    if (styleChanged) restoreModel();
     return saved;
   }
   logger_.writeLog(kSetLabel, u"設定を保存しました。");
@@ -144,7 +146,7 @@ Status ConfigurationManager::setConfiguration(const Configuration& configuration
     } else {
       (void)file_.saveConfiguration(currentConfiguration_);
     }
-    restoreModel();
+    if (styleChanged) restoreModel();
     return read.failure();
   }
   // Assigned in place: whoever holds the object from getConfiguration sees
