@@ -52,6 +52,11 @@ TEST_F(LoadClipboardTextTest, QuotesGoAndBlanksAloneAreNoPath) {
   EXPECT_EQ(load(u"\"C:\\my docs\\a b.txt\""),
             (std::variant<Text, ClipMessage>(u"挨さつ\r\nb\r\n")));
   EXPECT_EQ(load(u"C:\\my \"docs\\a b.txt"), (std::variant<Text, ClipMessage>(u"挨さつ\r\nb\r\n")));
+  // A file saved as UTF-8, with or without a mark, reads as written.
+  put(u"C:\\u.txt", ReadProblem::None, "\xE6\x8C\xA8\xE3\x81\x95\xE3\x81\xA4\r\nb");
+  put(u"C:\\bom.txt", ReadProblem::None, "\xEF\xBB\xBF\xED\x95\x9C");
+  EXPECT_EQ(load(u"C:\\u.txt"), (std::variant<Text, ClipMessage>(u"挨さつ\r\nb\r\n")));
+  EXPECT_EQ(load(u"C:\\bom.txt"), (std::variant<Text, ClipMessage>(u"한\r\n")));
 }
 
 TEST_F(LoadClipboardTextTest, OnlyAMissingFileIsNotFound) {

@@ -1,5 +1,7 @@
 #include "extensions/clipcmd/ClipboardFile.h"
 
+#include "base/SettingsText.h"
+
 namespace pipit::ext {
 namespace {
 
@@ -77,8 +79,13 @@ std::variant<Text, ClipMessage> loadClipboardText(TextView argument, TextView pr
     }
   }
   switch (file.problem) {
-    case ReadProblem::None:
-      return clipboardText(codePage.decode(file.bytes));
+    case ReadProblem::None: {
+      // Today's editors save UTF-8: such a file reads as written, not as
+      // ANSI mojibake.
+      const SettingsForm form = detectSettingsForm(file.bytes);
+      return clipboardText(decodeSettings(std::string_view(file.bytes).substr(form.bomSize),
+                                          form.encoding, codePage));
+    }
     case ReadProblem::MissingFile:
       return ClipMessage::MissingFile;
     case ReadProblem::MissingFolder:
