@@ -13,9 +13,9 @@ constexpr TextView kTab = u"\t";
 // settings file is read back: the command would silently become another.
 bool storable(const Text& field) { return field.find_first_of(u"\t\r") == Text::npos; }
 
-}  // namespace
-
-Text validateCommandInfo(const CommandInfo& info) {
+// Whether the row may stand in the list at all: rows read from the file are
+// shown as they are, even one the file would not give back quite the same.
+Text listingProblem(const CommandInfo& info) {
   Text result;
   if (info.getCommand().empty()) result = CommandTableEditor::kCommandRequired;
   if (info.getExecutionPath().empty()) result = CommandTableEditor::kPathRequired;
@@ -23,6 +23,24 @@ Text validateCommandInfo(const CommandInfo& info) {
   if (result.empty() && !(storable(info.getCommand()) && storable(info.getExecutionPath()) &&
                           storable(info.getExecutionDirectory()))) {
     result = CommandTableEditor::kUnstorableCharacter;
+  }
+  return result;
+}
+
+}  // namespace
+
+Text validateCommandInfo(const CommandInfo& info) {
+  Text result = listingProblem(info);
+  if (!result.empty()) return result;
+  // The file reader trims blanks off both ends of a line and skips a line
+  // that starts with "#": such a word would be lost or changed at the next
+  // start, and so would blanks at the end of the directory, the line's last
+  // field.
+  const Text& command = info.getCommand();
+  if (command.front() == u'#') return Text(CommandTableEditor::kCommentCommand);
+  if (command.front() == u' ') return Text(CommandTableEditor::kLeadingBlank);
+  if (info.getExecutionDirectory().ends_with(u' ')) {
+    return Text(CommandTableEditor::kTrailingBlankDirectory);
   }
   return result;
 }
@@ -60,7 +78,7 @@ CommandTableEditor::CommandTableEditor(ConfigFormView& view, Dialogs& dialogs, C
 void CommandTableEditor::load(const CommandTable& commands) {
   rows_.clear();
   for (const auto& row : commands) {
-    if (row && validateCommandInfo(*row).empty()) rows_.push_back(commandRowText(*row));
+    if (row && listingProblem(*row).empty()) rows_.push_back(commandRowText(*row));
   }
   selected_ = -1;
   view_.setRows(rows_);

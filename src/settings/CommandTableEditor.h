@@ -13,7 +13,7 @@
 
 namespace pipit {
 
-// Empty when the row may be listed, else the message that says why not.
+// Empty when the row may be registered, else the message that says why not.
 Text validateCommandInfo(const CommandInfo& info);
 // Splits a row text at TAB into command, path and directory; fields without
 // a part stay empty and parts after the third are ignored.
@@ -35,6 +35,9 @@ class CommandTableEditor {
       u"適切な形式でないデータがありました。これらは貼り付け処理をされていません。";
   static constexpr TextView kUnstorableCharacter =
       u"タブや改行を含むコマンド、パス、作業ディレクトリは登録できません。";
+  static constexpr TextView kCommentCommand = u"コマンドの先頭に「#」は使えません。";
+  static constexpr TextView kLeadingBlank = u"コマンドの先頭に空白は使えません。";
+  static constexpr TextView kTrailingBlankDirectory = u"作業ディレクトリの末尾に空白は使えません。";
 
   CommandTableEditor(ConfigFormView& view, Dialogs& dialogs, Clipboard& clipboard,
                      FileChooser& fileChooser);

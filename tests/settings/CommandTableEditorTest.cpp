@@ -86,6 +86,9 @@ const Text kCommandRequired = u"コマンドは必須です。";
 const Text kPathRequired = u"パスは必須です。";
 const Text kNothing = u"何も選択されてません。";
 const Text kUnstorable = u"タブや改行を含むコマンド、パス、作業ディレクトリは登録できません。";
+const Text kComment = u"コマンドの先頭に「#」は使えません。";
+const Text kLeadingBlank = u"コマンドの先頭に空白は使えません。";
+const Text kTrailingBlank = u"作業ディレクトリの末尾に空白は使えません。";
 const Text kPaste = u"適切な形式でないデータがありました。これらは貼り付け処理をされていません。";
 
 TEST(CommandRowTest, ValidationOrderAndParsing) {
@@ -103,12 +106,22 @@ TEST(CommandRowTest, ValidationOrderAndParsing) {
            {u"a", u"b\rc", u"", kUnstorable},
            {u"a", u"b", u"C:\\x\ty", kUnstorable},
            {u"a", u"b\nc", u"", u""},  // a lone LF reads back as written
+           // What the file reader would drop or trim at the next start.
+           {u"#memo", u"notepad.exe", u"", kComment},
+           {u" mail", u"mail.exe", u"", kLeadingBlank},
+           {u"  ", u"mail.exe", u"", kLeadingBlank},
+           {u"mail", u"mail.exe", u"C:\\mail ", kTrailingBlank},
+           {u"mail", u"mail.exe", u" ", kTrailingBlank},
+           {u"mail #1 ", u" mail.exe ", u" C:\\", u""},  // inside the line: kept
+           {u"　mail", u"mail.exe", u"", u""},           // only U+0020 is trimmed
+           {u"#", u"", u"", kPathRequired},
        }) {
     CommandInfo info;
     info.setCommand(v.command);
     info.setExecutionPath(v.path);
     info.setExecutionDirectory(v.directory);
-    EXPECT_EQ(validateCommandInfo(info), v.message) << toUtf8(v.command + u"|" + v.path);
+    EXPECT_EQ(validateCommandInfo(info), v.message)
+        << toUtf8(v.command + u"|" + v.path + u"|" + v.directory);
   }
 
   struct Parse {
@@ -130,9 +143,11 @@ TEST(CommandRowTest, ValidationOrderAndParsing) {
 }
 
 TEST_F(CommandTableEditorTest, LoadListsValidRowsOnlyWithoutSelection) {
+  // A directory with a blank at its end, from a line with a fourth field,
+  // is listed: it stays in the file as the file gave it.
   editor.load(
-      tableOf({u"a\ta.exe", u"\tnoword.exe", u"nopath\t", kSep + u"\t\t", u"b\tb.exe\tC:\\"}));
-  EXPECT_EQ(view.rows, (Texts{u"a\ta.exe\t", kSep + u"\t\t", u"b\tb.exe\tC:\\"}));
+      tableOf({u"a\ta.exe", u"\tnoword.exe", u"nopath\t", kSep + u"\t\t", u"b\tb.exe\tC:\\ "}));
+  EXPECT_EQ(view.rows, (Texts{u"a\ta.exe\t", kSep + u"\t\t", u"b\tb.exe\tC:\\ "}));
   EXPECT_EQ(view.selected, -1);
   EXPECT_TRUE(dialogs.shown.empty());
 }
