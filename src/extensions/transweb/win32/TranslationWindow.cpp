@@ -141,17 +141,16 @@ void TranslationWindow::translate() {
 
 bool TranslationWindow::handleListKey(const MSG& message) {
   if (message.message != WM_KEYDOWN || message.hwnd != languages_) return false;
-  // An open list keeps its own Enter and Escape: they close it.
-  if (SendMessageW(languages_, CB_GETDROPPEDSTATE, 0, 0)) return false;
+  if (message.wParam != VK_RETURN && message.wParam != VK_ESCAPE) return false;
+  // An open list takes the key first, to close itself as it always does:
+  // Enter keeps the row it shows, which is then the pair translated.
+  if (SendMessageW(languages_, CB_GETDROPPEDSTATE, 0, 0)) DispatchMessageW(&message);
   if (message.wParam == VK_RETURN) {
     translate();
-    return true;
-  }
-  if (message.wParam == VK_ESCAPE) {
+  } else {
     DestroyWindow(window_);
-    return true;
   }
-  return false;
+  return true;
 }
 
 void TranslationWindow::runMessageLoop() {
