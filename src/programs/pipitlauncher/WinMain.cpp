@@ -60,9 +60,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   ManagerSettingsCore settingsCore(manager);
   Win32Clipboard clipboard;
   Win32FileChooser fileChooser;
-  ConfigForm settingsDialog(instance, settingsCore, {dialogs, clipboard, fileChooser}, logger);
-
   CharacterWindow window(instance);
+  ConfigForm settingsDialog(instance, settingsCore, {dialogs, clipboard, fileChooser}, logger,
+                            [&window] { return window.icon(); });
+
   // Tab and the buttons' access keys work in both windows, in waits too.
   Win32EventPump pump([&window, &settingsDialog](MSG& msg) {
     for (HWND dialog : {window.handle(), settingsDialog.handle()}) {

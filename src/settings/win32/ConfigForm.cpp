@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace pipit::win32 {
@@ -127,8 +128,11 @@ class FontDC {
 }  // namespace
 
 ConfigForm::ConfigForm(HINSTANCE instance, SettingsCore& core, const SettingsPorts& ports,
-                       Logger& logger)
-    : instance_(instance), logger_(logger), controller_(*this, core, ports, logger) {}
+                       Logger& logger, std::function<HICON()> icon)
+    : instance_(instance),
+      logger_(logger),
+      controller_(*this, core, ports, logger),
+      icon_(std::move(icon)) {}
 
 ConfigForm::~ConfigForm() { destroy(); }
 
@@ -173,12 +177,6 @@ Status ConfigForm::createWindow() {
                work.top + std::max(0L, (work.bottom - work.top - height) / 2), width, height,
                SWP_NOZORDER | SWP_NOACTIVATE);
 
-  // The launcher's own icon when it has one, else the system's.
-  HICON icon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
-  if (!icon) icon = LoadIconW(nullptr, IDI_APPLICATION);
-  SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-  SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-
   createControls(dpiX, dpiY);
   return Status::success();
 }
@@ -218,7 +216,21 @@ void ConfigForm::setListTabStops() {
   SendMessageW(list, LB_SETTABSTOPS, stops.size(), reinterpret_cast<LPARAM>(stops.data()));
 }
 
+// Her icon, as the tray shows it; before her model is read, the program's
+// own or the system's.
+void ConfigForm::showIcon() {
+  const HICON hers = icon_ ? icon_() : nullptr;
+  IconHandle copy(hers ? CopyIcon(hers) : nullptr);
+  HICON icon = copy.get();
+  if (!icon) icon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
+  if (!icon) icon = LoadIconW(nullptr, IDI_APPLICATION);
+  SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  shownIcon_ = std::move(copy);  // the window has let go of the one before
+}
+
 void ConfigForm::show() {
+  showIcon();
   ShowWindow(handle(), IsIconic(handle()) ? SW_RESTORE : SW_SHOW);
   SetForegroundWindow(handle());
 }

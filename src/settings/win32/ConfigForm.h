@@ -5,6 +5,8 @@
 // controller and the controller's calls into controls.
 #include <windows.h>
 
+#include <functional>
+
 #include "core/Logger.h"
 #include "request/ConfigFormControl.h"
 #include "settings/ConfigFormController.h"
@@ -19,7 +21,9 @@ class ConfigForm final : public ConfigFormControl, private Window, private Confi
  public:
   static constexpr wchar_t kClassName[] = L"PipitConfigForm";
 
-  ConfigForm(HINSTANCE instance, SettingsCore& core, const SettingsPorts& ports, Logger& logger);
+  // `icon` gives her icon as the character window holds it now, or null.
+  ConfigForm(HINSTANCE instance, SettingsCore& core, const SettingsPorts& ports, Logger& logger,
+             std::function<HICON()> icon = {});
   ~ConfigForm() override;
 
   // Opens the dialog, creating its window on first use or after the close
@@ -52,12 +56,17 @@ class ConfigForm final : public ConfigFormControl, private Window, private Confi
   Status createWindow();
   void createControls(int dpiX, int dpiY);
   void setListTabStops();
+  void showIcon();
   HWND control(int id) const { return GetDlgItem(handle(), id); }
 
   HINSTANCE instance_;
   Logger& logger_;
   ConfigFormController controller_;
   GdiObject font_;
+  std::function<HICON()> icon_;
+  // The window's own copy of her icon: the character window destroys hers
+  // when a style switch reloads the model, and this window may be open then.
+  IconHandle shownIcon_;
   // The control that had the focus when the dialog was last deactivated:
   // a plain window, unlike a dialog box, does not give it back by itself.
   HWND lastFocus_ = nullptr;

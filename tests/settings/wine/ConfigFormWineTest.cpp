@@ -35,8 +35,11 @@ class ConfigFormWineTest : public ::testing::Test {
   win32::Win32Clipboard clipboard;
   fakes::FakeFileChooser chooser;
   fakes::FakeSettingsCore core;
+  // Her icon as the character window would hold it: any icon not the system's.
+  win32::IconHandle herIcon{CopyIcon(LoadIconW(nullptr, IDI_INFORMATION))};
   win32::ConfigForm form{GetModuleHandleW(nullptr), core,
-                         SettingsPorts{dialogs, clipboard, chooser}, logger};
+                         SettingsPorts{dialogs, clipboard, chooser}, logger,
+                         [this] { return herIcon.get(); }};
 
   ConfigFormWineTest() {
     core.current.setHotKeyMod(u"ALT");
@@ -81,6 +84,11 @@ TEST_F(ConfigFormWineTest, OpensWithEveryControlWhereTheLayoutPutsIt) {
   wchar_t className[64] = {};
   GetClassNameW(window, className, 64);
   EXPECT_STREQ(className, win32::ConfigForm::kClassName);
+  for (const WPARAM size : {ICON_BIG, ICON_SMALL}) {
+    const LRESULT icon = SendMessageW(window, WM_GETICON, size, 0);
+    EXPECT_NE(icon, 0);
+    EXPECT_NE(icon, reinterpret_cast<LRESULT>(LoadIconW(nullptr, IDI_APPLICATION)));
+  }
 
   HDC screen = GetDC(nullptr);
   const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
