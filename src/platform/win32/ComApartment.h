@@ -1,7 +1,9 @@
 #pragma once
-// COM for the current thread for as long as the object lives. A thread that
-// already has COM keeps it; this only balances its own initialisation.
+// COM, or OLE, for the current thread for as long as the object lives. A
+// thread that already has it keeps it; this only balances its own
+// initialisation.
 #include <objbase.h>
+#include <ole2.h>
 
 namespace pipit::win32 {
 
@@ -16,6 +18,21 @@ class ComApartment {
   }
   ComApartment(const ComApartment&) = delete;
   ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  bool initialised_;
+};
+
+// OLE for the current thread, which drag and drop needs beyond COM; on a
+// thread whose COM apartment is single-threaded.
+class OleApartment {
+ public:
+  OleApartment() : initialised_(SUCCEEDED(OleInitialize(nullptr))) {}
+  ~OleApartment() {
+    if (initialised_) OleUninitialize();
+  }
+  OleApartment(const OleApartment&) = delete;
+  OleApartment& operator=(const OleApartment&) = delete;
 
  private:
   bool initialised_;

@@ -8,6 +8,7 @@
 
 #include "platform/win32/Win32Pictures.h"
 #include "ui/ScreenPlacement.h"
+#include "ui/win32/InputDropTarget.h"
 #include "ui/win32/PopupMenu.h"
 
 namespace pipit::win32 {
@@ -100,7 +101,19 @@ Status CharacterWindow::create() {
   for (HWND control : {input_, inputEdit_}) {
     if (!control) continue;
     SetWindowSubclass(control, &CharacterWindow::inputProc, 1, reinterpret_cast<DWORD_PTR>(this));
-    DragAcceptFiles(control, TRUE);
+  }
+  // Drops come through OLE, which lets her tell the source she only copies;
+  // where OLE is missing, through the shell's message. The combo box's
+  // registration serves the edit inside it too.
+  *dropTarget_.put() = new InputDropTarget([this](const Text& firstFile) {
+    // The source waits for the drop to end: the dialog opens after it.
+    droppedFile_ = firstFile;
+    PostMessageW(input_, kDroppedMessage, 0, 0);
+  });
+  if (FAILED(RegisterDragDrop(input_, dropTarget_.get()))) {
+    for (HWND control : {input_, inputEdit_}) {
+      if (control) DragAcceptFiles(control, TRUE);
+    }
   }
   return Status::success();
 }
@@ -487,6 +500,17 @@ LRESULT CharacterWindow::onInputMessage(HWND hwnd, UINT message, WPARAM wParam, 
       if (form_) form_->onFilesDropped(first);
       return 0;
     }
+    case kDroppedMessage:
+      if (form_) form_->onFilesDropped(droppedFile_);
+      return 0;
+    case WM_DESTROY:
+      // OLE holds the target until the registration goes, which needs the
+      // window.
+      if (hwnd == input_ && dropTarget_) {
+        RevokeDragDrop(hwnd);
+        dropTarget_->detach();
+      }
+      break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(hwnd, &CharacterWindow::inputProc, 1);
       break;

@@ -8,12 +8,15 @@
 #include <array>
 #include <string>
 
+#include "platform/win32/ComPtr.h"
 #include "ui/CharacterWindowView.h"
 #include "ui/InputForm.h"
 #include "ui/win32/GdiHandles.h"
 #include "ui/win32/Window.h"
 
 namespace pipit::win32 {
+
+class InputDropTarget;
 
 class CharacterWindow final : public Window, public CharacterWindowView {
  public:
@@ -22,6 +25,8 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   static constexpr int kInputId = 100;
   static constexpr int kButtonId = 101;
   static constexpr int kMessageId = 102;
+  // Posted to the input box after a drop, when the drag is over.
+  static constexpr UINT kDroppedMessage = WM_APP + 1;
 
   explicit CharacterWindow(HINSTANCE instance);
   ~CharacterWindow() override;
@@ -98,6 +103,8 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   GdiObject font_;
   GdiObject balloonBrush_;
   IconHandle icon_;
+  ComPtr<InputDropTarget> dropTarget_;
+  Text droppedFile_;  // of the last drop, until its message comes
   PictureHandle windowPicture_;
   std::array<Image, 3> images_;
   bool hotKeyRegistered_ = false;
