@@ -4,6 +4,7 @@
 
 #include "ExtensionFakes.h"
 #include "FuzzSupport.h"
+#include "base/SettingsText.h"
 #include "extensions/clipcmd/ClipboardFile.h"
 #include "extensions/common/ByteLines.h"
 #include "extensions/common/NewWindowSetting.h"
@@ -31,11 +32,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   }
 
   // Lines read in pieces are the lines of the whole file, each cut to the
-  // longest line kept.
+  // longest line kept (fuzzed files fit in the piece the form is judged on).
   Text widened(bytes.begin(), bytes.end());
   std::transform(widened.begin(), widened.end(), widened.begin(),
                  [](char16_t c) { return static_cast<char16_t>(c & 0xFF); });
-  const std::vector<Text> expected = splitLines(widened);
+  const SettingsForm form = detectSettingsForm(bytes);
+  std::vector<Text> expected;
+  for (const std::string_view whole :
+       splitByteLines(std::string_view(bytes).substr(form.bomSize), form.lfEndsLines)) {
+    expected.emplace_back(whole.begin(), whole.end());
+    for (char16_t& c : expected.back()) c &= 0xFF;
+  }
   fakes::StringSource source(bytes, piece);
   ByteLines lines(source, maxLine);
   std::string line;

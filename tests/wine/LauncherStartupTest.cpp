@@ -176,8 +176,7 @@ TEST(LauncherStartupTest, ALogoffEndsHerAsACloseDoesWithoutAsking) {
 
 TEST(LauncherStartupTest, ASecondStartShowsTheRunningLauncherAndEnds) {
   LauncherInstall install;
-  install.writeConfig(
-      u"PREF/DEBUG_MODE\t0\r\nPREF/HOTKEY_MOD\tCTRL\r\nPREF/HOTKEY_VALUE\tQ\r\n");
+  install.writeConfig(u"PREF/DEBUG_MODE\t0\r\nPREF/HOTKEY_MOD\tCTRL\r\nPREF/HOTKEY_VALUE\tQ\r\n");
   install.start();
   const HWND window = install.waitForWindow(kWindowClass);
   ASSERT_TRUE(window);
