@@ -32,6 +32,8 @@ class CountingShell : public Shell {
     ++calls;
     return 42;
   }
+  Text schemeCommand(const Text&) override { return {}; }
+  bool startCommandLine(const Text&) override { return false; }
 };
 
 Text wordOf(std::size_t i) {

@@ -6,7 +6,8 @@
 namespace pipit {
 
 // The desktop shell's open call: programs, documents, folders and addresses
-// open as on a double click.
+// open as on a double click. Its limits, and the second road for addresses
+// too long for it, are in request/ShellRoutes.h.
 class Shell {
  public:
   virtual ~Shell() = default;
@@ -14,6 +15,13 @@ class Shell {
   // working directory ("" = none). Returns the shell's number: above 32 means
   // started, 32 or less is its error code.
   virtual int64_t open(const Text& file, const Text& parameters, const Text& directory) = 0;
+  // The command line registered to open addresses of `scheme` ("https"),
+  // with its %1-style placeholders; empty when none is registered or the
+  // scheme is opened some other way than by a command.
+  virtual Text schemeCommand(const Text& scheme) = 0;
+  // Starts a command line as it stands, without waiting. False when the
+  // system would not start it.
+  virtual bool startCommandLine(const Text& commandLine) = 0;
 };
 
 }  // namespace pipit

@@ -2,6 +2,7 @@
 
 #include "base/Number.h"
 #include "base/Path.h"
+#include "request/ShellRoutes.h"
 
 namespace pipit {
 namespace {
@@ -12,6 +13,9 @@ constexpr TextView kExtentionFolder = u"extention\\";
 // Numbers above this one mean the shell started the request.
 constexpr int64_t kLastShellError = 32;
 constexpr int64_t kFileNotFound = 2;
+// Windows' own number for "the file name is too long".
+constexpr TextView kTooLongCode = u"206";
+constexpr TextView kTooLongMessage = u"文字列が長すぎるため、実行できませんでした。";
 
 }  // namespace
 
@@ -31,8 +35,10 @@ ExecutionResponse ShellExecutor::execute(ExecutionRequest& request) {
                                         request.getParameter() + u",作業ディレクトリ=" +
                                         request.getExecutionDirectory());
   }
-  int64_t result = 0;
-  if (isWebAddress(request.getExecutionPath()) && core_.getConfiguration().isNewIE()) {
+  std::optional<int64_t> result;
+  // Longer addresses would reach the browser object cut short.
+  if (isWebAddress(request.getExecutionPath()) && core_.getConfiguration().isNewIE() &&
+      request.getExecutionPath().size() <= kLongestBrowserAddress) {
     logger_.writeLog(kExecuteLabel, u"新規IE起動のURLとして処理します");
     if (browser_.openNewWindow(request.getExecutionPath())) {
       result = kNewWindowResult;
@@ -48,8 +54,8 @@ ExecutionResponse ShellExecutor::execute(ExecutionRequest& request) {
   }
 
   ExecutionResponse response;
-  const Text number = decimalText(result);
-  if (result > kLastShellError) {
+  const Text number = result ? decimalText(*result) : Text(kTooLongCode);
+  if (result && *result > kLastShellError) {
     logger_.writeLog(kExecuteLabel, u"ShellExecuteの実行結果（正常）：" + number);
     response.setDescription(number);
   } else {
@@ -57,14 +63,28 @@ ExecutionResponse ShellExecutor::execute(ExecutionRequest& request) {
     response.setError(true);
     response.setErrorCode(number);
     if (result == kFileNotFound) response.setErrorMessage(u"パスが見つかりません。");
+    if (!result) response.setErrorMessage(Text(kTooLongMessage));
   }
   if (logger_.enabled()) logger_.writeLog(kExecuteLabel, response.toLogText());
   logger_.writeMethodEnd(kExecuteLabel);
   return response;
 }
 
-int64_t ShellExecutor::openThroughShell(ExecutionRequest& request) {
+std::optional<int64_t> ShellExecutor::openThroughShell(ExecutionRequest& request) {
   request.setExecutionPath(restoreExtentionDirectory(request.getExecutionPath()));
+  const Text& path = request.getExecutionPath();
+  // A long web address still opens: its scheme's program takes it. A browser
+  // has no use for parameters or a working folder.
+  if (isWebAddress(path) && path.size() > kLongestShellText) {
+    logger_.writeLog(kExecuteLabel, u"長いURLのため、スキームに登録されたプログラムで開きます");
+    return openWebAddress(shell_, path);
+  }
+  // The open call overruns its own buffers on more than it can take and
+  // takes the launcher down with it, so such input never reaches it.
+  if (!fitsTheShell(path, request.getParameter(), request.getExecutionDirectory())) {
+    logger_.writeLog(kExecuteLabel, u"ShellExecuteで扱えない長さのため実行しません");
+    return std::nullopt;
+  }
   logger_.writeLog(kExecuteLabel, u"ShellExecute関数へ処理を委譲します");
   return shell_.open(request.getExecutionPath(), request.getParameter(),
                      request.getExecutionDirectory());

@@ -1,6 +1,8 @@
 #pragma once
 // The one place that starts anything: the shell's open call, or a new browser
 // window for web addresses when the settings ask for one.
+#include <optional>
+
 #include "core/Logger.h"
 #include "platform/Browser.h"
 #include "platform/Files.h"
@@ -26,7 +28,8 @@ class ShellExecutor {
   Text restoreExtentionDirectory(const Text& path);
 
  private:
-  int64_t openThroughShell(ExecutionRequest& request);
+  // Nothing when the request is longer than any road takes.
+  std::optional<int64_t> openThroughShell(ExecutionRequest& request);
 
   Logger& logger_;
   LauncherCore& core_;

@@ -76,6 +76,13 @@ class FakeShell : public Shell {
     opened.push_back(file);
     return 33;
   }
+  Text handler = u"browser.exe \"%1\"";
+  std::vector<Text> started;
+  Text schemeCommand(const Text&) override { return handler; }
+  bool startCommandLine(const Text& commandLine) override {
+    started.push_back(commandLine);
+    return true;
+  }
 };
 
 class FakeDialogs : public Dialogs {

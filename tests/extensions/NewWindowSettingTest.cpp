@@ -4,6 +4,7 @@
 #include "ExtensionFakes.h"
 #include "extensions/common/NewWindowSetting.h"
 #include "extensions/common/WebPage.h"
+#include "request/ShellRoutes.h"
 
 namespace pipit::ext {
 namespace {
@@ -121,12 +122,18 @@ TEST(WebPageTest, OpensWhereTheSettingAndTheBrowserObjectAllow) {
   EXPECT_EQ(settingReads, 3);
   EXPECT_TRUE(dialogs.asked.empty());
 
-  const Text longest = u"https://d.example/?q=" + Text(kLongestAddress - 21, u'a');
-  EXPECT_TRUE(openAddress(longest, ports));
-  EXPECT_FALSE(openAddress(longest + u"a", ports));
-  EXPECT_EQ(browser.opened.back(), longest);
-  EXPECT_EQ(shell.opened.back(), longest);
-  EXPECT_EQ(dialogs.asked, std::vector<Text>{Text(kAddressTooLong)});
+  // A long address goes past the browser object to its scheme's program.
+  browser.available = true;
+  const Text browsable = u"https://d.example/?q=" + Text(kLongestBrowserAddress - 21, u'a');
+  const Text paragraph = browsable + Text(6000, u'a');
+  EXPECT_TRUE(openAddress(browsable, ports));
+  EXPECT_TRUE(openAddress(paragraph, ports));
+  EXPECT_EQ(browser.opened.back(), browsable);
+  EXPECT_EQ(shell.started, std::vector<Text>{u"browser.exe \"" + paragraph + u"\""});
+  EXPECT_FALSE(openAddress(paragraph + Text(30000, u'a'), ports));
+  shell.handler.clear();
+  EXPECT_FALSE(openAddress(paragraph, ports));
+  EXPECT_EQ(dialogs.asked, std::vector<Text>(2, Text(kAddressTooLong)));
 }
 
 TEST(WebPageTest, WithoutWordsTheQuestionDecidesOnTheTopPage) {

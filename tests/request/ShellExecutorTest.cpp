@@ -2,6 +2,7 @@
 
 #include "RequestFixture.h"
 #include "request/ShellExecutor.h"
+#include "request/ShellRoutes.h"
 
 namespace pipit {
 namespace {
@@ -101,6 +102,58 @@ TEST_F(ShellExecutorTest, WebAddressesOpenANewBrowserWindowOnlyWhenAskedFor) {
     EXPECT_FALSE(r.isError());
     EXPECT_EQ(r.getDescription(), c.description) << toUtf8(c.path);
   }
+}
+
+TEST_F(ShellExecutorTest, WhatTheShellCannotTakeIsRefusedAndLongAddressesGoToTheirProgram) {
+  const Text web = u"https://search.example/?q=";
+  struct Case {
+    Text path;
+    std::size_t parameter, directory;
+    Text code;
+    std::size_t shellCalls, started;
+  };
+  const Case cases[] = {
+      {Text(512, u'a'), 0, 512, u"", 1, 0},
+      {Text(513, u'a'), 0, 0, u"206", 0, 0},
+      {u"a.exe", 0, 513, u"206", 0, 0},
+      {u"a.exe", 32758, 0, u"", 1, 0},
+      {u"a.exe", 32759, 0, u"206", 0, 0},
+      // Too long for the browser object as well: the new window is skipped.
+      {web + Text(8000, u'a'), 1, 1, u"", 0, 1},
+      {web + Text(32766, u'a'), 0, 0, u"206", 0, 0},
+  };
+  core.configuration.setNewIE(true);
+  for (const Case& c : cases) {
+    shell.calls.clear();
+    shell.started.clear();
+    const ExecutionResponse r = run(c.path, Text(c.parameter, u'p'), Text(c.directory, u'd'));
+    EXPECT_EQ(r.getErrorCode(), c.code) << c.path.size();
+    EXPECT_EQ(r.getErrorMessage(),
+              c.code.empty() ? u"" : u"文字列が長すぎるため、実行できませんでした。");
+    EXPECT_EQ(shell.calls.size(), c.shellCalls) << c.path.size();
+    EXPECT_EQ(shell.started.size(), c.started) << c.path.size();
+  }
+  EXPECT_TRUE(browser.opened.empty());
+}
+
+TEST(ShellRoutesTest, TheAddressTakesThePlaceOfTheHandlersPlaceholderAsOneArgument) {
+  struct Case {
+    Text command, address, expected;
+  };
+  const Case cases[] = {
+      {u"\"C:\\b.exe\" \"%1\"", u"https://a/?q=1", u"\"C:\\b.exe\" \"https://a/?q=1\""},
+      {u"b.exe --single-argument %L %*", u"https://a/", u"b.exe --single-argument https://a/ "},
+      {u"b.exe -nohome", u"https://a/", u"b.exe -nohome \"https://a/\""},
+      {u"%ProgramFiles%\\b.exe 100%% \"%1\" %2", u"https://a/b c\"d\\",
+       u"%ProgramFiles%\\b.exe 100% \"https://a/b%20c%22d\\\\\" "},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(handlerCommandLine(c.command, c.address), c.expected) << toUtf8(c.command);
+  }
+  EXPECT_TRUE(handlerCommandLine(u"b.exe %1", Text(kLongestCommandLine - 6, u'a')));
+  EXPECT_FALSE(handlerCommandLine(u"b.exe %1", Text(kLongestCommandLine - 5, u'a')));
+  EXPECT_EQ(schemeOf(u"https://a/"), u"https");
+  EXPECT_EQ(schemeOf(u"C:\\a:b"), u"");
 }
 
 TEST_F(ShellExecutorTest, LogsEveryStepOfTheShellCall) {

@@ -1,17 +1,19 @@
 #include "extensions/common/WebPage.h"
 
+#include "request/ShellRoutes.h"
+
 namespace pipit::ext {
 
 bool openAddress(const Text& address, WebPorts& ports) {
-  if (address.size() > kLongestAddress) {
-    ports.dialogs.messageBox(Text(kAddressTooLong), u"", MessageButtons::Ok,
-                             MessageIcon::Exclamation);
-    return false;
+  if (address.size() <= kLongestBrowserAddress && ports.wantsNewWindow() &&
+      ports.browser.openNewWindow(address)) {
+    return true;
   }
-  if (ports.wantsNewWindow() && ports.browser.openNewWindow(address)) return true;
-  // What the shell answers changes nothing: there is no one left to tell.
-  ports.shell.open(address, u"", u"");
-  return true;
+  // The shell's number changes nothing: there is no one left to tell.
+  if (openWebAddress(ports.shell, address)) return true;
+  ports.dialogs.messageBox(Text(kAddressTooLong), u"", MessageButtons::Ok,
+                           MessageIcon::Exclamation);
+  return false;
 }
 
 bool openSearchOrTopPage(const std::optional<Text>& searchAddress, const Text& topPage,

@@ -1,7 +1,6 @@
 #pragma once
 // How the web companion programs open their page, and the road shared by the
 // two that take their words from the command line.
-#include <cstddef>
 #include <functional>
 #include <optional>
 
@@ -20,15 +19,14 @@ struct WebPorts {
   std::function<bool()> wantsNewWindow;
 };
 
-// Longer addresses are refused with kAddressTooLong: servers and browsers cut
-// or reject them, and the shell of some systems overruns its buffers on them.
-inline constexpr std::size_t kLongestAddress = 1000;
+// Shown for an address longer than any road to the browser takes (see
+// request/ShellRoutes.h).
 inline constexpr TextView kAddressTooLong =
     u"文字列が長すぎるため、ページを開けませんでした。短くしてやり直してください。";
 
 // A new browser window when the user wants one, the desktop's own browser
-// otherwise, or when no automation object can show the page. False when the
-// address was too long to open.
+// otherwise, or when no automation object can show the page whole. False
+// when the address was too long to open.
 bool openAddress(const Text& address, WebPorts& ports);
 
 // Opens `searchAddress`; without one, asks `question` and opens `topPage` on

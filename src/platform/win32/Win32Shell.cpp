@@ -4,11 +4,19 @@
 
 #include <objbase.h>
 #include <shellapi.h>
+#include <shlwapi.h>
+
+#include <cwchar>
+#include <string>
 
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/Handles.h"
 
 namespace pipit::win32 {
+namespace {
+// ASSOCF_IS_PROTOCOL, declared only for programs that need Windows 8.
+constexpr auto kIsProtocol = static_cast<ASSOCF>(0x1000);
+}  // namespace
 
 int64_t Win32Shell::open(const Text& file, const Text& parameters, const Text& directory) {
   // Shell extensions that open a document may need COM on this thread.
@@ -20,6 +28,45 @@ int64_t Win32Shell::open(const Text& file, const Text& parameters, const Text& d
       ShellExecuteW(owner, nullptr, wide(file), parameters.empty() ? nullptr : wide(parameters),
                     directory.empty() ? nullptr : wide(directory), SW_SHOWNORMAL);
   return static_cast<int64_t>(reinterpret_cast<INT_PTR>(result));
+}
+
+Text Win32Shell::schemeCommand(const Text& scheme) {
+  if (scheme.empty()) return {};
+  // A command longer than a command line is of no use, so one buffer of
+  // that size is enough. Wine leaves the length unchanged on success.
+  std::wstring command(32768, L'\0');
+  // The protocol flag makes Windows 8 and later answer with the browser the
+  // user chose; older systems do not know it.
+  const ASSOCF tried[] = {kIsProtocol, ASSOCF_NONE};
+  for (const ASSOCF flags : tried) {
+    DWORD length = static_cast<DWORD>(command.size());
+    if (FAILED(AssocQueryStringW(flags, ASSOCSTR_COMMAND, wide(scheme), L"open", command.data(),
+                                 &length))) {
+      continue;
+    }
+    // A command kept as an expandable string names its program through
+    // variables, which CreateProcessW does not expand.
+    std::wstring expanded(command.size(), L'\0');
+    const DWORD size = static_cast<DWORD>(expanded.size());
+    const DWORD needed = ExpandEnvironmentStringsW(command.c_str(), expanded.data(), size);
+    const std::wstring& result = needed > 0 && needed <= size ? expanded : command;
+    return fromWide(result.c_str(), std::wcslen(result.c_str()));
+  }
+  return {};
+}
+
+bool Win32Shell::startCommandLine(const Text& commandLine) {
+  std::wstring line(wide(commandLine), commandLine.size());
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &started)) {
+    return false;
+  }
+  const ObjectHandle process(started.hProcess);
+  const ObjectHandle thread(started.hThread);
+  return true;
 }
 
 }  // namespace pipit::win32

@@ -6,6 +6,8 @@ namespace pipit::win32 {
 class Win32Shell final : public Shell {
  public:
   int64_t open(const Text& file, const Text& parameters, const Text& directory) override;
+  Text schemeCommand(const Text& scheme) override;
+  bool startCommandLine(const Text& commandLine) override;
 };
 
 }  // namespace pipit::win32

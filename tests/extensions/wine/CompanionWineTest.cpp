@@ -128,6 +128,22 @@ TEST_F(CompanionWineTest, TranswebTranslatesTheClipboardTextInThePairChosen) {
       u"https://www.excite.co.jp/world/chinese/?before=%E5%A4%A9%E6%B0%97%0D%0A&wb_lp=JACH"));
 }
 
+TEST_F(CompanionWineTest, TranswebOpensAParagraphOfJapaneseWholeAndKeepsTheClipboard) {
+  const Text paragraph(900, u'天');
+  setClipboardText(paragraph);
+  Companion transweb(install, u"transweb", u"");
+  const HWND window = transweb.waitForWindow(L"PipitTranslationWindow");
+  ASSERT_TRUE(window);
+  pressKey(childWithClass(window, L"ComboBox"), VK_RETURN);
+  EXPECT_TRUE(ranToEnd(transweb));
+  Text address = u"https://www.excite.co.jp/world/english/?before=";
+  for (std::size_t i = 0; i < paragraph.size(); ++i) address += u"%E5%A4%A9";  // 天
+  address += u"&wb_lp=ENJA";
+  ASSERT_GE(address.size(), 8000u);
+  EXPECT_TRUE(opened.waitFor(address)) << opened.records().size();
+  EXPECT_EQ(clipboardText(), std::optional<Text>(paragraph));
+}
+
 TEST_F(CompanionWineTest, TranswebEndsOnEscapeInTheList) {
   Companion transweb(install, u"transweb", u"");
   const HWND window = transweb.waitForWindow(L"PipitTranslationWindow");

@@ -35,6 +35,13 @@ class FakeShell : public Shell {
     calls.push_back({file, parameters, directory});
     return result;
   }
+  Text handler = u"browser.exe \"%1\"";
+  std::vector<Text> started;
+  Text schemeCommand(const Text& scheme) override { return scheme == u"https" ? handler : u""; }
+  bool startCommandLine(const Text& commandLine) override {
+    started.push_back(commandLine);
+    return true;
+  }
 };
 
 class FakeBrowser : public Browser {
