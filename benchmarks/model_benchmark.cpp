@@ -10,8 +10,8 @@
 #include "base/Number.h"
 #include "fakes/FakePictures.h"
 #include "fakes/FakePorts.h"
-#include "ui/CharacterView.h"
 #include "ui/ClockRandom.h"
+#include "ui/ExpressionView.h"
 #include "ui/MessageProvider.h"
 
 using namespace pipit;
@@ -20,9 +20,8 @@ using bench::bestOf;
 namespace {
 
 // A window that does nothing, so that only the model's own work is timed.
-class QuietView final : public CharacterView {
+class QuietView final : public ExpressionView {
  public:
-  bool isSimpleMode() const override { return false; }
   void setWindowPicture(PictureHandle picture) override { shown = std::move(picture); }
   void setEyesClosedVisible(bool) override {}
   void restartStyleTimer() override {}
@@ -40,8 +39,9 @@ int main() {
   Logger logger{files, ticks, cp};
   fakes::FakePictures pictures{files};
   QuietView view;
+  SimpleMode simpleMode;
   ClockRandom random{ticks};
-  MessageProvider provider{files, pictures, view, random, logger, cp};
+  MessageProvider provider{files, pictures, view, simpleMode, random, logger, cp};
 
   Text model = u"CONF/YOBINA\tマスター\r\nCONF/FORM_WIDTH\t430\r\n";
   for (int p = 0; p < pictureCount; ++p) {

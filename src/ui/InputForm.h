@@ -1,64 +1,61 @@
 #pragma once
 // The character window's behaviour: start-up and re-initialisation, the road
-// from a typed input to her answer, showing and hiding, the blink and the
-// return of her default picture. Toolkit-free: a CharacterWindowView shows
-// the result.
-#include <cstdint>
+// from a typed input to her answer, showing and hiding, and the hot key.
+// Toolkit-free: a CharacterWindowView shows the result. Her pictures, her
+// blink and the input box's word list are parts of their own; this is the
+// face they show to start-up, request handling, the tray and the window.
 #include <functional>
-#include <vector>
 
 #include "core/LauncherParts.h"
 #include "core/Logger.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
-#include "platform/Files.h"
-#include "platform/Pictures.h"
-#include "platform/Process.h"
 #include "request/CharacterLines.h"
 #include "request/ExecutionResponse.h"
 #include "request/InputFormControl.h"
 #include "request/LauncherCore.h"
-#include "ui/CharacterView.h"
+#include "ui/Blinker.h"
+#include "ui/CharacterPictures.h"
 #include "ui/CharacterWindowView.h"
-#include "ui/CommandFinder.h"
 #include "ui/CommandMenu.h"
 #include "ui/ModelSettings.h"
+#include "ui/SimpleMode.h"
 #include "ui/TrayMenu.h"
+#include "ui/WordList.h"
 
 namespace pipit {
 
-class InputForm final : public MainWindowControl,
-                        public InputFormControl,
-                        public CharacterView,
-                        public TrayTarget {
+class InputForm final : public MainWindowControl, public InputFormControl, public TrayTarget {
  public:
-  static constexpr uint32_t kVisualInterval = 50;
-  static constexpr uint32_t kStyleInterval = 5000;
-  static constexpr int32_t kBlinkPeriod = 80;  // ticks of VisualTimer per blink
+  using Dispatch = std::function<ExecutionResponse(const Text& input)>;
 
   struct Ports {
     CharacterWindowView& view;
     LauncherCore& core;
     Logger& logger;
     Dialogs& dialogs;
-    Process& process;
-    const Files& files;
-    const Pictures& pictures;
     const Clock& clock;
     EventPump& pump;
   };
-  using Dispatch = std::function<ExecutionResponse(const Text& input)>;
+  // Her face is built before her model, which shows its pictures through the
+  // blinker and reads the style; the form comes after both.
+  struct Face {
+    SimpleMode& style;
+    CharacterPictures& pictures;
+    Blinker& blinker;
+  };
+  struct Model {
+    CharacterLines& lines;
+    const ModelSettings& settings;
+  };
 
-  explicit InputForm(const Ports& ports);
+  InputForm(const Ports& ports, const Face& face, const Model& model, Dispatch dispatch);
 
-  // The model and the request handling are built after the window, since
-  // both need it; they are connected before start-up runs.
-  void connect(CharacterLines& lines, const ModelSettings& settings, Dispatch dispatch);
   CommandMenu& commandMenu() { return commandMenu_; }
 
   // MainWindowControl
-  void setSimpleMode(bool simple) override { simpleMode_ = simple; }
+  void setSimpleMode(bool simple) override { style_.set(simple); }
   void init(bool onStart) override;
   void doHotkeyAction() override;
   void terminate() override;
@@ -69,18 +66,9 @@ class InputForm final : public MainWindowControl,
   Text getCharacterMessage() const override { return characterMessage_; }
   void setCharacterMessage(const Text& line) override { characterMessage_ = line; }
   void clearForm(bool forcedHide, bool hideDelay) override;
-  bool isSimpleMode() const override { return simpleMode_; }
+  bool isSimpleMode() const override { return style_.isSimple(); }
   void visualize() override;
   void setTxtMessage(const Text& text) override { view_.setMessageText(text); }
-
-  // CharacterView
-  void setWindowPicture(PictureHandle picture) override {
-    view_.setWindowPicture(std::move(picture));
-  }
-  void setEyesClosedVisible(bool visible) override {
-    view_.setImageVisible(ImageId::EyesClosed, visible);
-  }
-  void restartStyleTimer() override;
 
   // TrayTarget
   void hideFromTray() override;
@@ -91,49 +79,35 @@ class InputForm final : public MainWindowControl,
   void onEscape();
   // The user changed the input box's text: typed, deleted, pasted or
   // committed a composition. The list narrows to the words that match.
-  void onInputEdited();
+  void onInputEdited() { words_.onEdited(); }
   void onFilesDropped(const Text& firstFile);
   void onRightButton();
   void onClose();
   // Windows is ending the session (logoff, shutdown): she closes as on a
   // close request, without asking anything.
   void onSessionEnd();
-  void onTimer(TimerId timer);
+  void onTimer(TimerId timer) { blinker_.onTimer(timer, settings_); }
 
  private:
-  void layOut();
-  void StyleTimer_Timer();
-  void VisualTimer_Timer();
-  Text fixedPicturePath(TextView file) const;
   void warnHotKey(const Configuration& configuration);
-  // Puts text in the input box and the words that match it in its list,
-  // with the list closed: the box is changed by the launcher, not typed in.
-  void putInput(const Text& text, bool selectAll);
-  void listFor(const Text& typed, bool open);
 
   CharacterWindowView& view_;
   LauncherCore& core_;
   Logger& logger_;
   Dialogs& dialogs_;
-  Process& process_;
-  const Files& files_;
-  const Pictures& pictures_;
   const Clock& clock_;
   EventPump& pump_;
-  CharacterLines* lines_ = nullptr;
-  const ModelSettings* settings_ = nullptr;
+  SimpleMode& style_;
+  CharacterPictures& pictures_;
+  Blinker& blinker_;
+  CharacterLines& lines_;
+  const ModelSettings& settings_;
   Dispatch dispatch_;
   CommandMenu commandMenu_;
-  CommandFinder finder_;
-  std::vector<std::size_t> listed_;  // what the drop-down list holds now
-  bool listValid_ = false;
+  WordList words_;
 
-  bool simpleMode_ = false;
   Text characterMessage_;
   bool hideCancelled_ = false;
-  int32_t blinkCount_ = 0;
-  int32_t eyesHeight_ = 0;
-  bool timersStarted_ = false;
 };
 
 }  // namespace pipit

@@ -40,19 +40,20 @@ TextView fieldOne(TextView line) { return line.substr(0, line.find(u'\t')); }
 
 }  // namespace
 
-MessageProvider::MessageProvider(Files& files, const Pictures& pictures, CharacterView& view,
-                                 RandomSource& random, Logger& logger, CodePage codePage)
+MessageProvider::MessageProvider(Files& files, const Pictures& pictures, ExpressionView& view,
+                                 const SimpleMode& style, RandomSource& random, Logger& logger,
+                                 CodePage codePage)
     : files_(files),
       pictures_(pictures),
       view_(view),
+      style_(style),
       random_(random),
       logger_(logger),
       codePage_(std::move(codePage)) {}
 
 Status MessageProvider::loadModel() {
   logger_.writeMethodStart(kLoadModel);
-  const TextView relative =
-      view_.isSimpleMode() ? u"model_simple\\model.conf" : u"model\\model.conf";
+  const TextView relative = style_.isSimple() ? u"model_simple\\model.conf" : u"model\\model.conf";
   const Text path = appendPathSeparator(files_.programFolder()) + Text(relative);
   logger_.writeLog(kLoadModel, u"モデルファイル:" + path);
 

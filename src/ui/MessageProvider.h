@@ -13,9 +13,10 @@
 #include "platform/Files.h"
 #include "platform/Pictures.h"
 #include "request/CharacterLines.h"
-#include "ui/CharacterView.h"
+#include "ui/ExpressionView.h"
 #include "ui/ModelSettings.h"
 #include "ui/RandomSource.h"
+#include "ui/SimpleMode.h"
 
 namespace pipit {
 
@@ -24,10 +25,10 @@ class MessageProvider final : public CharacterLines {
   // At most this many entry lines; the count is a signed 16-bit number.
   static constexpr std::size_t kMaxEntries = 32767;
 
-  MessageProvider(Files& files, const Pictures& pictures, CharacterView& view, RandomSource& random,
-                  Logger& logger, CodePage codePage);
+  MessageProvider(Files& files, const Pictures& pictures, ExpressionView& view,
+                  const SimpleMode& style, RandomSource& random, Logger& logger, CodePage codePage);
 
-  // Reads the model of the view's current style. On failure the entries,
+  // Reads the model of the current style. On failure the entries,
   // pictures and settings of the previous load stay as they were.
   Status loadModel() override;
   Text getMessage(TextView key, TextView parameter) override;
@@ -70,7 +71,8 @@ class MessageProvider final : public CharacterLines {
 
   Files& files_;
   const Pictures& pictures_;
-  CharacterView& view_;
+  ExpressionView& view_;
+  const SimpleMode& style_;
   RandomSource& random_;
   Logger& logger_;
   CodePage codePage_;

@@ -37,9 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   // conversion: only small models take that path.
   logger.setDebugMode(size < 1024);
   fakes::FakePictures pictures(files);
-  fakes::FakeCharacterView view;
+  fakes::FakeExpressionView view;
+  SimpleMode simpleMode;
   fakes::ScriptedRandom random;
-  MessageProvider provider(files, pictures, view, random, logger, cp);
+  MessageProvider provider(files, pictures, view, simpleMode, random, logger, cp);
 
   if (!provider.loadModel()) return 0;
   const auto& lines = provider.messageLines();

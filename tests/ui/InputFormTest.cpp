@@ -45,10 +45,6 @@ class InputFormTest : public ::testing::Test {
     core.configuration.setHiddenDelay(3000);
     core.configuration.setHotKeyMod(u"CTRL");
     core.configuration.setHotKeyValue(u"Z");
-    form.connect(lines, settings, [this](const Text& input) {
-      dispatched.push_back(input);
-      return respond ? respond(input) : ExecutionResponse{};
-    });
     logger.setDebugMode(true);
   }
 
@@ -76,9 +72,19 @@ class InputFormTest : public ::testing::Test {
   Logger logger{files, clock, cp};
   ModelSettings settings;
   FakeCharacterWindowView view;
-  InputForm form{{view, core, logger, dialogs, process, files, pictures, clock, pump}};
+  SimpleMode simpleMode;
+  CharacterPictures characterPictures{
+      {view, logger, dialogs, process, files, pictures, simpleMode}};
+  Blinker blinker{view, characterPictures};
   std::vector<Text> dispatched;
   std::function<ExecutionResponse(const Text&)> respond;
+  InputForm form{{view, core, logger, dialogs, clock, pump},
+                 {simpleMode, characterPictures, blinker},
+                 {lines, settings},
+                 [this](const Text& input) {
+                   dispatched.push_back(input);
+                   return respond ? respond(input) : ExecutionResponse{};
+                 }};
 };
 
 TEST_F(InputFormTest, StartUpLaysHerOutAtTheStoredPlaceWithOneHotKeyAndTheWordList) {
@@ -96,7 +102,6 @@ TEST_F(InputFormTest, StartUpLaysHerOutAtTheStoredPlaceWithOneHotKeyAndTheWordLi
   EXPECT_EQ(view.hotKeys, 1);
   EXPECT_EQ(view.words, (std::vector<Text>{u"memo", u"memo"}));
   EXPECT_EQ(view.layout->formWidth, 250);
-  EXPECT_EQ(view.imageAt[ImageId::EyesClosed], (PixelPoint{7, -16}));
   EXPECT_TRUE(dialogs.shown.empty());
   // Hidden mode: init hides her again at once; the greeting shows her.
   EXPECT_FALSE(view.visible);
@@ -117,19 +122,6 @@ TEST_F(InputFormTest, AHotKeyThatCannotBeRegisteredIsExplainedOnce) {
       u"ので、設定画面を開いて割り当てを変更してください。\r\n※ホットキー以外に、"
       u"タスクトレイアイコンからも表示させることができます");
   EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
-}
-
-TEST_F(InputFormTest, AMissingStylePictureEndsTheProgramWithItsBoxAndLine) {
-  core.configuration.setStyleSimple(true);
-  files.content.erase(picture(u"model_simple", u"balloon_user.gif"));
-  logger.setDebugMode(false);  // the line is forced
-  EXPECT_THROW(form.init(true), fakes::ProcessExited);
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].title, u"メインフォーム初期化失敗");
-  EXPECT_EQ(dialogs.shown[0].prompt,
-            u"メインフォームの初期化に失敗しました。プログラムを終了します。");
-  EXPECT_EQ(log().back(),
-            u"InputForm.visualize() メインフォーム初期化エラー:53:ファイルが見つかりません。");
 }
 
 TEST_F(InputFormTest, ASuccessShowsHerLineAndHidesAfterTheDelay) {
@@ -240,27 +232,12 @@ TEST_F(InputFormTest, EscapeAndDropsAndTheCommandMenuUseTheSameRoad) {
   EXPECT_EQ(view.menus.back(), (std::vector<MenuItem>{{u"a&b", false}, {u"", true}}));
 }
 
-TEST_F(InputFormTest, TypingNarrowsTheListAndOpensItWhileAWordMatches) {
+TEST_F(InputFormTest, TheAnswerAndEscapeGiveTheWholeListBackClosed) {
   core.addCommand(u"ゴミメモ", u"a.exe");
-  core.addCommand(u"[区切り線]", u"");
   core.addCommand(u"メモ帳", u"b.exe");
   form.init(true);
   form.doHotkeyAction();
   const std::vector<Text> all{u"ゴミメモ", u"メモ帳"};
-
-  view.input = u"めも";
-  form.onInputEdited();
-  EXPECT_EQ(view.words, (std::vector<Text>{u"メモ帳", u"ゴミメモ"}));
-  EXPECT_TRUE(view.listOpen);
-  EXPECT_EQ(view.input, u"めも") << "nothing is completed in the box";
-  view.input = u"めもx";
-  form.onInputEdited();
-  EXPECT_TRUE(view.words.empty());
-  EXPECT_FALSE(view.listOpen);
-  view.input = u"";
-  form.onInputEdited();
-  EXPECT_EQ(view.words, all);
-  EXPECT_FALSE(view.listOpen) << "an empty box opens nothing";
 
   // Enter sends the box as it stands; the answer and Escape give the whole
   // list back, closed.
@@ -275,28 +252,6 @@ TEST_F(InputFormTest, TypingNarrowsTheListAndOpensItWhileAWordMatches) {
   form.onEscape();
   EXPECT_EQ(view.words, all);
   EXPECT_FALSE(view.listOpen);
-}
-
-TEST_F(InputFormTest, SheBlinksOnceEveryEightyTicksAndHerPictureComesBack) {
-  form.init(true);
-  EXPECT_EQ(view.timers[TimerId::Visual], 50u);
-  std::vector<int> closedAt;
-  for (int tick = 1; tick <= 161; ++tick) {
-    form.onTimer(TimerId::Visual);
-    if (view.imageAt[ImageId::EyesClosed].y == 30) closedAt.push_back(tick);
-  }
-  EXPECT_EQ(closedAt, (std::vector<int>{80, 160}));
-  EXPECT_EQ(view.imageAt[ImageId::EyesClosed], (PixelPoint{7, -22}));
-
-  form.setEyesClosedVisible(false);
-  form.restartStyleTimer();
-  form.restartStyleTimer();
-  EXPECT_EQ(view.timers[TimerId::Style], 5000u);
-  view.windowPicture = nullptr;
-  form.onTimer(TimerId::Style);
-  EXPECT_FALSE(view.timers.count(TimerId::Style));
-  EXPECT_TRUE(view.imageVisible[ImageId::EyesClosed]);
-  ASSERT_TRUE(view.windowPicture);
 }
 
 class FakeTrayView : public TrayView {

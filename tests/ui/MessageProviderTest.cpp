@@ -23,10 +23,11 @@ class MessageProviderTest : public ::testing::Test {
   CodePage cp = CodePage::named("CP932");
   Logger logger{files, clock, cp};
   fakes::FakePictures pictures{files};
-  fakes::FakeCharacterView view;
+  fakes::FakeExpressionView view;
+  SimpleMode simpleMode;
   fakes::ScriptedRandom scripted;
   ClockRandom seeded{clock};
-  MessageProvider provider{files, pictures, view, scripted, logger, cp};
+  MessageProvider provider{files, pictures, view, simpleMode, scripted, logger, cp};
 
   MessageProviderTest() {
     for (const char16_t* name : {u"a.gif", u"b.gif", u"c.gif", u"model\\main.gif"}) {
@@ -150,7 +151,7 @@ TEST_F(MessageProviderTest, TakesAtMost32767Entries) {
 
 TEST_F(MessageProviderTest, SettingsAccumulateAcrossLoadsOfEitherStyle) {
   loadOk(u"CONF/YOBINA\tマスター\r\nCONF/TXT_LEFT\t5\r\nCMD/FOCUS\ta.gif\t[呼び名]\r\n");
-  view.simpleMode = true;
+  simpleMode.set(true);
   EXPECT_EQ(provider.loadModel().failure().number, 53);  // no simple model yet
   write(u"CONF/TXT_LEFT\t9\r\nCMD/終了\tb.gif\tまた[呼び名]\r\n", kSimpleModel);
   ASSERT_TRUE(provider.loadModel().ok());
@@ -262,7 +263,7 @@ TEST_F(MessageProviderTest, RandomIndexRoundsHalvesToEven) {
 }
 
 TEST_F(MessageProviderTest, ChoosesEndsHalfAsOftenAsTheMiddle) {
-  MessageProvider chance{files, pictures, view, seeded, logger, cp};
+  MessageProvider chance{files, pictures, view, simpleMode, seeded, logger, cp};
   write(
       u"Three\ta.gif\t1\r\nThree\ta.gif\t2\r\nThree\ta.gif\t3\r\nTwo\ta.gif\tx\r\nTwo\ta.gif\ty\r\n"
       u"One\ta.gif\tonly\r\n");

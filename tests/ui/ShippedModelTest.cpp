@@ -44,9 +44,10 @@ class ShippedModelTest : public ::testing::TestWithParam<bool> {
   CodePage cp = CodePage::named("CP932");
   Logger logger{files, clock, cp};
   fakes::FakePictures pictures{files};
-  fakes::FakeCharacterView view;
+  fakes::FakeExpressionView view;
+  SimpleMode simpleMode;
   ClockRandom random{clock};
-  MessageProvider provider{files, pictures, view, random, logger, cp};
+  MessageProvider provider{files, pictures, view, simpleMode, random, logger, cp};
 
   Text style() const { return GetParam() ? u"model_simple/" : u"model/"; }
   PictureHandle fixedPicture(TextView name) {
@@ -57,7 +58,7 @@ class ShippedModelTest : public ::testing::TestWithParam<bool> {
 };
 
 TEST_P(ShippedModelTest, AnswersEveryResponseKeyWithItsOwnPictures) {
-  view.simpleMode = GetParam();
+  simpleMode.set(GetParam());
   const Status status = provider.loadModel();
   ASSERT_TRUE(status.ok()) << toUtf8(status.failure().toText());
   EXPECT_FALSE(provider.settings().getYobina().empty());
@@ -82,7 +83,7 @@ TEST_P(ShippedModelTest, AnswersEveryResponseKeyWithItsOwnPictures) {
 }
 
 TEST_P(ShippedModelTest, EveryControlLiesInsideTheWindow) {
-  view.simpleMode = GetParam();
+  simpleMode.set(GetParam());
   ASSERT_TRUE(provider.loadModel().ok());
   const ModelSettings& s = provider.settings();
   const int32_t width = s.getFormWidth();

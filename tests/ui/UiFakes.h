@@ -1,24 +1,22 @@
 #pragma once
-// The main window and the chance as the character's lines see them.
+// Her face and the chance as the character's lines see them.
 #include <deque>
 #include <string>
 #include <vector>
 
-#include "ui/CharacterView.h"
+#include "ui/ExpressionView.h"
 #include "ui/RandomSource.h"
 
 namespace pipit::fakes {
 
-class FakeCharacterView : public CharacterView {
+class FakeExpressionView : public ExpressionView {
  public:
-  bool simpleMode = false;
   PictureHandle windowPicture;
   int pictureChanges = 0;
   bool eyesVisible = true;
   int timerRestarts = 0;
   std::vector<std::string> calls;  // in order: "picture", "eyes:0", "timer"
 
-  bool isSimpleMode() const override { return simpleMode; }
   void setWindowPicture(PictureHandle picture) override {
     windowPicture = std::move(picture);
     ++pictureChanges;

@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <optional>
+
 #include "base/CodePage.h"
 #include "core/ConfigurationManager.h"
 #include "core/Logger.h"
@@ -74,6 +76,24 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   });
   TrayWindow trayWindow(
       instance, [&window] { return window.icon(); }, pump);
+
+  // Her face comes first: her model shows its pictures through the blinker
+  // and reads the style; the form, which speaks her lines, after both.
+  SimpleMode style;
+  CharacterPictures characterPictures({window, logger, dialogs, process, files, pictures, style});
+  Blinker blinker(window, characterPictures);
+  ClockRandom random(clock);
+  MessageProvider model(files, pictures, blinker, style, random, logger, codePage);
+  // Request handling answers through the form, which sends through it: it is
+  // built right after the form, before any event can reach the form.
+  std::optional<RequestHandling> requests;
+  InputForm form({window, core, logger, dialogs, clock, pump}, {style, characterPictures, blinker},
+                 {model, model.settings()},
+                 [&requests](const Text& input) { return requests->dispatcher.dispatch(input); });
+  requests.emplace(
+      RequestPorts{logger, core, model, form, settingsDialog, files, clock, pump, shell, browser});
+  // The window has its events' sink before it exists, so none is ever lost.
+  window.attach(form);
   for (const Status& created : {window.create(), trayWindow.create()}) {
     if (created) continue;
     dialogs.messageBox(u"メインフォームの初期化に失敗しました。プログラムを終了します。",
@@ -82,15 +102,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                     u"メインフォーム初期化エラー:" + created.failure().toText(), true);
     return 1;
   }
-
-  InputForm form({window, core, logger, dialogs, process, files, pictures, clock, pump});
-  window.attach(form);
-  ClockRandom random(clock);
-  MessageProvider model(files, pictures, form, random, logger, codePage);
-  RequestHandling requests(
-      {logger, core, model, form, settingsDialog, files, clock, pump, shell, browser});
-  form.connect(model, model.settings(),
-               [&requests](const Text& input) { return requests.dispatcher.dispatch(input); });
   TrayMenu tray(trayWindow, form, core, dialogs);
   trayWindow.attach(tray);
 

@@ -383,7 +383,7 @@ LRESULT CharacterWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_RBUTTONDOWN:
-      if (form_ && !onImage(lParam)) form_->onRightButton();
+      if (!onImage(lParam)) form().onRightButton();
       return 0;
     case WM_MOUSEMOVE:
       // Dragging her moves the window, through the system's own move loop;
@@ -394,31 +394,31 @@ LRESULT CharacterWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_COMMAND:
-      if (LOWORD(wParam) == kButtonId && HIWORD(wParam) == BN_CLICKED && form_) {
-        form_->ExecutionButton_Click();
+      if (LOWORD(wParam) == kButtonId && HIWORD(wParam) == BN_CLICKED) {
+        form().ExecutionButton_Click();
         return 0;
       }
-      // A composition narrows the list once, when it is committed.
-      if (LOWORD(wParam) == kInputId && HIWORD(wParam) == CBN_EDITCHANGE && form_ && !composing_ &&
-          !adjustingList_) {
-        form_->onInputEdited();
+      if (LOWORD(wParam) == kInputId && HIWORD(wParam) == CBN_EDITCHANGE &&
+          decideInput(InputEvent::Edited, InputKey::Other, inputState(input_)) ==
+              InputAction::NarrowList) {
+        form().onInputEdited();
         if (listDropped()) releaseListRow();
         return 0;
       }
       break;
     case WM_HOTKEY:
-      if (form_) form_->doHotkeyAction();
+      form().doHotkeyAction();
       return 0;
     case WM_TIMER:
-      if (form_) form_->onTimer(static_cast<TimerId>(wParam));
+      form().onTimer(static_cast<TimerId>(wParam));
       return 0;
     case WM_CLOSE:
-      if (form_) form_->onClose();
+      form().onClose();
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;  // she never holds a logoff up
     case WM_ENDSESSION:
-      if (wParam && form_) form_->onSessionEnd();
+      if (wParam) form().onSessionEnd();
       return 0;
     default:
       break;
@@ -449,39 +449,25 @@ LRESULT CharacterWindow::onInputMessage(HWND hwnd, UINT message, WPARAM wParam, 
     case WM_IME_STARTCOMPOSITION:
       composing_ = true;
       break;
-    case WM_IME_ENDCOMPOSITION: {
+    case WM_IME_ENDCOMPOSITION:
       composing_ = false;
-      const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-      if (form_ && hwnd == inputEdit_) form_->onInputEdited();
-      return result;
-    }
-    case WM_IME_COMPOSITION: {
-      const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-      if (form_ && hwnd == inputEdit_ && (lParam & GCS_RESULTSTR)) form_->onInputEdited();
-      return result;
-    }
+      return perform(decideInput(InputEvent::CompositionEnd, InputKey::Other, inputState(hwnd)),
+                     hwnd, message, wParam, lParam);
+    case WM_IME_COMPOSITION:
+      if (!(lParam & GCS_RESULTSTR)) break;
+      return perform(decideInput(InputEvent::CompositionResult, InputKey::Other, inputState(hwnd)),
+                     hwnd, message, wParam, lParam);
     case WM_KEYDOWN:
-      // With the list open, the combo box would take Enter and Escape itself
-      // and may put its highlighted row in the box; the box is sent as the
-      // user sees it, by the character that follows.
-      if ((wParam == VK_RETURN || wParam == VK_ESCAPE) && hwnd == inputEdit_ && !composing_ &&
-          listDropped()) {
-        showCommandList(false);
-        return 0;
-      }
-      break;
-    case WM_CHAR:
-      if (!form_ || hwnd != inputEdit_) break;
-      // Enter that confirms a composition belongs to the input method.
-      if (wParam == VK_RETURN && !composing_) {
-        form_->ExecutionButton_Click();
-        return 0;
-      }
-      if (wParam == VK_ESCAPE) {
-        form_->onEscape();
-        return 0;
-      }
-      break;
+    case WM_CHAR: {
+      const InputKey key = wParam == VK_RETURN   ? InputKey::Enter
+                           : wParam == VK_ESCAPE ? InputKey::Escape
+                                                 : InputKey::Other;
+      const InputEvent event = message == WM_KEYDOWN ? InputEvent::KeyDown : InputEvent::Char;
+      // Other keys are the control's whatever the state: a keystroke in the
+      // box costs no message to the combo box.
+      const InputState state = key == InputKey::Other ? InputState{} : inputState(hwnd);
+      return perform(decideInput(event, key, state), hwnd, message, wParam, lParam);
+    }
     case WM_DROPFILES: {
       const auto drop = reinterpret_cast<HDROP>(wParam);
       Text first;
@@ -497,11 +483,11 @@ LRESULT CharacterWindow::onInputMessage(HWND hwnd, UINT message, WPARAM wParam, 
         first = fromWide(name.data(), copied);
       }
       if (readable) DragFinish(drop);
-      if (form_) form_->onFilesDropped(first);
+      form().onFilesDropped(first);
       return 0;
     }
     case kDroppedMessage:
-      if (form_) form_->onFilesDropped(droppedFile_);
+      form().onFilesDropped(droppedFile_);
       return 0;
     case WM_DESTROY:
       // OLE holds the target until the registration goes, which needs the
@@ -515,6 +501,33 @@ LRESULT CharacterWindow::onInputMessage(HWND hwnd, UINT message, WPARAM wParam, 
       RemoveWindowSubclass(hwnd, &CharacterWindow::inputProc, 1);
       break;
     default:
+      break;
+  }
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+InputState CharacterWindow::inputState(HWND hwnd) const {
+  return {hwnd == inputEdit_, listDropped(), composing_, adjustingList_};
+}
+
+LRESULT CharacterWindow::perform(InputAction action, HWND hwnd, UINT message, WPARAM wParam,
+                                 LPARAM lParam) {
+  switch (action) {
+    case InputAction::Send:
+      form().ExecutionButton_Click();
+      return 0;
+    case InputAction::Hide:
+      form().onEscape();
+      return 0;
+    case InputAction::CloseList:
+      showCommandList(false);
+      return 0;
+    case InputAction::NarrowList: {
+      const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      form().onInputEdited();
+      return result;
+    }
+    case InputAction::PassToControl:
       break;
   }
   return DefSubclassProc(hwnd, message, wParam, lParam);

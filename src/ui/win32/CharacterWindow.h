@@ -11,6 +11,7 @@
 #include "platform/win32/ComPtr.h"
 #include "ui/CharacterWindowView.h"
 #include "ui/InputForm.h"
+#include "ui/InputKeys.h"
 #include "ui/win32/GdiHandles.h"
 #include "ui/win32/Window.h"
 
@@ -33,7 +34,7 @@ class CharacterWindow final : public Window, public CharacterWindowView {
 
   // Creates the hidden window and its controls.
   Status create();
-  // Where the window's events go; set once, before any event can matter.
+  // Where the window's events go; set once, before the window is created.
   void attach(InputForm& form) { form_ = &form; }
   HICON icon() const { return icon_.get(); }
 
@@ -78,6 +79,9 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   static LRESULT CALLBACK inputProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR id, DWORD_PTR self) noexcept;
   LRESULT onInputMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  InputState inputState(HWND hwnd) const;
+  LRESULT perform(InputAction action, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  InputForm& form() const { return *form_; }
   // The input box's text and selection, kept across what the combo box
   // does to them on its own when its list changes or drops down.
   struct EditState {

@@ -47,9 +47,10 @@ class ModelWineTest : public ::testing::TestWithParam<bool> {
   fakes::FakeClock clock;
   Logger logger{files, clock, CodePage::system()};
   win32::Win32Pictures pictures;
-  fakes::FakeCharacterView view;
+  fakes::FakeExpressionView view;
+  SimpleMode simpleMode;
   ClockRandom random{clock};
-  MessageProvider provider{files, pictures, view, random, logger, CodePage::system()};
+  MessageProvider provider{files, pictures, view, simpleMode, random, logger, CodePage::system()};
 };
 
 // The first pixel of a decoded picture as BGRA bytes.
@@ -61,7 +62,7 @@ uint32_t topLeftPixel(const Picture& picture) {
 }
 
 TEST_P(ModelWineTest, LoadsThroughTheRealDecoder) {
-  view.simpleMode = GetParam();
+  simpleMode.set(GetParam());
   const Status status = provider.loadModel();
   ASSERT_TRUE(status.ok()) << toUtf8(status.failure().toText());
   ASSERT_FALSE(provider.pictureNames().empty());

@@ -1,16 +1,15 @@
 #pragma once
-// The parts of the main window that the character's lines drive. The Win32
-// main window implements this; the unit tests watch a fake.
+// What her model uses to show the expression of a line: the picture, the
+// closed-eyes overlay and the timer that brings her default picture back.
+// The blinker implements it; the unit tests watch a fake.
 #include "platform/Pictures.h"
 
 namespace pipit {
 
-class CharacterView {
+class ExpressionView {
  public:
-  virtual ~CharacterView() = default;
+  virtual ~ExpressionView() = default;
 
-  // SimpleMode of the main window: picks the model folder at each load.
-  virtual bool isSimpleMode() const = 0;
   // Makes the picture the window's own background picture; null shows no
   // picture at all, so only the balloons and controls remain.
   virtual void setWindowPicture(PictureHandle picture) = 0;

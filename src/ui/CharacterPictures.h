@@ -1,0 +1,55 @@
+#pragma once
+// Her pictures of the current style and the window laid out around them:
+// main.gif, eyes_closed.gif, icon.ico and the balloons, placed as her model's
+// settings say. A model with a picture missing ends the program with a box.
+#include <cstdint>
+
+#include "core/Logger.h"
+#include "platform/Dialogs.h"
+#include "platform/Files.h"
+#include "platform/Pictures.h"
+#include "platform/Process.h"
+#include "ui/CharacterWindowView.h"
+#include "ui/ModelSettings.h"
+#include "ui/SimpleMode.h"
+
+namespace pipit {
+
+// Where the windowed controls go for these settings in this style.
+ControlLayout controlLayout(const ModelSettings& settings, bool simple);
+
+class CharacterPictures {
+ public:
+  struct Ports {
+    CharacterWindowView& view;
+    Logger& logger;
+    Dialogs& dialogs;
+    Process& process;
+    const Files& files;
+    const Pictures& pictures;
+    const SimpleMode& style;
+  };
+
+  explicit CharacterPictures(const Ports& ports);
+
+  // Loads every picture of the current style into the window and lays it out.
+  void layOut(const ModelSettings& settings);
+  // Her default picture, read again; a failure leaves her last expression up.
+  void showDefaultPicture();
+  // Of the closed-eyes picture last loaded: the overlay hides above the window.
+  int32_t eyesHeight() const { return eyesHeight_; }
+
+ private:
+  Text fixedPicturePath(TextView file) const;
+
+  CharacterWindowView& view_;
+  Logger& logger_;
+  Dialogs& dialogs_;
+  Process& process_;
+  const Files& files_;
+  const Pictures& pictures_;
+  const SimpleMode& style_;
+  int32_t eyesHeight_ = 0;
+};
+
+}  // namespace pipit

@@ -1,0 +1,93 @@
+// Her pictures, the layout around them and her blink, against a fake window.
+#include <gtest/gtest.h>
+
+#include "FakeCharacterWindowView.h"
+#include "base/Path.h"
+#include "fakes/FakePictures.h"
+#include "fakes/FakePorts.h"
+#include "fakes/LogRecords.h"
+#include "ui/Blinker.h"
+#include "ui/CharacterPictures.h"
+
+namespace pipit {
+namespace {
+
+class CharacterPicturesTest : public ::testing::Test {
+ protected:
+  CharacterPicturesTest() {
+    for (const char16_t* style : {u"model", u"model_simple"}) {
+      for (const char16_t* file :
+           {u"main.gif", u"eyes_closed.gif", u"balloon_model.gif", u"balloon_user.gif"}) {
+        files.content[picture(style, file)] = fakes::FakePictures::gif(40, 12);
+      }
+    }
+    (void)settings.set(u"CONF/EYES_LEFT", u"7");
+    (void)settings.set(u"CONF/EYES_TOP", u"30");
+    (void)settings.set(u"CONF/FORM_WIDTH", u"250");
+  }
+
+  Text picture(TextView style, TextView file) {
+    return appendPathSeparator(files.folder) + Text(style) + u"\\" + Text(file);
+  }
+
+  fakes::FakeFiles files;
+  fakes::FakePictures pictures{files};
+  fakes::FakeClock clock;
+  fakes::FakeDialogs dialogs;
+  fakes::FakeProcess process;
+  CodePage cp = CodePage::named("CP932");
+  Logger logger{files, clock, cp};
+  ModelSettings settings;
+  fakes::FakeCharacterWindowView view;
+  SimpleMode simpleMode;
+  CharacterPictures characterPictures{
+      {view, logger, dialogs, process, files, pictures, simpleMode}};
+  Blinker blinker{view, characterPictures};
+};
+
+TEST_F(CharacterPicturesTest, TheLayoutFollowsHerSettingsAndTheStyle) {
+  characterPictures.layOut(settings);
+  EXPECT_EQ(view.layout->formWidth, 250);
+  EXPECT_TRUE(view.layout->messageVisible);
+  EXPECT_EQ(view.imageAt[ImageId::EyesClosed], (PixelPoint{7, -16}));
+  EXPECT_FALSE(controlLayout(settings, true).messageVisible) << "the simple style has no line box";
+}
+
+TEST_F(CharacterPicturesTest, AMissingStylePictureEndsTheProgramWithItsBoxAndLine) {
+  simpleMode.set(true);
+  files.content.erase(picture(u"model_simple", u"balloon_user.gif"));
+  EXPECT_THROW(characterPictures.layOut(settings), fakes::ProcessExited);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].title, u"メインフォーム初期化失敗");
+  EXPECT_EQ(dialogs.shown[0].prompt,
+            u"メインフォームの初期化に失敗しました。プログラムを終了します。");
+  EXPECT_EQ(fakes::logRecords(files, cp).back(),
+            u"InputForm.visualize() メインフォーム初期化エラー:53:ファイルが見つかりません。");
+}
+
+TEST_F(CharacterPicturesTest, SheBlinksOnceEveryEightyTicksAndHerPictureComesBack) {
+  characterPictures.layOut(settings);
+  blinker.start();
+  blinker.start();
+  EXPECT_EQ(view.timers[TimerId::Visual], 50u);
+  std::vector<int> closedAt;
+  for (int tick = 1; tick <= 161; ++tick) {
+    blinker.onTimer(TimerId::Visual, settings);
+    if (view.imageAt[ImageId::EyesClosed].y == 30) closedAt.push_back(tick);
+  }
+  EXPECT_EQ(closedAt, (std::vector<int>{80, 160}));
+  EXPECT_EQ(view.imageAt[ImageId::EyesClosed], (PixelPoint{7, -22}));
+
+  blinker.setEyesClosedVisible(false);
+  blinker.restartStyleTimer();
+  blinker.restartStyleTimer();
+  EXPECT_EQ(view.timers[TimerId::Style], 5000u);
+  view.windowPicture = nullptr;
+  blinker.onTimer(TimerId::Style, settings);
+  EXPECT_FALSE(view.timers.count(TimerId::Style));
+  EXPECT_TRUE(view.imageVisible[ImageId::EyesClosed]);
+  ASSERT_TRUE(view.windowPicture);
+}
+
+}  // namespace
+}  // namespace pipit
