@@ -2,6 +2,7 @@
 // Owners of Win32 handles: each closes its handle exactly once.
 #include <windows.h>
 
+#include <string>
 #include <utility>
 
 namespace pipit::win32 {

@@ -5,6 +5,11 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/gui/DeviceContexts.h"
+#include "platform/win32/gui/MessageFont.h"
+#include "platform/win32/gui/Twips.h"
+#include "platform/win32/gui/WindowText.h"
+
 namespace pipit::win32 {
 namespace {
 
@@ -84,46 +89,8 @@ ControlClass classOf(ControlKind kind) {
   return {L"STATIC", 0, 0};
 }
 
-Text windowText(HWND window) {
-  const int length = GetWindowTextLengthW(window);
-  if (length <= 0) return {};
-  std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1, L'\0');
-  const int copied = GetWindowTextW(window, buffer.data(), length + 1);
-  return fromWide(buffer.data(), static_cast<std::size_t>(std::max(copied, 0)));
-}
-
-// The face the system uses for message boxes (the controls' own default is
-// the old bitmap system font), at 9 points: the twips layout leaves room for
-// text of that size and no more.
-GdiObject dialogFont(int dpiY) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return {};
-  metrics.lfMessageFont.lfHeight = -MulDiv(9, dpiY, 72);
-  metrics.lfMessageFont.lfWidth = 0;
-  return GdiObject(CreateFontIndirectW(&metrics.lfMessageFont));
-}
-
-// A DC with a font selected for one measurement.
-class FontDC {
- public:
-  FontDC(HWND window, HGDIOBJ font) : window_(window), dc_(GetDC(window)) {
-    if (dc_ && font) old_ = SelectObject(dc_, font);
-  }
-  ~FontDC() {
-    if (!dc_) return;
-    if (old_) SelectObject(dc_, old_);
-    ReleaseDC(window_, dc_);
-  }
-  FontDC(const FontDC&) = delete;
-  FontDC& operator=(const FontDC&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-  HGDIOBJ old_ = nullptr;
-};
+// The twips layout leaves room for text of this size and no more.
+constexpr int kFontPoints = 9;
 
 }  // namespace
 
@@ -161,10 +128,10 @@ Status ConfigForm::createWindow() {
   args.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   if (Status created = create(args); !created) return created;
 
-  ScreenDC screen;
-  const int dpiX = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 96;
-  const int dpiY = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
-  if (!font_) font_ = dialogFont(dpiY);
+  const Dpi dpi = screenDpi();
+  const int dpiX = dpi.x;
+  const int dpiY = dpi.y;
+  if (!font_) font_ = messageFont(kFontPoints, dpiY);
   const PixelRect client =
       toPixels({0, 0, ConfigFormLayout::kClientWidth, ConfigFormLayout::kClientHeight}, dpiX, dpiY);
   RECT frame{0, 0, client.width, client.height};
@@ -193,7 +160,7 @@ void ConfigForm::createControls(int dpiX, int dpiY) {
     HWND child = CreateWindowExW(
         kind.exStyle, kind.name, wide(caption), style, at.left, at.top, at.width, at.height,
         handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_, nullptr);
-    if (child && font_) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), 0);
+    setFont(child, font_);
   }
   setListTabStops();
 }
@@ -208,7 +175,7 @@ void ConfigForm::setListTabStops() {
   GetClientRect(list, &area);
   TEXTMETRICW metrics{};
   {
-    const FontDC dc(list, font_.get());
+    const WindowDC dc(list, font_.get());
     if (!dc.get() || !GetTextMetricsW(dc.get(), &metrics) || metrics.tmAveCharWidth <= 0) return;
   }
   const int quarters = area.right * 4 / metrics.tmAveCharWidth;

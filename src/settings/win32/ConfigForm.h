@@ -8,12 +8,12 @@
 #include <functional>
 
 #include "core/Logger.h"
+#include "platform/win32/gui/GdiHandles.h"
+#include "platform/win32/gui/Window.h"
 #include "request/ConfigFormControl.h"
 #include "settings/ConfigFormController.h"
 #include "settings/ConfigFormLayout.h"
 #include "settings/ConfigFormView.h"
-#include "ui/win32/GdiHandles.h"
-#include "ui/win32/Window.h"
 
 namespace pipit::win32 {
 

@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "platform/win32/Win32Pictures.h"
+#include "platform/win32/gui/DeviceContexts.h"
+#include "platform/win32/gui/PopupMenu.h"
 #include "ui/ScreenPlacement.h"
 #include "ui/win32/InputDropTarget.h"
-#include "ui/win32/PopupMenu.h"
 
 namespace pipit::win32 {
 namespace {

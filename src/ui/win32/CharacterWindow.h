@@ -9,11 +9,11 @@
 #include <string>
 
 #include "platform/win32/ComPtr.h"
+#include "platform/win32/gui/GdiHandles.h"
+#include "platform/win32/gui/Window.h"
 #include "ui/CharacterWindowView.h"
 #include "ui/InputForm.h"
 #include "ui/InputKeys.h"
-#include "ui/win32/GdiHandles.h"
-#include "ui/win32/Window.h"
 
 namespace pipit::win32 {
 

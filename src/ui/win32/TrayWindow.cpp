@@ -1,6 +1,6 @@
 #include "ui/win32/TrayWindow.h"
 
-#include "ui/win32/PopupMenu.h"
+#include "platform/win32/gui/PopupMenu.h"
 
 namespace pipit::win32 {
 

@@ -8,8 +8,8 @@
 #include <functional>
 
 #include "platform/EventPump.h"
+#include "platform/win32/gui/Window.h"
 #include "ui/TrayMenu.h"
-#include "ui/win32/Window.h"
 
 namespace pipit::win32 {
 

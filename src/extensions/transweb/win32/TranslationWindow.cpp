@@ -1,12 +1,15 @@
 #include "extensions/transweb/win32/TranslationWindow.h"
 
-#include <vector>
-
 #include "extensions/common/win32/Win32Clipboard.h"
-#include "extensions/transweb/LanguagePairs.h"
+#include "platform/win32/gui/MessageFont.h"
+#include "platform/win32/gui/Twips.h"
+#include "platform/win32/gui/WindowText.h"
 
 namespace pipit::ext::win32 {
 namespace {
+
+using pipit::win32::Twips;
+using pipit::win32::wide;
 
 constexpr wchar_t kClassName[] = L"PipitTranslationWindow";
 constexpr int kTextId = 101;
@@ -17,127 +20,92 @@ constexpr int kLabelId = 105;
 // The list drops below the box this far.
 constexpr int kListDropTwips = 3600;
 
-const wchar_t* wide(const Text& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
-
 struct TwipsRect {
   int left, top, width, height;
 };
 
-// The layout is kept in twips, 1/1440 inch, and shown at the screen's
-// resolution.
-class Twips {
- public:
-  Twips() {
-    if (HDC screen = GetDC(nullptr)) {
-      dpiX_ = GetDeviceCaps(screen, LOGPIXELSX);
-      dpiY_ = GetDeviceCaps(screen, LOGPIXELSY);
-      ReleaseDC(nullptr, screen);
-    }
-  }
-  int x(int twips) const { return MulDiv(twips, dpiX_, 1440); }
-  int y(int twips) const { return MulDiv(twips, dpiY_, 1440); }
-
- private:
-  int dpiX_ = 96;
-  int dpiY_ = 96;
-};
-
-Text windowText(HWND window) {
-  const int length = GetWindowTextLengthW(window);
-  if (length <= 0) return {};
-  std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
-  const int copied = GetWindowTextW(window, buffer.data(), length + 1);
-  return Text(reinterpret_cast<const char16_t*>(buffer.data()), static_cast<std::size_t>(copied));
-}
-
 }  // namespace
 
 TranslationWindow::TranslationWindow(HINSTANCE instance, WebPorts& ports)
-    : instance_(instance), ports_(ports) {}
+    : instance_(instance), controller_(*this, ports) {}
 
-TranslationWindow::~TranslationWindow() {
-  if (window_) DestroyWindow(window_);
-}
+TranslationWindow::~TranslationWindow() { destroy(); }
 
 bool TranslationWindow::create(int showCommand) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &TranslationWindow::thunk;
-  windowClass.hInstance = instance_;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kClassName;
-  if (!RegisterClassExW(&windowClass)) return false;
-
+  showCommand_ = showCommand;
   const Twips twips;
-  constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+  const Text caption(TranslationController::kCaption);
+  CreateArgs args;
+  args.instance = instance_;
+  args.className = kClassName;
+  args.title = wide(caption);
+  args.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+  args.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   RECT frame{0, 0, twips.x(5640), twips.y(2385)};
-  AdjustWindowRectEx(&frame, style, FALSE, 0);
-  if (!CreateWindowExW(0, kClassName, L"翻訳の設定", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                       frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                       instance_, this)) {
-    return false;
-  }
+  AdjustWindowRectEx(&frame, args.style, FALSE, args.exStyle);
+  args.x = CW_USEDEFAULT;
+  args.y = CW_USEDEFAULT;
+  args.width = frame.right - frame.left;
+  args.height = frame.bottom - frame.top;
+  if (!Window::create(args)) return false;
   createControls();
-  load();
-  ShowWindow(window_, showCommand);
-  SetForegroundWindow(window_);
-  SetFocus(languages_);
+  controller_.open(readClipboardText(handle()));
   return true;
 }
 
 void TranslationWindow::createControls() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-    font_.reset(CreateFontIndirectW(&metrics.lfMessageFont));
-  }
+  font_ = pipit::win32::messageFont();
   const Twips twips;
-  auto control = [&](const wchar_t* className, const wchar_t* text, DWORD style, int id,
-                     TwipsRect r, DWORD exStyle = 0) {
-    HWND child =
-        CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, twips.x(r.left),
-                        twips.y(r.top), twips.x(r.width), twips.y(r.height), window_,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-    if (child && font_)
-      SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  auto control = [&](const wchar_t* className, TextView text, DWORD style, int id, TwipsRect r,
+                     DWORD exStyle = 0) {
+    const Text caption(text);
+    HWND child = CreateWindowExW(
+        exStyle, className, wide(caption), WS_CHILD | WS_VISIBLE | style, twips.x(r.left),
+        twips.y(r.top), twips.x(r.width), twips.y(r.height), handle(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+    pipit::win32::setFont(child, font_);
     return child;
   };
   // Made in the order of the keyboard focus: the list first.
-  languages_ = control(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, kLanguagesId,
+  languages_ = control(L"COMBOBOX", u"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, kLanguagesId,
                        {120, 1800, 1815, kListDropTwips});
-  execute_ =
-      control(L"BUTTON", L"翻訳", BS_PUSHBUTTON | WS_TABSTOP, kExecuteId, {2160, 1800, 1575, 375});
-  cancel_ = control(L"BUTTON", L"キャンセル", BS_PUSHBUTTON | WS_TABSTOP, kCancelId,
-                    {3960, 1800, 1575, 375});
+  execute_ = control(L"BUTTON", TranslationController::kTranslateCaption,
+                     BS_PUSHBUTTON | WS_TABSTOP, kExecuteId, {2160, 1800, 1575, 375});
+  cancel_ = control(L"BUTTON", TranslationController::kCancelCaption, BS_PUSHBUTTON | WS_TABSTOP,
+                    kCancelId, {3960, 1800, 1575, 375});
   text_ =
-      control(L"EDIT", L"", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP,
+      control(L"EDIT", u"", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP,
               kTextId, {120, 480, 5415, 1095}, WS_EX_CLIENTEDGE);
-  label_ = control(L"STATIC", L"翻訳対象文字列　※中国語など一部文字化けします", SS_LEFT, kLabelId,
-                   {120, 240, 5175, 255});
+  label_ =
+      control(L"STATIC", TranslationController::kLabel, SS_LEFT, kLabelId, {120, 240, 5175, 255});
 }
 
-void TranslationWindow::load() {
-  // Each step on its own: a clipboard that cannot be read leaves the box
-  // empty and the list is still filled.
-  if (const auto clipboard = readClipboardText(window_)) {
-    SetWindowTextW(text_, wide(trimBlanks(*clipboard)));
-  }
+Text TranslationWindow::text() const { return pipit::win32::windowText(text_); }
+
+void TranslationWindow::setText(const Text& text) { SetWindowTextW(text_, wide(text)); }
+
+void TranslationWindow::setLanguages(const std::vector<Text>& entries) {
   SendMessageW(languages_, CB_RESETCONTENT, 0, 0);
-  for (const TextView entry : languageEntries()) {
-    const Text item(entry);
-    SendMessageW(languages_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item)));
+  for (const Text& entry : entries) {
+    SendMessageW(languages_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(entry)));
   }
-  SendMessageW(languages_, CB_SETCURSEL, 0, 0);
 }
 
-void TranslationWindow::translate() {
-  const int index = static_cast<int>(SendMessageW(languages_, CB_GETCURSEL, 0, 0));
-  const Text address = translationAddress(windowText(text_), index);
-  // Too long a text stays in the box to be shortened.
-  if (!openAddress(address, ports_)) return;
-  DestroyWindow(window_);
+int TranslationWindow::selectedLanguage() const {
+  return static_cast<int>(SendMessageW(languages_, CB_GETCURSEL, 0, 0));
 }
+
+void TranslationWindow::selectLanguage(int index) {
+  SendMessageW(languages_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void TranslationWindow::show() {
+  ShowWindow(handle(), showCommand_);
+  SetForegroundWindow(handle());
+  SetFocus(languages_);
+}
+
+void TranslationWindow::close() { destroy(); }
 
 bool TranslationWindow::handleListKey(const MSG& message) {
   if (message.message != WM_KEYDOWN || message.hwnd != languages_) return false;
@@ -145,11 +113,7 @@ bool TranslationWindow::handleListKey(const MSG& message) {
   // An open list takes the key first, to close itself as it always does:
   // Enter keeps the row it shows, which is then the pair translated.
   if (SendMessageW(languages_, CB_GETDROPPEDSTATE, 0, 0)) DispatchMessageW(&message);
-  if (message.wParam == VK_RETURN) {
-    translate();
-  } else {
-    DestroyWindow(window_);
-  }
+  controller_.onListKey(message.wParam == VK_RETURN ? ListKey::Enter : ListKey::Escape);
   return true;
 }
 
@@ -157,32 +121,9 @@ void TranslationWindow::runMessageLoop() {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (handleListKey(message)) continue;
-    if (window_ && IsDialogMessageW(window_, &message)) continue;
+    if (handle() && IsDialogMessageW(handle(), &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
-  }
-}
-
-LRESULT CALLBACK TranslationWindow::thunk(HWND window, UINT message, WPARAM wParam,
-                                          LPARAM lParam) noexcept {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<TranslationWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<TranslationWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    self->window_ = nullptr;
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  try {
-    return self->onMessage(message, wParam, lParam);
-  } catch (...) {
-    // A failure inside one event must not unwind through the system.
-    return DefWindowProcW(window, message, wParam, lParam);
   }
 }
 
@@ -192,11 +133,11 @@ LRESULT TranslationWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
       // The dialog keys send IDOK and IDCANCEL here; neither button is the
       // window's default or cancel button, so they do nothing.
       if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kExecuteId) {
-        translate();
+        controller_.onTranslate();
         return 0;
       }
       if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == kCancelId) {
-        DestroyWindow(window_);
+        controller_.onCancel();
         return 0;
       }
       break;
@@ -206,7 +147,7 @@ LRESULT TranslationWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     default:
       break;
   }
-  return DefWindowProcW(window_, message, wParam, lParam);
+  return Window::onMessage(message, wParam, lParam);
 }
 
 }  // namespace pipit::ext::win32

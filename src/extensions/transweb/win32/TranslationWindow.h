@@ -1,25 +1,21 @@
 #pragma once
 // The window "翻訳の設定": the clipboard text, the language pair, and the
-// two buttons.
+// two buttons. It turns messages into calls of the controller and the
+// controller's calls into controls.
 #include <windows.h>
 
 #include "extensions/common/WebPage.h"
-#include "platform/win32/Handles.h"
+#include "extensions/transweb/TranslationController.h"
+#include "extensions/transweb/TranslationView.h"
+#include "platform/win32/gui/GdiHandles.h"
+#include "platform/win32/gui/Window.h"
 
 namespace pipit::ext::win32 {
 
-struct FontTraits {
-  static HFONT invalid() { return nullptr; }
-  static void close(HFONT font) { DeleteObject(font); }
-};
-using FontHandle = pipit::win32::UniqueHandle<HFONT, FontTraits>;
-
-class TranslationWindow {
+class TranslationWindow final : private pipit::win32::Window, private TranslationView {
  public:
   TranslationWindow(HINSTANCE instance, WebPorts& ports);
-  ~TranslationWindow();
-  TranslationWindow(const TranslationWindow&) = delete;
-  TranslationWindow& operator=(const TranslationWindow&) = delete;
+  ~TranslationWindow() override;
 
   // False when the window could not be made.
   bool create(int showCommand);
@@ -27,23 +23,30 @@ class TranslationWindow {
   void runMessageLoop();
 
  private:
-  static LRESULT CALLBACK thunk(HWND, UINT, WPARAM, LPARAM) noexcept;
-  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // TranslationView
+  Text text() const override;
+  void setText(const Text& text) override;
+  void setLanguages(const std::vector<Text>& entries) override;
+  int selectedLanguage() const override;
+  void selectLanguage(int index) override;
+  void show() override;
+  void close() override;
+
+  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void createControls();
-  void load();
-  void translate();
-  // Enter and Escape mean something only in the language list.
+  // Enter and Escape in the language list go to the controller, before the
+  // dialog navigation sees them.
   bool handleListKey(const MSG& message);
 
   HINSTANCE instance_;
-  WebPorts& ports_;
-  HWND window_ = nullptr;
-  HWND label_ = nullptr;
+  TranslationController controller_;
+  int showCommand_ = SW_SHOWNORMAL;
+  HWND label_ = nullptr;  // children: destroyed with the window
   HWND text_ = nullptr;
   HWND languages_ = nullptr;
   HWND execute_ = nullptr;
   HWND cancel_ = nullptr;
-  FontHandle font_;
+  pipit::win32::GdiObject font_;
 };
 
 }  // namespace pipit::ext::win32

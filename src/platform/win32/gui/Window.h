@@ -1,5 +1,6 @@
 #pragma once
-// The owner of one window and its procedure. Messages reach the object only
+// The owner of one window and its procedure, the one procedure every
+// window of the programs goes through. Messages reach the object only
 // between WM_NCCREATE and WM_NCDESTROY, so none arrives at a half-built or
 // half-destroyed one; an exception never crosses into the system.
 #include <windows.h>
@@ -27,6 +28,11 @@ class Window {
     DWORD exStyle = 0;
     HBRUSH background = nullptr;
     HWND owner = nullptr;
+    // Where the frame goes and its size; CW_USEDEFAULT lets the system place it.
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
   };
   // Registers the class once and creates the window; the failure names the
   // call that failed and the system's error number.

@@ -1,4 +1,4 @@
-#include "ui/win32/Window.h"
+#include "platform/win32/gui/Window.h"
 
 namespace pipit::win32 {
 
@@ -22,8 +22,8 @@ Status Window::create(const CreateArgs& args) {
     wc.lpszClassName = args.className;
     if (!RegisterClassExW(&wc)) return lastError(L"RegisterClassExW");
   }
-  HWND hwnd = CreateWindowExW(args.exStyle, args.className, args.title, args.style, 0, 0, 0, 0,
-                              args.owner, nullptr, args.instance, this);
+  HWND hwnd = CreateWindowExW(args.exStyle, args.className, args.title, args.style, args.x, args.y,
+                              args.width, args.height, args.owner, nullptr, args.instance, this);
   if (!hwnd) return lastError(L"CreateWindowExW");
   return Status::success();  // the procedure took the handle at WM_NCCREATE
 }

@@ -1,6 +1,6 @@
-#include "ui/win32/PopupMenu.h"
+#include "platform/win32/gui/PopupMenu.h"
 
-#include "ui/win32/GdiHandles.h"
+#include "platform/win32/gui/GdiHandles.h"
 
 namespace pipit::win32 {
 

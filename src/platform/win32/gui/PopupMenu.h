@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "ui/MenuItem.h"
+#include "platform/MenuItem.h"
 
 namespace pipit::win32 {
 

@@ -1,0 +1,36 @@
+#include "extensions/transweb/TranslationController.h"
+
+#include "extensions/transweb/LanguagePairs.h"
+
+namespace pipit::ext {
+
+TranslationController::TranslationController(TranslationView& view, WebPorts& ports)
+    : view_(view), ports_(ports) {}
+
+void TranslationController::open(const std::optional<Text>& clipboard) {
+  // Each step on its own: a clipboard that cannot be read leaves the box
+  // empty and the list is still filled.
+  if (clipboard) view_.setText(trimBlanks(*clipboard));
+  const auto& entries = languageEntries();
+  view_.setLanguages(std::vector<Text>(entries.begin(), entries.end()));
+  view_.selectLanguage(0);
+  view_.show();
+}
+
+void TranslationController::onTranslate() {
+  const Text address = translationAddress(view_.text(), view_.selectedLanguage());
+  if (!openAddress(address, ports_)) return;
+  view_.close();
+}
+
+void TranslationController::onCancel() { view_.close(); }
+
+void TranslationController::onListKey(ListKey key) {
+  if (key == ListKey::Enter) {
+    onTranslate();
+  } else {
+    onCancel();
+  }
+}
+
+}  // namespace pipit::ext
