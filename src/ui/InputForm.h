@@ -26,7 +26,7 @@
 
 namespace pipit {
 
-class InputForm final : public MainWindowControl, public InputFormControl, public TrayTarget {
+class InputForm final : public InputFormControl, public TrayTarget {
  public:
   using Dispatch = std::function<ExecutionResponse(const Text& input)>;
 

@@ -156,6 +156,12 @@ class FakeWindow : public InputFormControl {
     txtMessage = text;
     calls.push_back("txtMessage");
   }
+  // Start-up's side of the window is not request handling's business.
+  void init(bool) override {}
+  void doHotkeyAction() override {}
+  void terminate() override {}
+  float top() const override { return 0; }
+  float left() const override { return 0; }
 };
 
 class FakeConfigForm : public ConfigFormControl {
