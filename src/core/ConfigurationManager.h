@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "base/CodePage.h"
+#include "base/Product.h"
 #include "core/Configuration.h"
 #include "core/ConfigurationFile.h"
 #include "core/LauncherParts.h"
@@ -25,7 +26,6 @@ struct CorePorts {
 
 class ConfigurationManager {
  public:
-  static constexpr TextView kProductName = u"ピピットランチャー";
   static constexpr TextView kVersion = u"1.03 (2011.11.25)";
   static constexpr TextView kRunKey = u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\";
 

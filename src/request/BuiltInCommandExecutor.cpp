@@ -1,6 +1,7 @@
 #include "request/BuiltInCommandExecutor.h"
 
 #include "base/Number.h"
+#include "request/ResponseKeys.h"
 #include "request/WaitFor.h"
 
 namespace pipit {
@@ -8,10 +9,10 @@ namespace pipit {
 ExecutionResponse BuiltInCommandExecutor::executeBuiltIn(const ExecutionRequest& request) {
   ExecutionResponse response;
   const Text keyword = request.getExecutionPath();
-  InputFormControl& window = parts_.window;
+  InputFormControl& window = ports_.window;
   if (keyword == kEdit) {
-    parts_.configForm.init(request.getParameter());
-    window.setCharacterMessage(parts_.lines.getMessage(u"CMD/設定", u""));
+    ports_.configForm.init(request.getParameter());
+    window.setCharacterMessage(ports_.lines.getMessage(responseKeys::kSettings, u""));
     response.setDescription(u"設定画面の要求を処理しました。");
   } else if (keyword == kHide) {
     window.clearForm(true, false);
@@ -21,7 +22,7 @@ ExecutionResponse BuiltInCommandExecutor::executeBuiltIn(const ExecutionRequest&
   } else if (keyword == kChange) {
     const bool wasSimple = window.isSimpleMode();
     window.setSimpleMode(!wasSimple);
-    if (const Status loaded = parts_.lines.loadModel(); !loaded) {
+    if (const Status loaded = ports_.lines.loadModel(); !loaded) {
       // The other style's model cannot be read: she stays as she is, with
       // the pictures and layout that belong together, and the user is told
       // why instead of being told that the style changed.
@@ -32,17 +33,17 @@ ExecutionResponse BuiltInCommandExecutor::executeBuiltIn(const ExecutionRequest&
       return response;
     }
     window.visualize();
-    window.setCharacterMessage(parts_.lines.getMessage(u"CMD/FOCUS", u""));
+    window.setCharacterMessage(ports_.lines.getMessage(responseKeys::kFocus, u""));
     response.setDescription(u"モード切替要求を処理しました");
   } else if (keyword == kExit) {
-    window.setTxtMessage(parts_.lines.getMessage(u"CMD/終了", u""));
+    window.setTxtMessage(ports_.lines.getMessage(responseKeys::kExit, u""));
     if (!window.isSimpleMode()) {
-      waitFor(parts_.core.getConfiguration().getHiddenDelay(), parts_.clock, parts_.pump);
+      waitFor(ports_.core.getConfiguration().getHiddenDelay(), ports_.clock, ports_.pump);
     }
-    parts_.core.terminate();
+    ports_.core.terminate();
   } else {
     response.setError(true);
-    window.setCharacterMessage(parts_.lines.getMessage(u"CMD/不明", u""));
+    window.setCharacterMessage(ports_.lines.getMessage(responseKeys::kUnknown, u""));
     response.setErrorMessage(keyword + u"は不明なビルトインコマンドです。");
   }
   return response;

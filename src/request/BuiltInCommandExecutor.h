@@ -21,7 +21,7 @@ class BuiltInCommandExecutor {
   // The window recognises the hide response by this text and shows nothing.
   static constexpr TextView kHiddenDescription = u"フォーム不可視の要求を処理しました。";
 
-  struct Parts {
+  struct Ports {
     LauncherCore& core;
     CharacterLines& lines;
     InputFormControl& window;
@@ -30,13 +30,13 @@ class BuiltInCommandExecutor {
     EventPump& pump;
   };
 
-  explicit BuiltInCommandExecutor(const Parts& parts) : parts_(parts) {}
+  explicit BuiltInCommandExecutor(const Ports& ports) : ports_(ports) {}
 
   // The exit keyword does not come back: the core ends the process.
   ExecutionResponse executeBuiltIn(const ExecutionRequest& request);
 
  private:
-  Parts parts_;
+  Ports ports_;
 };
 
 }  // namespace pipit

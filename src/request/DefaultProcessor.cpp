@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "request/ResponseKeys.h"
+
 namespace pipit {
 namespace {
 
@@ -106,8 +108,8 @@ ExecutionResponse DefaultProcessor::run(ExecutionRequest& request) {
   }
   log.writeLog(kProcessLabel, u"ShellExecuteコマンドとして処理します。");
   const Text path = request.getExecutionPath();
-  parts_.window.setCharacterMessage(
-      parts_.lines.getMessage(isWebAddress(path) ? u"CMD/URL" : u"CMD/コマンド実行", path));
+  parts_.window.setCharacterMessage(parts_.lines.getMessage(
+      isWebAddress(path) ? responseKeys::kWebAddress : responseKeys::kCommandRun, path));
   return parts_.shell.execute(request);
 }
 

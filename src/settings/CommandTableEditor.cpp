@@ -4,6 +4,8 @@
 #include <memory>
 #include <utility>
 
+#include "base/Product.h"
+
 namespace pipit {
 namespace {
 
@@ -194,7 +196,7 @@ void CommandTableEditor::swapRows(int upper) {
 
 void CommandTableEditor::tell(TextView message) {
   if (message.empty()) return;
-  dialogs_.messageBox(Text(message), Text(kTitle), MessageButtons::Ok, MessageIcon::None);
+  dialogs_.messageBox(Text(message), Text(kProductName), MessageButtons::Ok, MessageIcon::None);
 }
 
 }  // namespace pipit

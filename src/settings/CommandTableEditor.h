@@ -27,7 +27,6 @@ std::vector<Text> pastedLines(TextView text);
 
 class CommandTableEditor {
  public:
-  static constexpr TextView kTitle = u"ピピットランチャー";
   static constexpr TextView kCommandRequired = u"コマンドは必須です。";
   static constexpr TextView kPathRequired = u"パスは必須です。";
   static constexpr TextView kNothingSelected = u"何も選択されてません。";

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/Product.h"
+
 namespace pipit {
 namespace {
 
@@ -78,8 +80,7 @@ void ConfigFormController::onCommit() {
   if (const Status saved = core_.setConfiguration(next); !saved) {
     logger_.writeLog(kCommitLabel, u"設定保存エラー:" + saved.failure().toText());
     dialogs_.messageBox(Text(kSaveFailed) + Text(kCrLf) + saved.failure().description,
-                        Text(CommandTableEditor::kTitle), MessageButtons::Ok,
-                        MessageIcon::Exclamation);
+                        Text(kProductName), MessageButtons::Ok, MessageIcon::Exclamation);
     return;
   }
   if (view_.isChecked(FormCheck::AutoExec)) {

@@ -12,6 +12,12 @@ constexpr TextView kVisualizeLabel = u"InputForm.visualize()";
 
 }  // namespace
 
+void reportWindowFailure(Dialogs& dialogs, Logger& logger, const Failure& failure) {
+  dialogs.messageBox(u"メインフォームの初期化に失敗しました。プログラムを終了します。",
+                     u"メインフォーム初期化失敗", MessageButtons::Ok, MessageIcon::Critical);
+  logger.writeLog(kVisualizeLabel, u"メインフォーム初期化エラー:" + failure.toText(), true);
+}
+
 ControlLayout controlLayout(const ModelSettings& s, bool simple) {
   ControlLayout layout;
   layout.message = {s.getTxtLeft(), s.getTxtTop(), s.getTxtWidth(), s.getTxtHeight()};
@@ -63,12 +69,7 @@ void CharacterPictures::layOut(const ModelSettings& s) {
   if (PictureHandle balloon = load(u"balloon_user.gif"))
     view_.setImage(ImageId::BalloonUser, balloon);
   if (failure) {
-    dialogs_.messageBox(u"メインフォームの初期化に失敗しました。プログラムを終了します。",
-                        u"メインフォーム初期化失敗", MessageButtons::Ok, MessageIcon::Critical);
-    logger_.writeLog(
-        kVisualizeLabel,
-        u"メインフォーム初期化エラー:" + decimalText(failure->number) + u":" + failure->description,
-        true);
+    reportWindowFailure(dialogs_, logger_, *failure);
     process_.exitNow(1);
   }
 

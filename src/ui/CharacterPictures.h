@@ -15,6 +15,11 @@
 
 namespace pipit {
 
+// The box and log line when her window cannot be made: at start-up, for the
+// window itself, and for a model with a picture missing. The caller ends the
+// program.
+void reportWindowFailure(Dialogs& dialogs, Logger& logger, const Failure& failure);
+
 // Where the windowed controls go for these settings in this style.
 ControlLayout controlLayout(const ModelSettings& settings, bool simple);
 

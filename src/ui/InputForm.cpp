@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "request/BuiltInCommandExecutor.h"
+#include "request/ResponseKeys.h"
 #include "request/WaitFor.h"
 #include "ui/FormUtility.h"
 
@@ -98,7 +99,7 @@ void InputForm::doHotkeyAction() {
   view_.show();
   words_.putInput(Text(), false);
   view_.focusInput();
-  view_.setMessageText(lines_.getMessage(u"CMD/FOCUS", u""));
+  view_.setMessageText(lines_.getMessage(responseKeys::kFocus, u""));
 }
 
 void InputForm::hideFromTray() {
@@ -143,10 +144,10 @@ void InputForm::ExecutionButton_Click() {
     doHotkeyAction();
     const Text detail =
         u"\r\n" + response.getErrorMessage() + u"(" + response.getErrorCode() + u")";
-    view_.setMessageText(lines_.getMessage(u"CMD/エラー", detail));
+    view_.setMessageText(lines_.getMessage(responseKeys::kError, detail));
     if (style_.isSimple()) {
       // Her text box is hidden in the simple style: the line comes as a box.
-      dialogs_.messageBox(lines_.getMessage(u"CMD/エラー", detail), u"", MessageButtons::Ok,
+      dialogs_.messageBox(lines_.getMessage(responseKeys::kError, detail), u"", MessageButtons::Ok,
                           MessageIcon::None);
     }
     // Enter again sends the same words as a web search; typing replaces them.

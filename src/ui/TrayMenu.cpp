@@ -1,5 +1,6 @@
 #include "ui/TrayMenu.h"
 
+#include "base/Product.h"
 #include "core/ConfigurationManager.h"
 
 namespace pipit {
@@ -49,9 +50,9 @@ void TrayMenu::onIconMessage(uint32_t mouseMessage) {
 }
 
 void TrayMenu::menuExit_Click() {
-  const MessageAnswer answer = dialogs_.messageBox(
-      Text(ConfigurationManager::kProductName) + u"を終了します。よろしいですか？", u"終了の確認",
-      MessageButtons::OkCancel, MessageIcon::Question);
+  const MessageAnswer answer =
+      dialogs_.messageBox(Text(kProductName) + u"を終了します。よろしいですか？", u"終了の確認",
+                          MessageButtons::OkCancel, MessageIcon::Question);
   if (answer == MessageAnswer::Ok) core_.terminate();
 }
 

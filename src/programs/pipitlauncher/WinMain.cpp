@@ -4,9 +4,8 @@
 
 #include <commctrl.h>
 
-#include <optional>
-
 #include "base/CodePage.h"
+#include "base/Product.h"
 #include "core/ConfigurationManager.h"
 #include "core/Logger.h"
 #include "platform/win32/ComApartment.h"
@@ -33,14 +32,74 @@
 #include "ui/win32/CharacterWindow.h"
 #include "ui/win32/TrayWindow.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  using namespace pipit;
-  using namespace pipit::win32;
+namespace {
 
+using namespace pipit;
+using namespace pipit::win32;
+
+// The running launcher, built member by member in this order. The window and
+// its form refer to each other, as do the form and request handling, and the
+// tray window and its menu: the first of each pair keeps a reference to a
+// member built after it, which it first uses on an event, and no event comes
+// before WinMain creates the windows.
+struct Launcher {
+  Launcher(HINSTANCE program, Win32Files& programFiles) : instance(program), files(programFiles) {}
+  Launcher(const Launcher&) = delete;
+  Launcher& operator=(const Launcher&) = delete;
+
+  HINSTANCE instance;
+  Win32Files& files;
+  const CodePage codePage = CodePage::system();
+  Win32Clock clock;
+  Win32Dialogs dialogs{Text(kProductName)};
+  Win32Process process;
+  Win32Registry registry;
+  Win32Pictures pictures;
+  Win32Shell shell;
+  Win32Browser browser;
+  Logger logger{files, clock, codePage};
+  ConfigurationManager manager{CorePorts{files, dialogs, process, registry, codePage}, logger};
+  ConfigurationManagerCore core{manager};
+  ManagerSettingsCore settingsCore{manager};
+  Win32Clipboard clipboard;
+  Win32FileChooser fileChooser;
+  CharacterWindow window{instance, form};
+  ConfigForm settingsDialog{
+      instance, settingsCore, {dialogs, clipboard, fileChooser}, logger, [this] {
+        return window.icon();
+      }};
+  // Tab and the buttons' access keys work in both windows, in waits too.
+  Win32EventPump pump{[this](MSG& msg) {
+    for (HWND dialog : {window.handle(), settingsDialog.handle()}) {
+      if (dialog && IsDialogMessageW(dialog, &msg)) return true;
+    }
+    return false;
+  }};
+  TrayWindow trayWindow{instance, [this] { return window.icon(); }, pump, tray};
+
+  // Her face comes first: her model shows its pictures through the blinker
+  // and reads the style; the form, which speaks her lines, after both.
+  SimpleMode style;
+  CharacterPictures characterPictures{{window, logger, dialogs, process, files, pictures, style}};
+  Blinker blinker{window, characterPictures};
+  ClockRandom random{clock};
+  MessageProvider model{files, pictures, blinker, style, random, logger, codePage};
+  InputForm form{{window, core, logger, dialogs, clock, pump},
+                 {style, characterPictures, blinker},
+                 {model, model.settings()},
+                 [this](const Text& input) { return requests.dispatcher.dispatch(input); }};
+  RequestHandling requests{
+      RequestPorts{logger, core, model, form, settingsDialog, files, clock, pump, shell, browser}};
+  TrayMenu tray{trayWindow, form, core, dialogs};
+};
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Win32Files files;
-  SingleInstance launcher(files.programFolder());
-  if (!launcher.first()) {
-    launcher.showRunning();
+  SingleInstance running(files.programFolder());
+  if (!running.first()) {
+    running.showRunning();
     return 0;
   }
 
@@ -49,64 +108,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
 
-  const CodePage codePage = CodePage::system();
-  Win32Clock clock;
-  Win32Dialogs dialogs{Text(ConfigurationManager::kProductName)};
-  Win32Process process;
-  Win32Registry registry;
-  Win32Pictures pictures;
-  Win32Shell shell;
-  Win32Browser browser;
-  Logger logger(files, clock, codePage);
-  ConfigurationManager manager(CorePorts{files, dialogs, process, registry, codePage}, logger);
-  ConfigurationManagerCore core(manager);
-  ManagerSettingsCore settingsCore(manager);
-  Win32Clipboard clipboard;
-  Win32FileChooser fileChooser;
-  CharacterWindow window(instance);
-  ConfigForm settingsDialog(instance, settingsCore, {dialogs, clipboard, fileChooser}, logger,
-                            [&window] { return window.icon(); });
-
-  // Tab and the buttons' access keys work in both windows, in waits too.
-  Win32EventPump pump([&window, &settingsDialog](MSG& msg) {
-    for (HWND dialog : {window.handle(), settingsDialog.handle()}) {
-      if (dialog && IsDialogMessageW(dialog, &msg)) return true;
-    }
-    return false;
-  });
-  TrayWindow trayWindow(
-      instance, [&window] { return window.icon(); }, pump);
-
-  // Her face comes first: her model shows its pictures through the blinker
-  // and reads the style; the form, which speaks her lines, after both.
-  SimpleMode style;
-  CharacterPictures characterPictures({window, logger, dialogs, process, files, pictures, style});
-  Blinker blinker(window, characterPictures);
-  ClockRandom random(clock);
-  MessageProvider model(files, pictures, blinker, style, random, logger, codePage);
-  // Request handling answers through the form, which sends through it: it is
-  // built right after the form, before any event can reach the form.
-  std::optional<RequestHandling> requests;
-  InputForm form({window, core, logger, dialogs, clock, pump}, {style, characterPictures, blinker},
-                 {model, model.settings()},
-                 [&requests](const Text& input) { return requests->dispatcher.dispatch(input); });
-  requests.emplace(
-      RequestPorts{logger, core, model, form, settingsDialog, files, clock, pump, shell, browser});
-  // The window has its events' sink before it exists, so none is ever lost.
-  window.attach(form);
-  for (const Status& created : {window.create(), trayWindow.create()}) {
+  Launcher launcher(instance, files);
+  for (const Status& created : {launcher.window.create(), launcher.trayWindow.create()}) {
     if (created) continue;
-    dialogs.messageBox(u"メインフォームの初期化に失敗しました。プログラムを終了します。",
-                       u"メインフォーム初期化失敗", MessageButtons::Ok, MessageIcon::Critical);
-    logger.writeLog(u"InputForm.visualize()",
-                    u"メインフォーム初期化エラー:" + created.failure().toText(), true);
+    reportWindowFailure(launcher.dialogs, launcher.logger, created.failure());
     return 1;
   }
-  TrayMenu tray(trayWindow, form, core, dialogs);
-  trayWindow.attach(tray);
 
-  manager.main(LauncherParts{form, model, tray, form.commandMenu()});
-  launcher.announce(window.handle());
-  pump.run();
-  manager.terminate();
+  launcher.manager.main(
+      LauncherParts{launcher.form, launcher.model, launcher.tray, launcher.form.commandMenu()});
+  running.announce(launcher.window.handle());
+  launcher.pump.run();
+  launcher.manager.terminate();
 }

@@ -3,12 +3,14 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "platform/win32/Win32Pictures.h"
 #include "platform/win32/gui/DeviceContexts.h"
+#include "platform/win32/gui/MessageFont.h"
 #include "platform/win32/gui/PopupMenu.h"
+#include "platform/win32/gui/Twips.h"
+#include "platform/win32/gui/WindowText.h"
 #include "ui/ScreenPlacement.h"
 #include "ui/win32/InputDropTarget.h"
 
@@ -43,12 +45,6 @@ std::vector<PixelRect> workAreas() {
   return areas;
 }
 
-double dotsPerInch(int axis) {
-  ScreenDC screen;
-  const int dpi = screen.get() ? GetDeviceCaps(screen.get(), axis) : 0;
-  return dpi > 0 ? dpi : 96;
-}
-
 void drawPicture(HDC target, const Picture* picture, int x, int y) {
   const auto* bitmap = dynamic_cast<const Win32Picture*>(picture);
   if (!bitmap) return;
@@ -58,7 +54,8 @@ void drawPicture(HDC target, const Picture* picture, int x, int y) {
 
 }  // namespace
 
-CharacterWindow::CharacterWindow(HINSTANCE instance) : instance_(instance) {}
+CharacterWindow::CharacterWindow(HINSTANCE instance, InputForm& form)
+    : instance_(instance), form_(form) {}
 
 CharacterWindow::~CharacterWindow() { destroy(); }
 
@@ -69,11 +66,7 @@ Status CharacterWindow::create() {
   if (!created) return created;
   HWND hwnd = handle();
 
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-    font_.reset(CreateFontIndirectW(&metrics.lfMessageFont));
-  }
+  font_ = messageFont();
   balloonBrush_.reset(CreateSolidBrush(kBalloonColour));
 
   // Created in tab order: the input box, the button; the line is no stop.
@@ -88,9 +81,7 @@ Status CharacterWindow::create() {
       0, WC_EDITW, L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0,
       0, 0, hwnd, reinterpret_cast<HMENU>(kMessageId), instance_, nullptr);
   if (!input_ || !button_ || !message_) return lastError(L"CreateWindowExW");
-  for (HWND control : {input_, button_, message_}) {
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  }
+  for (HWND control : {input_, button_, message_}) setFont(control, font_);
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
   if (GetComboBoxInfo(input_, &info)) {
@@ -190,12 +181,7 @@ void CharacterWindow::applyLayout(const ControlLayout& layout) {
 
 void CharacterWindow::setMessageText(const Text& text) { SetWindowTextW(message_, wide(text)); }
 
-Text CharacterWindow::inputText() const {
-  const int length = GetWindowTextLengthW(input_);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const int copied = GetWindowTextW(input_, text.data(), length + 1);
-  return fromWide(text.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
-}
+Text CharacterWindow::inputText() const { return windowText(input_); }
 
 void CharacterWindow::setInputText(const Text& text, bool selectAll) {
   SetWindowTextW(input_, wide(text));
@@ -205,10 +191,7 @@ void CharacterWindow::setInputText(const Text& text, bool selectAll) {
 CharacterWindow::EditState CharacterWindow::editState() const {
   EditState state;
   HWND edit = inputEdit_ ? inputEdit_ : input_;
-  const int length = GetWindowTextLengthW(edit);
-  state.text.assign(static_cast<std::size_t>(length) + 1, L'\0');
-  state.text.resize(
-      static_cast<std::size_t>(std::max(0, GetWindowTextW(edit, state.text.data(), length + 1))));
+  state.text = windowText(edit);
   if (inputEdit_) {
     SendMessageW(inputEdit_, EM_GETSEL, reinterpret_cast<WPARAM>(&state.start),
                  reinterpret_cast<LPARAM>(&state.end));
@@ -219,7 +202,7 @@ CharacterWindow::EditState CharacterWindow::editState() const {
 void CharacterWindow::restoreEdit(const EditState& state) {
   const EditState now = editState();
   HWND edit = inputEdit_ ? inputEdit_ : input_;
-  if (now.text != state.text) SetWindowTextW(edit, state.text.c_str());
+  if (now.text != state.text) SetWindowTextW(edit, wide(state.text));
   if (inputEdit_ && (now.text != state.text || now.start != state.start || now.end != state.end)) {
     SendMessageW(inputEdit_, EM_SETSEL, state.start, state.end);
   }
@@ -308,8 +291,8 @@ void CharacterWindow::moveTo(PixelPoint topLeft) {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-double CharacterWindow::twipsPerPixelX() const { return 1440.0 / dotsPerInch(LOGPIXELSX); }
-double CharacterWindow::twipsPerPixelY() const { return 1440.0 / dotsPerInch(LOGPIXELSY); }
+double CharacterWindow::twipsPerPixelX() const { return 1440.0 / screenDpi().x; }
+double CharacterWindow::twipsPerPixelY() const { return 1440.0 / screenDpi().y; }
 
 bool CharacterWindow::registerHotKey(uint8_t modifiers, uint8_t key) {
   hotKeyRegistered_ = RegisterHotKey(handle(), 0, modifiers, key) != FALSE;
@@ -354,9 +337,8 @@ void CharacterWindow::paint(HDC target) const {
   GdiObject buffer(CreateCompatibleBitmap(target, client.right, client.bottom));
   MemoryDC canvas(target, buffer.get());
   HDC dc = canvas.get() ? canvas.get() : target;
-  HBRUSH red = CreateSolidBrush(kKeyColour);
-  FillRect(dc, &client, red);
-  DeleteObject(red);
+  const GdiObject red(CreateSolidBrush(kKeyColour));
+  FillRect(dc, &client, static_cast<HBRUSH>(red.get()));
   drawPicture(dc, windowPicture_.get(), 0, 0);
   for (const Image& image : images_) {
     if (image.visible) drawPicture(dc, image.picture.get(), image.topLeft.x, image.topLeft.y);
@@ -369,10 +351,8 @@ LRESULT CharacterWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(handle(), &ps);
-      paint(dc);
-      EndPaint(handle(), &ps);
+      const PaintScope scope(handle());
+      paint(scope.get());
       return 0;
     }
     case WM_CTLCOLORSTATIC:

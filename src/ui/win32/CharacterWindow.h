@@ -29,13 +29,13 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   // Posted to the input box after a drop, when the drag is over.
   static constexpr UINT kDroppedMessage = WM_APP + 1;
 
-  explicit CharacterWindow(HINSTANCE instance);
+  // `form` takes the window's events; it may be built after the window, as
+  // long as it is there before create().
+  CharacterWindow(HINSTANCE instance, InputForm& form);
   ~CharacterWindow() override;
 
   // Creates the hidden window and its controls.
   Status create();
-  // Where the window's events go; set once, before the window is created.
-  void attach(InputForm& form) { form_ = &form; }
   HICON icon() const { return icon_.get(); }
 
   // CharacterWindowView
@@ -81,11 +81,11 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   LRESULT onInputMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   InputState inputState(HWND hwnd) const;
   LRESULT perform(InputAction action, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  InputForm& form() const { return *form_; }
+  InputForm& form() const { return form_; }
   // The input box's text and selection, kept across what the combo box
   // does to them on its own when its list changes or drops down.
   struct EditState {
-    std::wstring text;
+    Text text;
     DWORD start = 0;
     DWORD end = 0;
   };
@@ -98,7 +98,7 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   bool onImage(LPARAM point) const;
 
   HINSTANCE instance_;
-  InputForm* form_ = nullptr;
+  InputForm& form_;
   HWND message_ = nullptr;  // children: destroyed with the window
   HWND input_ = nullptr;
   HWND inputEdit_ = nullptr;

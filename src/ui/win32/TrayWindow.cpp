@@ -1,13 +1,16 @@
 #include "ui/win32/TrayWindow.h"
 
+#include "base/Product.h"
 #include "platform/win32/gui/PopupMenu.h"
 
 namespace pipit::win32 {
 
-TrayWindow::TrayWindow(HINSTANCE instance, std::function<HICON()> icon, EventPump& pump)
+TrayWindow::TrayWindow(HINSTANCE instance, std::function<HICON()> icon, EventPump& pump,
+                       TrayMenu& menu)
     : instance_(instance),
       icon_(std::move(icon)),
       pump_(pump),
+      menu_(menu),
       // Explorer announces a new taskbar with this message after a restart.
       taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
 
@@ -17,7 +20,7 @@ Status TrayWindow::create() {
   // A plain hidden top-level window: message-only windows miss the taskbar
   // broadcast.
   return Window::create(
-      {instance_, kClassName, L"ピピットランチャー", WS_OVERLAPPED, 0, nullptr, nullptr});
+      {instance_, kClassName, wide(Text(kProductName)), WS_OVERLAPPED, 0, nullptr, nullptr});
 }
 
 NOTIFYICONDATAW TrayWindow::record() const {
@@ -30,7 +33,7 @@ NOTIFYICONDATAW TrayWindow::record() const {
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = kCallbackMessage;
   data.hIcon = icon_ ? icon_() : nullptr;
-  wcsncpy(data.szTip, L"ピピットランチャー", 63);
+  wcsncpy(data.szTip, wide(Text(kProductName)), 63);
   return data;
 }
 
@@ -52,11 +55,11 @@ std::optional<std::size_t> TrayWindow::popupMenu(const std::vector<MenuItem>& it
 
 LRESULT TrayWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kCallbackMessage) {
-    if (menu_) menu_->onIconMessage(LOWORD(lParam));
+    menu_.onIconMessage(LOWORD(lParam));
     return 0;
   }
   if (message == taskbarCreated_ && taskbarCreated_ != 0) {
-    if (menu_) menu_->onTaskbarCreated();
+    menu_.onTaskbarCreated();
     return 0;
   }
   return Window::onMessage(message, wParam, lParam);

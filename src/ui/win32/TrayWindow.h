@@ -21,11 +21,12 @@ class TrayWindow final : public Window, public TrayView {
   static constexpr UINT kCallbackMessage = WM_MOUSEMOVE;
 
   // `icon` gives the character window's icon at the moment it is needed.
-  TrayWindow(HINSTANCE instance, std::function<HICON()> icon, EventPump& pump);
+  // `menu` takes the icon's notifications; it may be built after the window,
+  // as long as it is there before create().
+  TrayWindow(HINSTANCE instance, std::function<HICON()> icon, EventPump& pump, TrayMenu& menu);
   ~TrayWindow() override;
 
   Status create();
-  void attach(TrayMenu& menu) { menu_ = &menu; }
 
   // TrayView
   void addIcon() override;
@@ -41,7 +42,7 @@ class TrayWindow final : public Window, public TrayView {
   HINSTANCE instance_;
   std::function<HICON()> icon_;
   EventPump& pump_;
-  TrayMenu* menu_ = nullptr;
+  TrayMenu& menu_;
   UINT taskbarCreated_;
 };
 

@@ -1,0 +1,17 @@
+#pragma once
+// The keys of her lines in the model file: the model's author writes the
+// line for each, so a key is a name shared with every model folder.
+#include "base/Text.h"
+
+namespace pipit::responseKeys {
+
+constexpr TextView kFocus = u"CMD/FOCUS";
+constexpr TextView kError = u"CMD/エラー";
+constexpr TextView kCommandRun = u"CMD/コマンド実行";
+constexpr TextView kWebAddress = u"CMD/URL";
+constexpr TextView kSearch = u"CMD/SEARCH";
+constexpr TextView kSettings = u"CMD/設定";
+constexpr TextView kExit = u"CMD/終了";
+constexpr TextView kUnknown = u"CMD/不明";
+
+}  // namespace pipit::responseKeys
