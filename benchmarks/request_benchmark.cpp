@@ -14,11 +14,11 @@
 
 #include "BenchReport.h"
 #include "base/CodePage.h"
+#include "base/UrlEncode.h"
 #include "core/ConfigurationManager.h"
 #include "fakes/FakePorts.h"
 #include "fakes/FakeRequestPorts.h"
 #include "request/RequestHandling.h"
-#include "request/UrlEncode.h"
 
 namespace {
 

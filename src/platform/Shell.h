@@ -7,7 +7,7 @@ namespace pipit {
 
 // The desktop shell's open call: programs, documents, folders and addresses
 // open as on a double click. Its limits, and the second road for addresses
-// too long for it, are in request/ShellRoutes.h.
+// too long for it, are in platform/ShellRoutes.h.
 class Shell {
  public:
   virtual ~Shell() = default;

@@ -1,6 +1,6 @@
 #include "request/GoogleProcessor.h"
 
-#include "request/UrlEncode.h"
+#include "base/UrlEncode.h"
 
 namespace pipit {
 namespace {

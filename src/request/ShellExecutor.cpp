@@ -2,7 +2,7 @@
 
 #include "base/Number.h"
 #include "base/Path.h"
-#include "request/ShellRoutes.h"
+#include "platform/ShellRoutes.h"
 
 namespace pipit {
 namespace {

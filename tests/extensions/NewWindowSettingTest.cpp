@@ -4,7 +4,7 @@
 #include "ExtensionFakes.h"
 #include "extensions/common/NewWindowSetting.h"
 #include "extensions/common/WebPage.h"
-#include "request/ShellRoutes.h"
+#include "platform/ShellRoutes.h"
 
 namespace pipit::ext {
 namespace {

@@ -4,10 +4,10 @@
 #include <algorithm>
 
 #include "FuzzSupport.h"
+#include "base/UrlEncode.h"
 #include "extensions/clipcmd/ClipboardFile.h"
 #include "extensions/dictweb/DictionarySearch.h"
 #include "extensions/routeweb/RouteSearch.h"
-#include "request/UrlEncode.h"
 
 using namespace pipit;
 using namespace pipit::ext;

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "FuzzSupport.h"
-#include "request/UrlEncode.h"
+#include "base/UrlEncode.h"
 
 using namespace pipit;
 

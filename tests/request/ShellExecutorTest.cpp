@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "RequestFixture.h"
+#include "platform/ShellRoutes.h"
 #include "request/ShellExecutor.h"
-#include "request/ShellRoutes.h"
 
 namespace pipit {
 namespace {

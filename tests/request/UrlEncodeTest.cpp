@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "request/UrlEncode.h"
+#include "base/UrlEncode.h"
 
 namespace pipit {
 namespace {

@@ -1,6 +1,6 @@
 #include "extensions/common/WebPage.h"
 
-#include "request/ShellRoutes.h"
+#include "platform/ShellRoutes.h"
 
 namespace pipit::ext {
 

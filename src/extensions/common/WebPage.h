@@ -20,7 +20,7 @@ struct WebPorts {
 };
 
 // Shown for an address longer than any road to the browser takes (see
-// request/ShellRoutes.h).
+// platform/ShellRoutes.h).
 inline constexpr TextView kAddressTooLong =
     u"文字列が長すぎるため、ページを開けませんでした。短くしてやり直してください。";
 

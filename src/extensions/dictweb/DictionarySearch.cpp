@@ -1,6 +1,6 @@
 #include "extensions/dictweb/DictionarySearch.h"
 
-#include "request/UrlEncode.h"
+#include "base/UrlEncode.h"
 
 namespace pipit::ext {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "request/UrlEncode.h"
+#include "base/UrlEncode.h"
 
 namespace pipit::ext {
 

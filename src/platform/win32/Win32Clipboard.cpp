@@ -14,9 +14,9 @@ namespace {
 // times before giving up.
 class OpenedClipboard {
  public:
-  OpenedClipboard() {
-    for (int attempt = 0; attempt < 10 && !open_; ++attempt) {
-      open_ = OpenClipboard(nullptr) != FALSE;
+  explicit OpenedClipboard(HWND owner) {
+    for (int attempt = 0; attempt < 20 && !open_; ++attempt) {
+      open_ = OpenClipboard(owner) != FALSE;
       if (!open_) Sleep(10);
     }
   }
@@ -65,7 +65,8 @@ class GlobalMemory {
 }  // namespace
 
 Text Win32Clipboard::readText() {
-  OpenedClipboard clipboard;
+  if (!IsClipboardFormatAvailable(CF_UNICODETEXT)) return {};
+  OpenedClipboard clipboard(owner_);
   if (!clipboard) return {};
   const HANDLE memory = GetClipboardData(CF_UNICODETEXT);
   if (!memory) return {};
@@ -89,7 +90,7 @@ bool Win32Clipboard::writeText(const Text& text) {
     if (!locked.data()) return false;
     std::memcpy(locked.data(), text.c_str(), bytes);
   }
-  OpenedClipboard clipboard;
+  OpenedClipboard clipboard(owner_);
   if (!clipboard || !EmptyClipboard()) return false;
   if (!SetClipboardData(CF_UNICODETEXT, memory.get())) return false;
   // The system owns the block from now on.

@@ -1,6 +1,6 @@
 #include "extensions/transweb/win32/TranslationWindow.h"
 
-#include "extensions/common/win32/Win32Clipboard.h"
+#include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/gui/MessageFont.h"
 #include "platform/win32/gui/Twips.h"
 #include "platform/win32/gui/WindowText.h"
@@ -49,7 +49,9 @@ bool TranslationWindow::create(int showCommand) {
   args.height = frame.bottom - frame.top;
   if (!Window::create(args)) return false;
   createControls();
-  controller_.open(readClipboardText(handle()));
+  // An empty clipboard and one without text mean the same: nothing to put in.
+  const Text clipboard = pipit::win32::Win32Clipboard(handle()).readText();
+  controller_.open(clipboard.empty() ? std::nullopt : std::optional<Text>(clipboard));
   return true;
 }
 

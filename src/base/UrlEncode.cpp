@@ -1,4 +1,4 @@
-#include "request/UrlEncode.h"
+#include "base/UrlEncode.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "request/ShellRoutes.h"
+#include "platform/ShellRoutes.h"
 
 namespace pipit {
 namespace {

@@ -2,31 +2,17 @@
 #include <windows.h>
 
 #include <cwchar>
-#include <vector>
 
 #include "extensions/clipcmd/ClipboardFile.h"
 #include "extensions/clipcmd/win32/Win32FileReader.h"
-#include "extensions/common/win32/Win32Clipboard.h"
+#include "platform/win32/Win32Clipboard.h"
+#include "platform/win32/Win32Files.h"
 
 namespace {
 
 pipit::Text fromWide(const wchar_t* text) {
   if (text == nullptr) return {};
   return pipit::Text(reinterpret_cast<const char16_t*>(text), std::wcslen(text));
-}
-
-pipit::Text programFolder() {
-  std::vector<wchar_t> path(MAX_PATH);
-  for (;;) {
-    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n == 0) return {};
-    if (n < path.size()) {
-      const pipit::Text file(reinterpret_cast<const char16_t*>(path.data()), n);
-      const auto slash = file.find_last_of(u"\\/");
-      return slash == pipit::Text::npos ? pipit::Text() : file.substr(0, slash);
-    }
-    path.resize(path.size() * 2);
-  }
 }
 
 void tell(pipit::ext::ClipMessage message) {
@@ -42,8 +28,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
   std::variant<pipit::Text, ClipMessage> loaded = ClipMessage::Failure;
   try {
     win32::Win32FileReader files;
-    loaded =
-        loadClipboardText(fromWide(commandLine), programFolder(), files, pipit::CodePage::system());
+    loaded = loadClipboardText(fromWide(commandLine), pipit::win32::Win32Files().programFolder(),
+                               files, pipit::CodePage::system());
   } catch (const std::exception&) {
     // A file too big for the memory at hand: the clipboard stays as it was.
     loaded = ClipMessage::Failure;
@@ -53,6 +39,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     return 1;
   }
   // A clipboard that refuses the text leaves nothing more to do.
-  win32::writeClipboardText(nullptr, std::get<pipit::Text>(loaded));
+  pipit::win32::Win32Clipboard().writeText(std::get<pipit::Text>(loaded));
   return 0;
 }

@@ -1,0 +1,37 @@
+# One library per folder of src/, and links only down the layers written in
+# cmake/layers.txt: a link that runs the wrong way stops the configuration,
+# naming both ends.
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/layers.txt pipit_layer_lines REGEX "^[^#].*:")
+foreach(line IN LISTS pipit_layer_lines)
+  string(REGEX MATCH "^([^:]+):(.*)$" _ "${line}")
+  string(STRIP "${CMAKE_MATCH_2}" uses)
+  string(REPLACE " " ";" uses "${uses}")
+  set_property(GLOBAL PROPERTY "PIPIT_LAYER_${CMAKE_MATCH_1}" "${CMAKE_MATCH_1};${uses}")
+endforeach()
+
+# pipit_library(<name> [FOLDER <folder under src>] SOURCES ... [LINKS <pipit libraries>]
+#               [SYSTEM <system libraries>])
+# The folder defaults to the one of the calling CMakeLists.txt.
+function(pipit_library name)
+  cmake_parse_arguments(ARG "" "FOLDER" "SOURCES;LINKS;SYSTEM" ${ARGN})
+  if(NOT ARG_FOLDER)
+    file(RELATIVE_PATH ARG_FOLDER ${PROJECT_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
+  endif()
+  get_property(allowed GLOBAL PROPERTY "PIPIT_LAYER_${ARG_FOLDER}")
+  if(NOT allowed)
+    message(FATAL_ERROR "layers: src/${ARG_FOLDER} (${name}) is not in cmake/layers.txt")
+  endif()
+  foreach(link IN LISTS ARG_LINKS)
+    get_property(folder GLOBAL PROPERTY "PIPIT_FOLDER_OF_${link}")
+    if(NOT folder)
+      message(FATAL_ERROR "layers: ${name} links ${link}, which is not a library defined below it")
+    endif()
+    if(NOT folder IN_LIST allowed)
+      message(FATAL_ERROR "layers: ${name} (src/${ARG_FOLDER}) may not link ${link} (src/${folder})")
+    endif()
+  endforeach()
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_LINKS} ${ARG_SYSTEM})
+  set_property(GLOBAL PROPERTY "PIPIT_FOLDER_OF_${name}" "${ARG_FOLDER}")
+endfunction()
