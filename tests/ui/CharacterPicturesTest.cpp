@@ -14,21 +14,9 @@ namespace {
 
 class CharacterPicturesTest : public ::testing::Test {
  protected:
-  CharacterPicturesTest() {
-    for (const char16_t* style : {u"model", u"model_simple"}) {
-      for (const char16_t* file :
-           {u"main.gif", u"eyes_closed.gif", u"balloon_model.gif", u"balloon_user.gif"}) {
-        files.content[picture(style, file)] = fakes::FakePictures::gif(40, 12);
-      }
-    }
-    (void)settings.set(u"CONF/EYES_LEFT", u"7");
-    (void)settings.set(u"CONF/EYES_TOP", u"30");
-    (void)settings.set(u"CONF/FORM_WIDTH", u"250");
-  }
+  CharacterPicturesTest() { fakes::putModel(files, settings); }
 
-  Text picture(TextView style, TextView file) {
-    return appendPathSeparator(files.folder) + Text(style) + u"\\" + Text(file);
-  }
+  Text picture(TextView style, TextView file) { return fakes::modelPicture(files, style, file); }
 
   fakes::FakeFiles files;
   fakes::FakePictures pictures{files};

@@ -5,7 +5,11 @@
 #include <set>
 #include <vector>
 
+#include "base/Path.h"
+#include "fakes/FakePictures.h"
+#include "fakes/FakePorts.h"
 #include "ui/CharacterWindowView.h"
+#include "ui/ModelSettings.h"
 
 namespace pipit::fakes {
 
@@ -80,5 +84,24 @@ class FakeCharacterWindowView : public CharacterWindowView {
     return menuChoice;
   }
 };
+
+// One of her pictures in the fake install folder.
+inline Text modelPicture(const FakeFiles& files, TextView style, TextView file) {
+  return appendPathSeparator(files.folder) + Text(style) + u"\\" + Text(file);
+}
+
+// Every picture of both styles, and the settings her window is laid out
+// with in the window tests.
+inline void putModel(FakeFiles& files, ModelSettings& settings) {
+  for (const char16_t* style : {u"model", u"model_simple"}) {
+    for (const char16_t* file :
+         {u"main.gif", u"eyes_closed.gif", u"balloon_model.gif", u"balloon_user.gif"}) {
+      files.content[modelPicture(files, style, file)] = FakePictures::gif(40, 12);
+    }
+  }
+  (void)settings.set(u"CONF/EYES_LEFT", u"7");
+  (void)settings.set(u"CONF/EYES_TOP", u"30");
+  (void)settings.set(u"CONF/FORM_WIDTH", u"250");
+}
 
 }  // namespace pipit::fakes

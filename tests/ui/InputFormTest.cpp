@@ -30,15 +30,7 @@ class SteppingClock : public fakes::FakeClock {
 class InputFormTest : public ::testing::Test {
  protected:
   InputFormTest() {
-    for (const char16_t* style : {u"model", u"model_simple"}) {
-      for (const char16_t* file :
-           {u"main.gif", u"eyes_closed.gif", u"balloon_model.gif", u"balloon_user.gif"}) {
-        files.content[picture(style, file)] = fakes::FakePictures::gif(40, 12);
-      }
-    }
-    (void)settings.set(u"CONF/EYES_LEFT", u"7");
-    (void)settings.set(u"CONF/EYES_TOP", u"30");
-    (void)settings.set(u"CONF/FORM_WIDTH", u"250");
+    fakes::putModel(files, settings);
     (void)settings.set(u"CONF/FORM_HEIGHT", u"300");
     lines.lines = {{u"CMD/FOCUS", u"focus"}, {u"CMD/エラー", u"oops[コマンド]"}};
     core.configuration.setHiddenMode(true);
@@ -48,9 +40,6 @@ class InputFormTest : public ::testing::Test {
     logger.setDebugMode(true);
   }
 
-  Text picture(TextView style, TextView file) {
-    return appendPathSeparator(files.folder) + Text(style) + u"\\" + Text(file);
-  }
   std::vector<Text> log() { return fakes::logRecords(files, cp); }
   static ExecutionResponse error(Text message, Text code) {
     ExecutionResponse r;
