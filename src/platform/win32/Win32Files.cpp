@@ -57,27 +57,48 @@ Win32Files::Win32Files() {
   name_ = dot == Text::npos ? file : file.substr(0, dot);
 }
 
-Outcome<std::string> Win32Files::readAll(const Text& path) const {
+FileHandle openForReading(const Text& path, DWORD& error) {
   FileHandle file(CreateFileW(wide(path), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return failureOf(GetLastError());
+  error = file ? ERROR_SUCCESS : GetLastError();
+  return file;
+}
+
+std::optional<std::string> readRest(HANDLE file, unsigned long long limit, DWORD& error) {
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.get(), &size)) return failureOf(GetLastError());
+  if (!GetFileSizeEx(file, &size)) {
+    error = GetLastError();
+    return std::nullopt;
+  }
+  if (static_cast<unsigned long long>(size.QuadPart) > limit) {
+    error = ERROR_FILE_TOO_LARGE;
+    return std::nullopt;
+  }
   std::string bytes;
   bytes.resize(static_cast<std::size_t>(size.QuadPart));
   std::size_t done = 0;
   while (done < bytes.size()) {
     DWORD read = 0;
     const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
-    if (!ReadFile(file.get(), bytes.data() + done, chunk, &read, nullptr)) {
-      return failureOf(GetLastError());
+    if (!ReadFile(file, bytes.data() + done, chunk, &read, nullptr)) {
+      error = GetLastError();
+      return std::nullopt;
     }
     if (read == 0) break;  // the file shrank while we read it
     done += read;
   }
   bytes.resize(done);
   return bytes;
+}
+
+Outcome<std::string> Win32Files::readAll(const Text& path) const {
+  DWORD error = ERROR_SUCCESS;
+  const FileHandle file = openForReading(path, error);
+  if (!file) return failureOf(error);
+  auto bytes = readRest(file.get(), ~0ull, error);
+  if (!bytes) return failureOf(error);
+  return std::move(*bytes);
 }
 
 Status Win32Files::append(const Text& path, std::string_view bytes) {

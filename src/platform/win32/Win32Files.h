@@ -1,7 +1,20 @@
 #pragma once
+#include <windows.h>
+
+#include <optional>
+
 #include "platform/Files.h"
+#include "platform/win32/Handles.h"
 
 namespace pipit::win32 {
+
+// How every program opens a file to read it: shared with writers and with
+// renames, since the launcher replaces its settings file while the companion
+// programs may be reading it. A failed open leaves its reason in `error`.
+FileHandle openForReading(const Text& path, DWORD& error);
+// The rest of an open file, or nothing when a read fails or the file is
+// larger than `limit` bytes; `error` then holds the reason.
+std::optional<std::string> readRest(HANDLE file, unsigned long long limit, DWORD& error);
 
 class Win32Files final : public Files {
  public:

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "platform/win32/Handles.h"
+#include "platform/win32/Win32Files.h"
 
 namespace pipit::ext::win32 {
 namespace {
@@ -26,10 +26,8 @@ class FileSource final : public ByteSource {
 }  // namespace
 
 std::unique_ptr<ByteSource> Win32FileOpener::openForReading(const Text& path) {
-  pipit::win32::FileHandle file(CreateFileW(pipit::win32::wide(path), GENERIC_READ,
-                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                            nullptr));
+  DWORD error = ERROR_SUCCESS;
+  pipit::win32::FileHandle file = pipit::win32::openForReading(path, error);
   if (!file) return nullptr;
   return std::make_unique<FileSource>(std::move(file));
 }
