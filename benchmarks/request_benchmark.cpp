@@ -18,6 +18,7 @@
 #include "core/ConfigurationManager.h"
 #include "fakes/FakePorts.h"
 #include "fakes/FakeRequestPorts.h"
+#include "programs/pipitlauncher/ConfigurationManagerCore.h"
 #include "request/RequestHandling.h"
 
 namespace {

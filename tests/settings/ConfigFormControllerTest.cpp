@@ -6,8 +6,8 @@
 #include "core/ConfigurationManager.h"
 #include "fakes/FakeLauncherParts.h"
 #include "fakes/FakePorts.h"
+#include "programs/pipitlauncher/ConfigurationManagerCore.h"
 #include "settings/ConfigFormController.h"
-#include "settings/ManagerSettingsCore.h"
 
 namespace pipit {
 namespace {
@@ -214,7 +214,7 @@ class ConfigFormWithManagerTest : public ::testing::Test {
   fakes::FakeModel model{journal, window};
   fakes::FakeTray tray{journal};
   fakes::FakeCommandMenu menu{journal};
-  ManagerSettingsCore core{manager};
+  ConfigurationManagerCore core{manager};
   fakes::FakeClipboard clipboard;
   fakes::FakeFileChooser chooser;
   fakes::FakeFormView view;

@@ -21,9 +21,8 @@
 #include "platform/win32/Win32Process.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Shell.h"
-#include "request/LauncherCore.h"
+#include "programs/pipitlauncher/ConfigurationManagerCore.h"
 #include "request/RequestHandling.h"
-#include "settings/ManagerSettingsCore.h"
 #include "settings/win32/ConfigForm.h"
 #include "ui/ClockRandom.h"
 #include "ui/InputForm.h"
@@ -60,14 +59,11 @@ struct Launcher {
   Logger logger{files, clock, codePage};
   ConfigurationManager manager{CorePorts{files, dialogs, process, registry, codePage}, logger};
   ConfigurationManagerCore core{manager};
-  ManagerSettingsCore settingsCore{manager};
   Win32Clipboard clipboard;
   Win32FileChooser fileChooser;
   CharacterWindow window{instance, form};
   ConfigForm settingsDialog{
-      instance, settingsCore, {dialogs, clipboard, fileChooser}, logger, [this] {
-        return window.icon();
-      }};
+      instance, core, {dialogs, clipboard, fileChooser}, logger, [this] { return window.icon(); }};
   // Tab and the buttons' access keys work in both windows, in waits too.
   Win32EventPump pump{[this](MSG& msg) {
     for (HWND dialog : {window.handle(), settingsDialog.handle()}) {
