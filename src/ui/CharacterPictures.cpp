@@ -30,58 +30,52 @@ ControlLayout controlLayout(const ModelSettings& s, bool simple) {
   return layout;
 }
 
-CharacterPictures::CharacterPictures(const Ports& ports)
-    : view_(ports.view),
-      logger_(ports.logger),
-      dialogs_(ports.dialogs),
-      process_(ports.process),
-      files_(ports.files),
-      pictures_(ports.pictures),
-      style_(ports.style) {}
+CharacterPictures::CharacterPictures(const Ports& ports) : ports_(ports) {}
 
 Text CharacterPictures::fixedPicturePath(TextView file) const {
-  Text name(style_.isSimple() ? u"model_simple/" : u"model/");
+  Text name(ports_.style.isSimple() ? u"model_simple/" : u"model/");
   name += file;
-  return resolvePicturePath(files_.programFolder(), name);
+  return resolvePicturePath(ports_.files.programFolder(), name);
 }
 
 void CharacterPictures::layOut(const ModelSettings& s) {
-  view_.makeColourKeyed();
+  ports_.view.makeColourKeyed();
   // Every picture is tried, so the box below reports a broken model once,
   // with the last failure, rather than stopping at the first.
   std::optional<Failure> failure;
   auto load = [&](TextView file) -> PictureHandle {
-    auto loaded = pictures_.load(fixedPicturePath(file));
+    auto loaded = ports_.pictures.load(fixedPicturePath(file));
     if (!loaded) {
       failure = loaded.failure();
       return nullptr;
     }
     return loaded.value();
   };
-  if (PictureHandle main = load(u"main.gif")) view_.setWindowPicture(main);
+  if (PictureHandle main = load(u"main.gif")) ports_.view.setWindowPicture(main);
   if (PictureHandle eyes = load(u"eyes_closed.gif")) {
     eyesHeight_ = eyes->height();
-    view_.setImage(ImageId::EyesClosed, eyes);
+    ports_.view.setImage(ImageId::EyesClosed, eyes);
   }
-  if (Status icon = view_.loadIcon(fixedPicturePath(u"icon.ico")); !icon) failure = icon.failure();
+  if (Status icon = ports_.view.loadIcon(fixedPicturePath(u"icon.ico")); !icon)
+    failure = icon.failure();
   if (PictureHandle balloon = load(u"balloon_model.gif"))
-    view_.setImage(ImageId::BalloonModel, balloon);
+    ports_.view.setImage(ImageId::BalloonModel, balloon);
   if (PictureHandle balloon = load(u"balloon_user.gif"))
-    view_.setImage(ImageId::BalloonUser, balloon);
+    ports_.view.setImage(ImageId::BalloonUser, balloon);
   if (failure) {
-    reportWindowFailure(dialogs_, logger_, *failure);
-    process_.exitNow(1);
+    reportWindowFailure(ports_.dialogs, ports_.logger, *failure);
+    ports_.process.exitNow(1);
   }
 
-  view_.moveImage(ImageId::EyesClosed, {s.getEyesLeft(), -eyesHeight_ - 4});
-  view_.moveImage(ImageId::BalloonModel, {s.getMbalLeft(), s.getMbalTop()});
-  view_.moveImage(ImageId::BalloonUser, {s.getUbalLeft(), s.getUbalTop()});
-  view_.applyLayout(controlLayout(s, style_.isSimple()));
+  ports_.view.moveImage(ImageId::EyesClosed, {s.getEyesLeft(), -eyesHeight_ - 4});
+  ports_.view.moveImage(ImageId::BalloonModel, {s.getMbalLeft(), s.getMbalTop()});
+  ports_.view.moveImage(ImageId::BalloonUser, {s.getUbalLeft(), s.getUbalTop()});
+  ports_.view.applyLayout(controlLayout(s, ports_.style.isSimple()));
 }
 
 void CharacterPictures::showDefaultPicture() {
-  auto main = pictures_.load(fixedPicturePath(u"main.gif"));
-  if (main) view_.setWindowPicture(main.value());
+  auto main = ports_.pictures.load(fixedPicturePath(u"main.gif"));
+  if (main) ports_.view.setWindowPicture(main.value());
 }
 
 }  // namespace pipit

@@ -47,13 +47,7 @@ class CharacterPictures {
  private:
   Text fixedPicturePath(TextView file) const;
 
-  CharacterWindowView& view_;
-  Logger& logger_;
-  Dialogs& dialogs_;
-  Process& process_;
-  const Files& files_;
-  const Pictures& pictures_;
-  const SimpleMode& style_;
+  Ports ports_;
   int32_t eyesHeight_ = 0;
 };
 

@@ -12,8 +12,8 @@ void WordList::setCommands(const Configuration& configuration) {
 
 void WordList::putInput(const Text& text, bool selectAll) {
   view_.setInputText(text, selectAll);
-  // The list narrows only on what the user typed: after an error the box
-  // holds "?" and her words, and the list still offers every command.
+  // After an error the box holds "?" and her words: the list still offers
+  // every command.
   listFor(Text(), false);
 }
 

@@ -16,8 +16,9 @@ class WordList {
 
   // The words of the command table, offered whole with the list closed.
   void setCommands(const Configuration& configuration);
-  // Puts text in the input box and the words that match it in its list,
-  // with the list closed: the box is changed by the launcher, not typed in.
+  // Puts text in the input box and every word in its list, closed: the box
+  // is changed by the launcher, not typed in, and the list narrows only on
+  // what the user types.
   void putInput(const Text& text, bool selectAll);
   // The user changed the box: the list narrows to the words that match and
   // opens while one does.

@@ -23,8 +23,8 @@ class ComApartment {
   bool initialised_;
 };
 
-// OLE for the current thread, which drag and drop needs beyond COM; on a
-// thread whose COM apartment is single-threaded.
+// OLE for the current thread, which drag and drop needs beyond COM. It
+// brings a single-threaded COM apartment with it.
 class OleApartment {
  public:
   OleApartment() : initialised_(SUCCEEDED(OleInitialize(nullptr))) {}

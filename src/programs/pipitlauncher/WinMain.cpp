@@ -99,8 +99,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     return 0;
   }
 
-  ComApartment com;  // the browser object and the picture decoder need it
-  OleApartment ole;  // drops on her input box need OLE as well
+  // OLE, and the single-threaded COM under it, for drops on her input box,
+  // the browser object and the picture decoder.
+  OleApartment ole;
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
 
