@@ -16,9 +16,13 @@ std::optional<LOGFONTW> messageFace() {
 
 }  // namespace
 
-GdiObject messageFont() {
-  const auto face = messageFace();
-  return face ? GdiObject(CreateFontIndirectW(&*face)) : GdiObject();
+GdiObject messageFont(Dpi dpi) {
+  auto face = messageFace();
+  if (!face) return {};
+  // The system gives the size at its own scale; a window on a monitor of
+  // another scale wants it at that one.
+  face->lfHeight = MulDiv(face->lfHeight, dpi.y, screenDpi().y);
+  return GdiObject(CreateFontIndirectW(&*face));
 }
 
 GdiObject messageFont(int points, int dpiY) {

@@ -4,12 +4,13 @@
 #include <windows.h>
 
 #include "platform/win32/gui/GdiHandles.h"
+#include "platform/win32/gui/Twips.h"
 
 namespace pipit::win32 {
 
-// At the size the user chose for messages; null when the system does not
-// say which face that is.
-GdiObject messageFont();
+// At the size the user chose for messages, for a window at `dpi`; null when
+// the system does not say which face that is.
+GdiObject messageFont(Dpi dpi = screenDpi());
 // At `points`, for a layout that leaves room for text of that size and no
 // more, at `dpiY` dots per inch.
 GdiObject messageFont(int points, int dpiY);
