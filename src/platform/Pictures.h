@@ -28,6 +28,10 @@ class Pictures {
   // platform knows). A missing file fails with 53, a folder or an unreadable
   // file with 75, data that is no picture with 481.
   virtual Outcome<PictureHandle> load(const Text& path) const = 0;
+  // The picture at another size, pure red kept exact: no pixel of hers is
+  // blended with the key colour (see KeyedScaling.h).
+  virtual Outcome<PictureHandle> resize(const PictureHandle& picture, int32_t width,
+                                        int32_t height) const = 0;
 
   static Failure invalidPicture() { return {481, u"ピクチャが不正です。"}; }
 };

@@ -27,10 +27,12 @@ void Blinker::StyleTimer_Timer() {
 void Blinker::VisualTimer_Timer(const ModelSettings& settings) {
   ++blinkCount_;
   if (blinkCount_ == kBlinkPeriod) {
-    view_.moveImage(ImageId::EyesClosed, {settings.getEyesLeft(), settings.getEyesTop()});
+    view_.moveImage(ImageId::EyesClosed,
+                    pictures_.inWindow(settings.getEyesLeft(), settings.getEyesTop()));
     blinkCount_ = 0;
   } else if (blinkCount_ == 1) {
-    view_.moveImage(ImageId::EyesClosed, {settings.getEyesLeft(), -pictures_.eyesHeight() - 10});
+    view_.moveImage(ImageId::EyesClosed, {pictures_.inWindow(settings.getEyesLeft(), 0).x,
+                                          -pictures_.eyesHeight() - 10});
   }
 }
 

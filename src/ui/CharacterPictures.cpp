@@ -18,15 +18,22 @@ void reportWindowFailure(Dialogs& dialogs, Logger& logger, const Failure& failur
   logger.writeLog(kVisualizeLabel, u"メインフォーム初期化エラー:" + failure.toText(), true);
 }
 
-ControlLayout controlLayout(const ModelSettings& s, bool simple) {
+ControlLayout controlLayout(const ModelSettings& s, bool simple, int32_t percent) {
+  // Edges are scaled rather than sizes, so that what meets at 100 % meets
+  // at every scale.
+  auto rect = [percent](int32_t left, int32_t top, int32_t width, int32_t height) {
+    const int32_t x = atScale(left, percent);
+    const int32_t y = atScale(top, percent);
+    return PixelRect{x, y, atScale(left + width, percent) - x, atScale(top + height, percent) - y};
+  };
   ControlLayout layout;
-  layout.message = {s.getTxtLeft(), s.getTxtTop(), s.getTxtWidth(), s.getTxtHeight()};
-  layout.input = {s.getInputLeft(), s.getInputTop(), s.getInputWidth(), 0};
-  layout.button = {s.getBtnLeft(), s.getBtnTop(), s.getBtnWidth(), s.getBtnHeight()};
+  layout.message = rect(s.getTxtLeft(), s.getTxtTop(), s.getTxtWidth(), s.getTxtHeight());
+  layout.input = rect(s.getInputLeft(), s.getInputTop(), s.getInputWidth(), 0);
+  layout.button = rect(s.getBtnLeft(), s.getBtnTop(), s.getBtnWidth(), s.getBtnHeight());
   layout.buttonCaption = s.getBtnCaption();
   layout.messageVisible = !simple;
-  layout.formWidth = s.getFormWidth();
-  layout.formHeight = s.getFormHeight();
+  layout.formWidth = atScale(s.getFormWidth(), percent);
+  layout.formHeight = atScale(s.getFormHeight(), percent);
   return layout;
 }
 
@@ -67,10 +74,10 @@ void CharacterPictures::layOut(const ModelSettings& s) {
     ports_.process.exitNow(1);
   }
 
-  ports_.view.moveImage(ImageId::EyesClosed, {s.getEyesLeft(), -eyesHeight_ - 4});
-  ports_.view.moveImage(ImageId::BalloonModel, {s.getMbalLeft(), s.getMbalTop()});
-  ports_.view.moveImage(ImageId::BalloonUser, {s.getUbalLeft(), s.getUbalTop()});
-  ports_.view.applyLayout(controlLayout(s, ports_.style.isSimple()));
+  ports_.view.moveImage(ImageId::EyesClosed, {inWindow(s.getEyesLeft(), 0).x, -eyesHeight_ - 4});
+  ports_.view.moveImage(ImageId::BalloonModel, inWindow(s.getMbalLeft(), s.getMbalTop()));
+  ports_.view.moveImage(ImageId::BalloonUser, inWindow(s.getUbalLeft(), s.getUbalTop()));
+  ports_.view.applyLayout(controlLayout(s, ports_.style.isSimple(), ports_.pictures.percent()));
 }
 
 void CharacterPictures::showDefaultPicture() {

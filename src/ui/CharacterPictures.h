@@ -7,10 +7,10 @@
 #include "core/Logger.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
-#include "platform/Pictures.h"
 #include "platform/Process.h"
 #include "ui/CharacterWindowView.h"
 #include "ui/ModelSettings.h"
+#include "ui/ScaledPictures.h"
 #include "ui/SimpleMode.h"
 
 namespace pipit {
@@ -20,8 +20,9 @@ namespace pipit {
 // program.
 void reportWindowFailure(Dialogs& dialogs, Logger& logger, const Failure& failure);
 
-// Where the windowed controls go for these settings in this style.
-ControlLayout controlLayout(const ModelSettings& settings, bool simple);
+// Where the windowed controls go for these settings in this style, at a
+// screen scale in percent.
+ControlLayout controlLayout(const ModelSettings& settings, bool simple, int32_t percent = 100);
 
 class CharacterPictures {
  public:
@@ -31,18 +32,23 @@ class CharacterPictures {
     Dialogs& dialogs;
     Process& process;
     const Files& files;
-    const Pictures& pictures;
+    const ScaledPictures& pictures;
     const SimpleMode& style;
   };
 
   explicit CharacterPictures(const Ports& ports);
 
-  // Loads every picture of the current style into the window and lays it out.
+  // Loads every picture of the current style into the window and lays it
+  // out, both at the window's scale.
   void layOut(const ModelSettings& settings);
   // Her default picture, read again; a failure leaves her last expression up.
   void showDefaultPicture();
   // Of the closed-eyes picture last loaded: the overlay hides above the window.
   int32_t eyesHeight() const { return eyesHeight_; }
+  // A position in her model's pixels, in the window's.
+  PixelPoint inWindow(int32_t x, int32_t y) const {
+    return {ports_.pictures.px(x), ports_.pictures.px(y)};
+  }
 
  private:
   Text fixedPicturePath(TextView file) const;

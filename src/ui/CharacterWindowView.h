@@ -19,7 +19,8 @@ namespace pipit {
 enum class ImageId { EyesClosed, BalloonModel, BalloonUser };
 enum class TimerId { Visual = 1, Style = 2 };
 
-// Where the windowed controls go, in pixels from the window's top-left.
+// Where the windowed controls go, in pixels from the window's top-left, at
+// the window's scale.
 struct ControlLayout {
   PixelRect message;  // txtMessage
   PixelRect input;    // InputText; its height is the box's own
@@ -66,7 +67,11 @@ class CharacterWindowView {
   // Moves the window; one that would lie outside every screen goes onto the
   // primary screen instead.
   virtual void moveTo(PixelPoint topLeft) = 0;
-  // 1440 divided by the screen's dots per inch, across and down.
+  // The dots per inch of the screen she is on: 96 at 100 %, 144 at 150 %.
+  // Her model's pixels are drawn and laid out at this scale.
+  virtual int32_t dpi() const = 0;
+  // 1440 divided by the system's dots per inch, across and down. Stored
+  // positions are converted with it, whichever screen she is on.
   virtual double twipsPerPixelX() const = 0;
   virtual double twipsPerPixelY() const = 0;
 

@@ -131,6 +131,13 @@ void InputForm::onClose() { core_.terminate(); }
 
 void InputForm::onSessionEnd() { core_.endSession(); }
 
+void InputForm::onScaleChanged() {
+  // Her expressions are decoded with her model; a failure was logged there
+  // and leaves the ones she had, shown at their former size until the next.
+  (void)lines_.loadModel();
+  pictures_.layOut(settings_);
+}
+
 void InputForm::ExecutionButton_Click() {
   const Text input = view_.inputText();
   if (input.empty()) return;

@@ -86,6 +86,10 @@ class InputForm final : public InputFormControl, public TrayTarget {
   // Windows is ending the session (logoff, shutdown): she closes as on a
   // close request, without asking anything.
   void onSessionEnd();
+  // Her window now lies on a screen of another scale: her pictures, drawn
+  // for it, are read again and she is laid out anew. A model that no longer
+  // reads keeps the expressions she had.
+  void onScaleChanged();
   void onTimer(TimerId timer) { blinker_.onTimer(timer, settings_); }
 
  private:

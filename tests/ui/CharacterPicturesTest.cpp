@@ -27,9 +27,10 @@ class CharacterPicturesTest : public ::testing::Test {
   Logger logger{files, clock, cp};
   ModelSettings settings;
   fakes::FakeCharacterWindowView view;
+  ScaledPictures scaledPictures{pictures, view};
   SimpleMode simpleMode;
   CharacterPictures characterPictures{
-      {view, logger, dialogs, process, files, pictures, simpleMode}};
+      {view, logger, dialogs, process, files, scaledPictures, simpleMode}};
   Blinker blinker{view, characterPictures};
 };
 

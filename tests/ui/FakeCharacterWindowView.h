@@ -31,6 +31,7 @@ class FakeCharacterWindowView : public CharacterWindowView {
   int topMost = 0;
   PixelPoint at;
   double twipsPerPixel = 15;
+  int32_t screenDpi = 96;
   int hotKeys = 0;  // registered now
   bool refuseHotKey = false;
   std::map<TimerId, uint32_t> timers;  // running, with their interval
@@ -66,6 +67,7 @@ class FakeCharacterWindowView : public CharacterWindowView {
   void setTopMost() override { ++topMost; }
   PixelPoint position() const override { return at; }
   void moveTo(PixelPoint topLeft) override { at = topLeft; }
+  int32_t dpi() const override { return screenDpi; }
   double twipsPerPixelX() const override { return twipsPerPixel; }
   double twipsPerPixelY() const override { return twipsPerPixel; }
   bool registerHotKey(uint8_t, uint8_t) override {

@@ -11,6 +11,7 @@
 #include "request/BuiltInCommandExecutor.h"
 #include "ui/FormUtility.h"
 #include "ui/InputForm.h"
+#include "ui/PicturePath.h"
 #include "ui/ScreenPlacement.h"
 
 namespace pipit {
@@ -61,9 +62,10 @@ class InputFormTest : public ::testing::Test {
   Logger logger{files, clock, cp};
   ModelSettings settings;
   FakeCharacterWindowView view;
+  ScaledPictures scaledPictures{pictures, view};
   SimpleMode simpleMode;
   CharacterPictures characterPictures{
-      {view, logger, dialogs, process, files, pictures, simpleMode}};
+      {view, logger, dialogs, process, files, scaledPictures, simpleMode}};
   Blinker blinker{view, characterPictures};
   std::vector<Text> dispatched;
   std::function<ExecutionResponse(const Text&)> respond;
@@ -98,6 +100,56 @@ TEST_F(InputFormTest, StartUpLaysHerOutAtTheStoredPlaceWithOneHotKeyAndTheWordLi
   EXPECT_TRUE(view.visible);
   EXPECT_TRUE(view.focused);
   EXPECT_EQ(view.message, u"focus");
+}
+
+// Her screen's scale picks the set each picture is drawn from and sizes her;
+// a stored position keeps meaning twips at the system's scale.
+TEST_F(InputFormTest, AtEveryScaleSheIsDrawnFromTheNearestSetAndStandsWhereSheWasStored) {
+  struct Row {
+    int32_t dpi;
+    std::vector<int32_t> drawnFor;  // besides 100 %
+    const char16_t* shown;
+    int32_t width;
+  };
+  const Row rows[] = {
+      {96, {150}, u"main.gif", 40},
+      {144, {150, 200}, u"main@150.gif", 60},
+      {144, {200}, u"main@200.gif", 60},  // the nearest larger, made smaller
+      {144, {125}, u"main@125.gif", 60},  // none larger: the nearest smaller
+      {144, {}, u"main.gif", 60},         // a model drawn for 100 % only
+      {168, {150, 200}, u"main@200.gif", 70},
+      {240, {200}, u"main@200.gif", 100},  // beyond every set
+  };
+  core.configuration.setFormLeft(1440);
+  core.configuration.setFormTop(2880);
+  const Text main = fakes::modelPicture(files, u"model", u"main.gif");
+  for (const Row& row : rows) {
+    for (int32_t drawn : row.drawnFor) {
+      files.content[scaledPictureName(main, drawn)] =
+          fakes::FakePictures::gif(atScale(40, drawn), atScale(12, drawn));
+    }
+    view.screenDpi = row.dpi;
+    view.twipsPerPixel = 1440.0 / row.dpi;
+    form.init(true);
+
+    const int32_t percent = scalePercent(row.dpi);
+    const auto* shown = dynamic_cast<const fakes::FakePicture*>(view.windowPicture.get());
+    ASSERT_TRUE(shown) << row.dpi;
+    EXPECT_TRUE(shown->path.ends_with(row.shown)) << row.dpi << " " << row.width;
+    EXPECT_EQ(shown->width(), row.width) << row.dpi;
+    EXPECT_EQ(view.layout->formWidth, atScale(250, percent)) << row.dpi;
+    EXPECT_EQ(view.imageAt[ImageId::EyesClosed].x, atScale(7, percent)) << row.dpi;
+    EXPECT_EQ(view.at, (PixelPoint{row.dpi, 2 * row.dpi})) << row.dpi;
+    for (int32_t drawn : row.drawnFor) files.content.erase(scaledPictureName(main, drawn));
+  }
+
+  // Dragged to a screen of another scale: her lines' pictures are read
+  // again and she is laid out for it.
+  lines.loads.clear();
+  view.screenDpi = 96;
+  form.onScaleChanged();
+  EXPECT_EQ(lines.loads.size(), 1u);
+  EXPECT_EQ(view.layout->formWidth, 250);
 }
 
 TEST_F(InputFormTest, AHotKeyThatCannotBeRegisteredIsExplainedOnce) {

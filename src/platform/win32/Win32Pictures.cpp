@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/KeyedScaling.h"
 #include "platform/win32/ComPtr.h"
 
 namespace pipit::win32 {
@@ -25,6 +26,28 @@ Status checkFile(const Text& path) {
   if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return Failure::fileAccess();
   return Status::success();
 }
+
+// A 32-bit top-down DIB section of the size, and where its pixels are.
+struct Canvas {
+  BitmapHandle bitmap;
+  void* bits = nullptr;
+};
+
+Canvas newCanvas(UINT width, UINT height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = static_cast<LONG>(width);
+  info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down, as WIC copies rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  Canvas canvas;
+  canvas.bitmap.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &canvas.bits, nullptr, 0));
+  if (!canvas.bitmap) canvas.bits = nullptr;
+  return canvas;
+}
+
+Failure outOfMemory() { return {7, u"メモリが不足しています。"}; }
 
 }  // namespace
 
@@ -62,22 +85,34 @@ Outcome<PictureHandle> Win32Pictures::load(const Text& path) const {
     return Pictures::invalidPicture();
   }
 
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = static_cast<LONG>(width);
-  info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down, as WIC copies rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap || bits == nullptr) return Failure{7, u"メモリが不足しています。"};
+  Canvas canvas = newCanvas(width, height);
+  if (!canvas.bits) return outOfMemory();
   const UINT stride = width * 4;
-  if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits)))) {
+  if (FAILED(converter->CopyPixels(nullptr, stride, stride * height,
+                                   static_cast<BYTE*>(canvas.bits)))) {
     return Pictures::invalidPicture();
   }
   return PictureHandle(std::make_shared<Win32Picture>(
-      std::move(bitmap), static_cast<int32_t>(width), static_cast<int32_t>(height)));
+      std::move(canvas.bitmap), static_cast<int32_t>(width), static_cast<int32_t>(height)));
+}
+
+Outcome<PictureHandle> Win32Pictures::resize(const PictureHandle& picture, int32_t width,
+                                             int32_t height) const {
+  const auto* source = dynamic_cast<const Win32Picture*>(picture.get());
+  DIBSECTION dib{};
+  if (!source || GetObjectW(source->bitmap(), sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits ||
+      dib.dsBm.bmBitsPixel != 32) {
+    return Pictures::invalidPicture();
+  }
+  if (width <= 0 || height <= 0 || width > 32767 || height > 32767) {
+    return Pictures::invalidPicture();
+  }
+  Canvas canvas = newCanvas(static_cast<UINT>(width), static_cast<UINT>(height));
+  if (!canvas.bits) return outOfMemory();
+  scaleKeyed({static_cast<const Pixel*>(dib.dsBm.bmBits), source->width(), source->height()},
+             {static_cast<Pixel*>(canvas.bits), static_cast<std::size_t>(width) * height}, width,
+             height, kKeyPixel);
+  return PictureHandle(std::make_shared<Win32Picture>(std::move(canvas.bitmap), width, height));
 }
 
 }  // namespace pipit::win32

@@ -41,6 +41,8 @@ class Win32Pictures final : public Pictures {
   Win32Pictures();
 
   Outcome<PictureHandle> load(const Text& path) const override;
+  Outcome<PictureHandle> resize(const PictureHandle& picture, int32_t width,
+                                int32_t height) const override;
 
  private:
   struct Release {

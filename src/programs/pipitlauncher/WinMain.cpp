@@ -27,6 +27,7 @@
 #include "ui/ClockRandom.h"
 #include "ui/InputForm.h"
 #include "ui/MessageProvider.h"
+#include "ui/ScaledPictures.h"
 #include "ui/TrayMenu.h"
 #include "ui/win32/CharacterWindow.h"
 #include "ui/win32/TrayWindow.h"
@@ -76,10 +77,13 @@ struct Launcher {
   // Her face comes first: her model shows its pictures through the blinker
   // and reads the style; the form, which speaks her lines, after both.
   SimpleMode style;
-  CharacterPictures characterPictures{{window, logger, dialogs, process, files, pictures, style}};
+  // Every picture of hers is read for the scale of the screen she is on.
+  ScaledPictures scaledPictures{pictures, window};
+  CharacterPictures characterPictures{
+      {window, logger, dialogs, process, files, scaledPictures, style}};
   Blinker blinker{window, characterPictures};
   ClockRandom random{clock};
-  MessageProvider model{files, pictures, blinker, style, random, logger, codePage};
+  MessageProvider model{files, scaledPictures, blinker, style, random, logger, codePage};
   InputForm form{{window, core, logger, dialogs, clock, pump},
                  {style, characterPictures, blinker},
                  {model, model.settings()},

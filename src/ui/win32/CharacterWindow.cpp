@@ -19,7 +19,7 @@ namespace {
 
 constexpr COLORREF kKeyColour = RGB(255, 0, 0);
 constexpr COLORREF kBalloonColour = RGB(255, 255, 255);
-constexpr int kDropListHeight = 240;  // the input box's list when it opens
+constexpr int kDropListHeight = 240;  // the input box's list when it opens, at 100 %
 
 std::vector<PixelRect> workAreas() {
   std::vector<PixelRect> areas;
@@ -66,7 +66,7 @@ Status CharacterWindow::create() {
   if (!created) return created;
   HWND hwnd = handle();
 
-  font_ = messageFont();
+  dpi_ = windowDpi(hwnd).y;
   balloonBrush_.reset(CreateSolidBrush(kBalloonColour));
 
   // Created in tab order: the input box, the button; the line is no stop.
@@ -81,7 +81,7 @@ Status CharacterWindow::create() {
       0, WC_EDITW, L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0,
       0, 0, hwnd, reinterpret_cast<HMENU>(kMessageId), instance_, nullptr);
   if (!input_ || !button_ || !message_) return lastError(L"CreateWindowExW");
-  for (HWND control : {input_, button_, message_}) setFont(control, font_);
+  makeFont();
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
   if (GetComboBoxInfo(input_, &info)) {
@@ -168,8 +168,8 @@ void CharacterWindow::applyLayout(const ControlLayout& layout) {
   MoveWindow(message_, layout.message.left, layout.message.top, layout.message.width,
              layout.message.height, TRUE);
   // A combo box's height is that of its open list; the box keeps its own.
-  MoveWindow(input_, layout.input.left, layout.input.top, layout.input.width, kDropListHeight,
-             TRUE);
+  MoveWindow(input_, layout.input.left, layout.input.top, layout.input.width,
+             MulDiv(kDropListHeight, dpi_, 96), TRUE);
   MoveWindow(button_, layout.button.left, layout.button.top, layout.button.width,
              layout.button.height, TRUE);
   SetWindowTextW(button_, wide(layout.buttonCaption));
@@ -177,6 +177,16 @@ void CharacterWindow::applyLayout(const ControlLayout& layout) {
   SetWindowPos(handle(), nullptr, 0, 0, layout.formWidth, layout.formHeight,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(handle(), nullptr, FALSE);
+}
+
+void CharacterWindow::makeFont() {
+  // The old font stays selected in the controls until they have the new.
+  GdiObject font = messageFont({dpi_, dpi_});
+  for (HWND control : {input_, button_, message_}) {
+    if (control && font)
+      SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  }
+  font_ = std::move(font);
 }
 
 void CharacterWindow::setMessageText(const Text& text) { SetWindowTextW(message_, wide(text)); }
@@ -395,6 +405,14 @@ LRESULT CharacterWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CLOSE:
       form().onClose();
+      return 0;
+    case kDpiChangedMessage:
+      // Her place is where Windows suggests; her size follows from her
+      // layout at the new scale, which the form lays out anew.
+      dpi_ = HIWORD(wParam);
+      takeSuggestedRect(handle(), lParam);
+      makeFont();
+      form().onScaleChanged();
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;  // she never holds a logoff up

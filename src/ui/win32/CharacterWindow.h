@@ -58,6 +58,7 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   void setTopMost() override;
   PixelPoint position() const override;
   void moveTo(PixelPoint topLeft) override;
+  int32_t dpi() const override { return dpi_; }
   double twipsPerPixelX() const override;
   double twipsPerPixelY() const override;
   bool registerHotKey(uint8_t modifiers, uint8_t key) override;
@@ -94,6 +95,8 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   bool listDropped() const;
   void releaseListRow();
   void paint(HDC target) const;
+  // The controls' font, for the window's scale.
+  void makeFont();
   void invalidate(const Image& image);
   bool onImage(LPARAM point) const;
 
@@ -111,6 +114,7 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   Text droppedFile_;  // of the last drop, until its message comes
   PictureHandle windowPicture_;
   std::array<Image, 3> images_;
+  int32_t dpi_ = 96;  // of the screen she is on
   bool hotKeyRegistered_ = false;
   bool composing_ = false;      // an input-method composition is open
   bool adjustingList_ = false;  // the box's own changes are not the user's

@@ -49,6 +49,13 @@ class FakePictures : public Pictures {
     return invalidPicture();
   }
 
+  // A picture of the new size that still tells which file it came from.
+  Outcome<PictureHandle> resize(const PictureHandle& picture, int32_t width,
+                                int32_t height) const override {
+    const auto* fake = dynamic_cast<const FakePicture*>(picture.get());
+    return PictureHandle(std::make_shared<FakePicture>(fake ? fake->path : Text(), width, height));
+  }
+
   // The bytes of a GIF header of the given size: all the fake looks at.
   static std::string gif(int width, int height) {
     std::string bytes = "GIF89a";
