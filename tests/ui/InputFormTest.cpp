@@ -350,11 +350,14 @@ TEST(FormUtilityTest, KeyNamesAreExactAndSingle) {
   for (const auto& [name, code] : cases) EXPECT_EQ(getKeyCode(name), code) << toUtf8(name);
 }
 
-TEST(ScreenPlacementTest, AWindowOffEveryScreenGoesToThePrimaryOne) {
+TEST(ScreenPlacementTest, AWindowPartlyOrWhollyOffTheScreensIsBroughtBack) {
   const std::vector<PixelRect> screens = {{0, 0, 1024, 738}, {1024, 0, 800, 600}};
   EXPECT_EQ(keepOnScreen({900, 100}, {250, 300}, screens), (PixelPoint{900, 100}));
-  EXPECT_EQ(keepOnScreen({1500, 500}, {250, 300}, screens), (PixelPoint{1500, 500}));
-  EXPECT_EQ(keepOnScreen({-240, 10}, {250, 300}, screens), (PixelPoint{-240, 10}));
+  EXPECT_EQ(keepOnScreen({1500, 500}, {250, 300}, screens), (PixelPoint{1500, 300}));
+  EXPECT_EQ(keepOnScreen({-240, 10}, {250, 300}, screens), (PixelPoint{0, 10}));
+  // Saved at 100 %, read at 150 %: the twips now reach past the edge.
+  EXPECT_EQ(keepOnScreen({864, 615}, {645, 465}, screens), (PixelPoint{379, 273}));
+  EXPECT_EQ(keepOnScreen({0, 0}, {2000, 100}, screens), (PixelPoint{0, 0}));
   EXPECT_EQ(keepOnScreen({3000, 100}, {250, 300}, screens), (PixelPoint{0, 0}));
   EXPECT_EQ(keepOnScreen({-250, 10}, {250, 300}, screens), (PixelPoint{0, 0}));
   EXPECT_EQ(keepOnScreen({2147483600, 0}, {250, 300}, screens), (PixelPoint{0, 0}));
