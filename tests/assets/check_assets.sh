@@ -3,9 +3,10 @@
 #  - the text files are CP932 with CR LF line ends and match their UTF-8 sources;
 #  - each model.conf sets every layout key, answers every response key, names only
 #    pictures of its own folder that exist, and keeps every control inside the window;
-#  - every picture is a real GIF of the expected size; the window pictures are pure red
-#    (255,0,0) at the corners with no near-red pixel anywhere, and the balloons' corners
-#    look exactly like the window picture beneath them;
+#  - every picture, at 100 % and as <stem>@<p>.gif for 125, 150, 175 and 200 %, is a real
+#    GIF of the expected size; the window pictures are pure red (255,0,0) at the corners
+#    with no near-red pixel anywhere, and the balloons' corners look exactly like the
+#    window picture beneath them; the icon holds every size the launcher asks for;
 #  - config.txt has every setting and the commands a new user is promised.
 # Exits 1 on the first group of failures. Needs imagemagick and iconv.
 set -uo pipefail
@@ -67,7 +68,7 @@ check_window_picture() { # file size
 
 # --- a model folder ------------------------------------------------------------------------
 check_model() { # style folder name
-  local style=$1 dir=$assets/$1 conf
+  local style=$1 dir=$assets/$1 conf before=$failures
   conf=$(decode "$dir/model.conf") || { fail "$style/model.conf unreadable"; return; }
   setting() { printf '%s\n' "$conf" | awk -F "$T" -v k="CONF/$1" '$1 == k { v = $2 } END { print v }'; }
 
@@ -80,7 +81,7 @@ check_model() { # style folder name
   done
   [ -n "$(setting YOBINA)" ] || fail "$style: CONF/YOBINA is empty"
   [ -n "$(setting BTN_CAPTION)" ] || fail "$style: CONF/BTN_CAPTION is empty"
-  [ "$failures" = 0 ] || return
+  [ "$failures" = "$before" ] || return
 
   local fw fh
   fw=$(setting FORM_WIDTH); fh=$(setting FORM_HEIGHT)
@@ -89,54 +90,72 @@ check_model() { # style folder name
       fail "$style: $1 ($2,$3 ${4}x$5) is not inside the ${fw}x$fh window"
   }
 
-  # fixed pictures
-  local f name
-  for name in main eyes_closed balloon_model balloon_user; do
-    is_gif "$dir/$name.gif" || fail "$style/$name.gif is missing or not a GIF"
-  done
   [ "$("$ID" -format '%m\n' "$dir/icon.ico" 2>/dev/null | head -n 1)" = ICO ] ||
     fail "$style/icon.ico is missing or not an icon"
-  [ "$failures" = 0 ] || return
-  [ "$(size_of "$dir/main.gif")" = "${fw}x$fh" ] ||
-    fail "$style/main.gif is $(size_of "$dir/main.gif"), the window ${fw}x$fh"
+  [ "$("$ID" -format '%w ' "$dir/icon.ico" 2>/dev/null)" = "64 48 40 32 24 20 16 " ] ||
+    fail "$style/icon.ico does not hold 64, 48, 40, 32, 24, 20 and 16 pixel images"
 
-  # layout: every control and picture inside the window
-  local ew eh bw bh
-  IFS=x read -r ew eh <<<"$(size_of "$dir/eyes_closed.gif")"
-  inside "the closed-eyes overlay" "$(setting EYES_LEFT)" "$(setting EYES_TOP)" "$ew" "$eh"
-  [ "$("$IM" "$dir/eyes_closed.gif" -fill black +opaque '#ff0000' -format '%[fx:mean>0?1:0]' info:)" = 0 ] ||
-    fail "$style/eyes_closed.gif has pure red in it: her face would show holes"
+  # layout: every control inside the window
   inside "the line text box" "$(setting TXT_LEFT)" "$(setting TXT_TOP)" "$(setting TXT_WIDTH)" "$(setting TXT_HEIGHT)"
   inside "the input box (24 high)" "$(setting INPUT_LEFT)" "$(setting INPUT_TOP)" "$(setting INPUT_WIDTH)" 24
   inside "the button" "$(setting BTN_LEFT)" "$(setting BTN_TOP)" "$(setting BTN_WIDTH)" "$(setting BTN_HEIGHT)"
-  for name in MBAL:balloon_model UBAL:balloon_user; do
-    local left top
-    f=$dir/${name#*:}.gif
-    left=$(setting "${name%%:*}_LEFT"); top=$(setting "${name%%:*}_TOP")
-    IFS=x read -r bw bh <<<"$(size_of "$f")"
-    inside "${name#*:}.gif" "$left" "$top" "$bw" "$bh"
-    # The balloon's corners must match what the window picture shows beneath them.
-    local xy x y
-    for xy in "0 0" "$((bw - 1)) 0" "0 $((bh - 1))" "$((bw - 1)) $((bh - 1))"; do
-      read -r x y <<<"$xy"
-      [ "$(pixel "$f" "$x" "$y")" = "$(pixel "$dir/main.gif" $((left + x)) $((top + y)))" ] ||
-        fail "$style/${name#*:}.gif: corner $x,$y differs from main.gif beneath it"
-    done
-    [ "$(near_red_count "$f")" = 0 ] || fail "$f has near-red colours"
+
+  local entries pictures f name
+  entries=$(printf '%s\n' "$conf" | grep "$T" | grep -v '^CONF/')
+  pictures=$( (echo "$style/main.gif"; printf '%s\n' "$entries" | cut -f 2) | sort -u)
+  for f in $pictures; do
+    [[ $f == "$style/"* ]] || fail "$style: picture $f is not in $style/"
   done
 
-  # entries: pictures of this folder that exist, known placeholders, every response key
-  local entries pictures
-  entries=$(printf '%s\n' "$conf" | grep "$T" | grep -v '^CONF/')
+  # Pictures at every scale: <stem>@<p>.gif beside the 100 % picture, sized and placed with
+  # the launcher's rounding, floor(v * p / 100 + 0.5).
+  local p at ew eh bw bh left top xy x y missing
+  at_scale() { echo $((($1 * p * 2 + 100) / 200)); }
+  for p in 100 125 150 175 200; do
+    at=@$p
+    [ "$p" = 100 ] && at=
+    missing=0
+    for name in main eyes_closed balloon_model balloon_user; do
+      is_gif "$dir/$name$at.gif" || { fail "$style/$name$at.gif is missing or not a GIF"; missing=1; }
+    done
+    [ "$missing" = 0 ] || continue
+    fw=$(at_scale "$(setting FORM_WIDTH)"); fh=$(at_scale "$(setting FORM_HEIGHT)")
+    [ "$(size_of "$dir/main$at.gif")" = "${fw}x$fh" ] ||
+      fail "$style/main$at.gif is $(size_of "$dir/main$at.gif"), the window ${fw}x$fh"
+    for name in eyes_closed balloon_model balloon_user; do
+      IFS=x read -r bw bh <<<"$(size_of "$dir/$name.gif")"
+      [ "$(size_of "$dir/$name$at.gif")" = "$(at_scale "$bw")x$(at_scale "$bh")" ] ||
+        fail "$style/$name$at.gif is $(size_of "$dir/$name$at.gif"), not ${bw}x$bh at $p %"
+    done
+
+    IFS=x read -r ew eh <<<"$(size_of "$dir/eyes_closed$at.gif")"
+    inside "eyes_closed$at.gif" "$(at_scale "$(setting EYES_LEFT)")" "$(at_scale "$(setting EYES_TOP)")" "$ew" "$eh"
+    [ "$("$IM" "$dir/eyes_closed$at.gif" -fill black +opaque '#ff0000' -format '%[fx:mean>0?1:0]' info:)" = 0 ] ||
+      fail "$style/eyes_closed$at.gif has pure red in it: her face would show holes"
+    for name in MBAL:balloon_model UBAL:balloon_user; do
+      f=$dir/${name#*:}$at.gif
+      left=$(at_scale "$(setting "${name%%:*}_LEFT")"); top=$(at_scale "$(setting "${name%%:*}_TOP")")
+      IFS=x read -r bw bh <<<"$(size_of "$f")"
+      inside "${name#*:}$at.gif" "$left" "$top" "$bw" "$bh"
+      # The balloon's corners must match what the window picture shows beneath them.
+      for xy in "0 0" "$((bw - 1)) 0" "0 $((bh - 1))" "$((bw - 1)) $((bh - 1))"; do
+        read -r x y <<<"$xy"
+        [ "$(pixel "$f" "$x" "$y")" = "$(pixel "$dir/main$at.gif" $((left + x)) $((top + y)))" ] ||
+          fail "$style/${name#*:}$at.gif: corner $x,$y differs from main$at.gif beneath it"
+      done
+      [ "$(near_red_count "$f")" = 0 ] || fail "$f has near-red colours"
+    done
+    for f in $pictures; do
+      [[ $f == "$style/"* ]] || continue
+      is_gif "$assets/${f%.gif}$at.gif" || { fail "$style: picture ${f%.gif}$at.gif is missing"; continue; }
+      check_window_picture "$assets/${f%.gif}$at.gif" "${fw}x$fh"
+    done
+  done
+
+  # entries: known placeholders, every response key
   if printf '%s\n' "$entries" | awk -F "$T" 'NF < 3 || $3 == ""' | grep -q .; then
     fail "$style: entry lines without a text: $(printf '%s\n' "$entries" | awk -F "$T" 'NF < 3 || $3 == ""' | head -n 3)"
   fi
-  pictures=$( (echo "$style/main.gif"; printf '%s\n' "$entries" | cut -f 2) | sort -u)
-  for f in $pictures; do
-    [[ $f == "$style/"* ]] || { fail "$style: picture $f is not in $style/"; continue; }
-    [ -f "$assets/$f" ] || { fail "$style: picture $f does not exist"; continue; }
-    check_window_picture "$assets/$f" "${fw}x$fh"
-  done
   local bad
   bad=$(printf '%s\n' "$entries" | cut -f 3 | grep -o '\[[^]]*\]' | grep -v -x -e '\[呼び名\]' \
     -e '\[コマンド\]' -e '\[改行\]' | sort -u)
