@@ -2,9 +2,12 @@
 // icon, the command menu, the style switch, and what she leaves on screen.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <set>
+#include <vector>
 
 #include "CharacterDriver.h"
 #include "LauncherHarness.h"
@@ -165,6 +168,105 @@ TEST_F(CharacterWindowTest, NoPureRedIsLeftOnScreenAndAThousandCommandsLeakNothi
   EXPECT_GT(first.handles, 0u);
   EXPECT_LE(last.handles, first.handles + 5);
   EXPECT_LE(last.gdiObjects, first.gdiObjects + 5);
+}
+
+// The screen's scale for the programs started while it lives: Wine reads it
+// at every program start. Back at 100 % afterwards.
+class ScreenScale {
+ public:
+  explicit ScreenScale(DWORD dpi) { set(dpi); }
+  ~ScreenScale() { set(96); }
+  ScreenScale(const ScreenScale&) = delete;
+  ScreenScale& operator=(const ScreenScale&) = delete;
+
+ private:
+  static void set(DWORD dpi) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
+                    sizeof dpi);
+  }
+};
+
+// What the screen shows in the window's rectangle, one pixel a COLORREF-like
+// 0x00RRGGBB.
+std::vector<uint32_t> screenPixels(const RECT& rect) {
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  std::vector<uint32_t> pixels(static_cast<std::size_t>(width) * height);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  GdiFlush();
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    pixels[i] = static_cast<const uint32_t*>(bits)[i] & 0xFFFFFF;
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+// Halves up, as her layout rounds.
+LONG scaled(LONG pixels, DWORD dpi) { return (pixels * static_cast<LONG>(dpi) + 48) / 96; }
+
+TEST_F(CharacterWindowTest, AtEveryScaleSheIsHerModelsSizeWithNoRedAndBlinksWhereTheModelSays) {
+  for (const DWORD dpi : {96u, 144u, 192u}) {
+    SCOPED_TRACE(dpi);
+    const ScreenScale scale(dpi);
+    const Character her = startWith(
+        u"PREF/HIDDEN_MODE\t0\r\nPREF/HOTKEY_MOD\tCTRL\r\nPREF/HOTKEY_VALUE\tQ\r\n"
+        u"PREF/TOP\t0\r\nPREF/LEFT\t0\r\n");
+    ASSERT_TRUE(her.window);
+    RECT rect{};
+    GetWindowRect(her.window, &rect);
+    // The shipped character style: 430 x 310, eyes 84 x 35 at (298, 93).
+    EXPECT_NEAR(rect.right - rect.left, scaled(430, dpi), 1);
+    EXPECT_NEAR(rect.bottom - rect.top, scaled(310, dpi), 1);
+    const std::vector<uint32_t> open = screenPixels(rect);
+
+    EXPECT_EQ(std::count(open.begin(), open.end(), 0xFF0000u), 0) << "the key colour shows through";
+
+    // Her greeting may show another expression; five seconds on, her own
+    // picture is back and she blinks within the next four, for one tick of
+    // 50 ms. Only her head is watched, to catch it: the caret blinks in the
+    // input box, and a whole frame takes long at 200 %.
+    Sleep(5500);
+    const RECT head{rect.left + scaled(240, dpi), rect.top, rect.right,
+                    rect.top + scaled(200, dpi)};
+    const std::vector<uint32_t> before = screenPixels(head);
+    const LONG width = head.right - head.left;
+    RECT changed{LONG_MAX, LONG_MAX, -1, -1};
+    waitUntil(
+        [&] {
+          const std::vector<uint32_t> now = screenPixels(head);
+          for (std::size_t i = 0; i < now.size(); ++i) {
+            if (now[i] == before[i]) continue;
+            const LONG x = static_cast<LONG>(i) % width + scaled(240, dpi);
+            const LONG y = static_cast<LONG>(i) / width;
+            changed = {std::min(changed.left, x), std::min(changed.top, y),
+                       std::max(changed.right, x + 1), std::max(changed.bottom, y + 1)};
+          }
+          return changed.right >= 0;
+        },
+        std::chrono::seconds(5));
+    ASSERT_GE(changed.right, 0) << "she did not blink";
+    EXPECT_GE(changed.left, scaled(298, dpi) - 1);
+    EXPECT_GE(changed.top, scaled(93, dpi) - 1);
+    EXPECT_LE(changed.right, scaled(298 + 84, dpi) + 1);
+    EXPECT_LE(changed.bottom, scaled(93 + 35, dpi) + 1);
+
+    PostMessageW(her.window, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(install.waitForExit());
+  }
 }
 
 }  // namespace
