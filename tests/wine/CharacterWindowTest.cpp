@@ -170,22 +170,6 @@ TEST_F(CharacterWindowTest, NoPureRedIsLeftOnScreenAndAThousandCommandsLeakNothi
   EXPECT_LE(last.gdiObjects, first.gdiObjects + 5);
 }
 
-// The screen's scale for the programs started while it lives: Wine reads it
-// at every program start. Back at 100 % afterwards.
-class ScreenScale {
- public:
-  explicit ScreenScale(DWORD dpi) { set(dpi); }
-  ~ScreenScale() { set(96); }
-  ScreenScale(const ScreenScale&) = delete;
-  ScreenScale& operator=(const ScreenScale&) = delete;
-
- private:
-  static void set(DWORD dpi) {
-    RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
-                    sizeof dpi);
-  }
-};
-
 // What the screen shows in the window's rectangle, one pixel a COLORREF-like
 // 0x00RRGGBB.
 std::vector<uint32_t> screenPixels(const RECT& rect) {

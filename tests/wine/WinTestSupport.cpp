@@ -92,4 +92,9 @@ Text openedLogPath() {
   return log ? windowsPath(log) : Text();
 }
 
+void ScreenScale::set(DWORD dpi) {
+  RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
+                  sizeof dpi);
+}
+
 }  // namespace pipit::wintest

@@ -30,6 +30,19 @@ class TempFolder {
 bool waitUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds timeout = std::chrono::seconds(20));
 
+// The screen's scale, in dots per inch, for the programs started while it
+// lives (Wine reads it at every program start); back at 96 afterwards.
+class ScreenScale {
+ public:
+  explicit ScreenScale(DWORD dpi) { set(dpi); }
+  ~ScreenScale() { set(96); }
+  ScreenScale(const ScreenScale&) = delete;
+  ScreenScale& operator=(const ScreenScale&) = delete;
+
+ private:
+  static void set(DWORD dpi);
+};
+
 // Whole-file helpers in bytes.
 std::string readFile(const Text& path);
 void writeFile(const Text& path, const std::string& bytes);

@@ -1,16 +1,23 @@
 #include "platform/win32/Win32Pictures.h"
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "platform/KeyedScaling.h"
 #include "platform/win32/ComPtr.h"
+#include "platform/win32/Win32Files.h"
 
 namespace pipit::win32 {
 namespace {
 
-// A file's absence or its being a folder is told apart before decoding,
-// because the decoder reports both as one undifferentiated failure.
-Status checkFile(const Text& path) {
+// Larger files are no picture of hers; the limit keeps a mistaken name
+// (a disk image, say) from being read whole.
+constexpr unsigned long long kLargestPicture = 64ull * 1024 * 1024;
+
+// The file's bytes. Its absence, a folder and an unreadable file are told
+// apart here, because the decoder reports them all as one failure.
+Outcome<std::string> readPicture(const Text& path) {
   const DWORD attributes = GetFileAttributesW(wide(path));
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     switch (GetLastError()) {
@@ -24,7 +31,44 @@ Status checkFile(const Text& path) {
     }
   }
   if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return Failure::fileAccess();
-  return Status::success();
+  DWORD error = 0;
+  const FileHandle file = openForReading(path, error);
+  if (!file) return Failure::fileAccess();
+  std::optional<std::string> bytes = readRest(file.get(), kLargestPicture, error);
+  if (!bytes) return Failure::fileAccess();
+  return std::move(*bytes);
+}
+
+// The first frame of a picture file held in memory, as 32-bit BGRA.
+struct Frame {
+  ComPtr<IWICStream> stream;
+  ComPtr<IWICBitmapDecoder> decoder;
+  ComPtr<IWICBitmapFrameDecode> frame;
+  ComPtr<IWICFormatConverter> converter;
+  UINT width = 0;
+  UINT height = 0;
+};
+
+// The decoder reads `bytes` in place: they must outlive the frame.
+std::unique_ptr<Frame> openFrame(IWICImagingFactory& factory, const std::string& bytes) {
+  auto f = std::make_unique<Frame>();
+  const bool opened =
+      SUCCEEDED(factory.CreateStream(f->stream.put())) &&
+      SUCCEEDED(
+          f->stream->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(bytes.data())),
+                                          static_cast<DWORD>(bytes.size()))) &&
+      SUCCEEDED(factory.CreateDecoderFromStream(
+          f->stream.get(), nullptr, WICDecodeMetadataCacheOnDemand, f->decoder.put())) &&
+      SUCCEEDED(f->decoder->GetFrame(0, f->frame.put())) &&
+      SUCCEEDED(factory.CreateFormatConverter(f->converter.put())) &&
+      SUCCEEDED(f->converter->Initialize(f->frame.get(), GUID_WICPixelFormat32bppBGRA,
+                                         WICBitmapDitherTypeNone, nullptr, 0.0,
+                                         WICBitmapPaletteTypeCustom)) &&
+      SUCCEEDED(f->converter->GetSize(&f->width, &f->height));
+  if (!opened || f->width == 0 || f->height == 0 || f->width > 32767 || f->height > 32767) {
+    return nullptr;
+  }
+  return f;
 }
 
 // A 32-bit top-down DIB section of the size, and where its pixels are.
@@ -47,72 +91,69 @@ Canvas newCanvas(UINT width, UINT height) {
   return canvas;
 }
 
-Failure outOfMemory() { return {7, u"メモリが不足しています。"}; }
+BitmapHandle decode(IWICImagingFactory& factory, const std::string& bytes) {
+  const std::unique_ptr<Frame> f = openFrame(factory, bytes);
+  if (!f) return {};
+  Canvas canvas = newCanvas(f->width, f->height);
+  const UINT stride = f->width * 4;
+  if (!canvas.bits || FAILED(f->converter->CopyPixels(nullptr, stride, stride * f->height,
+                                                      static_cast<BYTE*>(canvas.bits)))) {
+    return {};
+  }
+  return std::move(canvas.bitmap);
+}
 
 }  // namespace
+
+HBITMAP Win32Picture::bitmap() const {
+  if (render_) {
+    bitmap_ = render_();
+    render_ = nullptr;  // its captures (bytes, the source picture) go now
+  }
+  return bitmap_.get();
+}
 
 Win32Pictures::Win32Pictures() {
   IWICImagingFactory* factory = nullptr;
   if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                  IID_IWICImagingFactory, reinterpret_cast<void**>(&factory)))) {
-    factory_.reset(factory);
+    factory_.reset(factory, [](IWICImagingFactory* f) { f->Release(); });
   }
 }
 
 Outcome<PictureHandle> Win32Pictures::load(const Text& path) const {
-  if (Status file = checkFile(path); !file) return file.failure();
+  auto bytes = readPicture(path);
+  if (!bytes) return bytes.failure();
   // Without the imaging component no picture can be read at all.
   if (!factory_) return Failure::fileAccess();
-
-  ComPtr<IWICBitmapDecoder> decoder;
-  if (FAILED(factory_->CreateDecoderFromFilename(wide(path), nullptr, GENERIC_READ,
-                                                 WICDecodeMetadataCacheOnLoad, decoder.put()))) {
-    return Pictures::invalidPicture();
-  }
-  ComPtr<IWICBitmapFrameDecode> frame;
-  if (FAILED(decoder->GetFrame(0, frame.put()))) return Pictures::invalidPicture();
-  ComPtr<IWICFormatConverter> converter;
-  if (FAILED(factory_->CreateFormatConverter(converter.put())) ||
-      FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppBGRA,
-                                   WICBitmapDitherTypeNone, nullptr, 0.0,
-                                   WICBitmapPaletteTypeCustom))) {
-    return Pictures::invalidPicture();
-  }
-  UINT width = 0;
-  UINT height = 0;
-  if (FAILED(converter->GetSize(&width, &height)) || width == 0 || height == 0 || width > 32767 ||
-      height > 32767) {
-    return Pictures::invalidPicture();
-  }
-
-  Canvas canvas = newCanvas(width, height);
-  if (!canvas.bits) return outOfMemory();
-  const UINT stride = width * 4;
-  if (FAILED(converter->CopyPixels(nullptr, stride, stride * height,
-                                   static_cast<BYTE*>(canvas.bits)))) {
-    return Pictures::invalidPicture();
-  }
+  auto held = std::make_shared<const std::string>(std::move(bytes.value()));
+  const std::unique_ptr<Frame> frame = openFrame(*factory_, *held);
+  if (!frame) return Pictures::invalidPicture();
   return PictureHandle(std::make_shared<Win32Picture>(
-      std::move(canvas.bitmap), static_cast<int32_t>(width), static_cast<int32_t>(height)));
+      static_cast<int32_t>(frame->width), static_cast<int32_t>(frame->height),
+      [factory = factory_, held] { return decode(*factory, *held); }));
 }
 
 Outcome<PictureHandle> Win32Pictures::resize(const PictureHandle& picture, int32_t width,
                                              int32_t height) const {
-  const auto* source = dynamic_cast<const Win32Picture*>(picture.get());
-  DIBSECTION dib{};
-  if (!source || GetObjectW(source->bitmap(), sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits ||
-      dib.dsBm.bmBitsPixel != 32) {
-    return Pictures::invalidPicture();
-  }
+  if (!dynamic_cast<const Win32Picture*>(picture.get())) return Pictures::invalidPicture();
   if (width <= 0 || height <= 0 || width > 32767 || height > 32767) {
     return Pictures::invalidPicture();
   }
-  Canvas canvas = newCanvas(static_cast<UINT>(width), static_cast<UINT>(height));
-  if (!canvas.bits) return outOfMemory();
-  scaleKeyed({static_cast<const Pixel*>(dib.dsBm.bmBits), source->width(), source->height()},
-             {static_cast<Pixel*>(canvas.bits), static_cast<std::size_t>(width) * height}, width,
-             height, kKeyPixel);
-  return PictureHandle(std::make_shared<Win32Picture>(std::move(canvas.bitmap), width, height));
+  return PictureHandle(std::make_shared<Win32Picture>(width, height, [picture, width, height] {
+    const auto& source = static_cast<const Win32Picture&>(*picture);
+    DIBSECTION dib{};
+    if (!source.bitmap() || GetObjectW(source.bitmap(), sizeof dib, &dib) != sizeof dib ||
+        !dib.dsBm.bmBits || dib.dsBm.bmBitsPixel != 32) {
+      return BitmapHandle();
+    }
+    Canvas canvas = newCanvas(static_cast<UINT>(width), static_cast<UINT>(height));
+    if (!canvas.bits) return BitmapHandle();
+    scaleKeyed({static_cast<const Pixel*>(dib.dsBm.bmBits), source.width(), source.height()},
+               {static_cast<Pixel*>(canvas.bits), static_cast<std::size_t>(width) * height}, width,
+               height, kKeyPixel);
+    return std::move(canvas.bitmap);
+  }));
 }
 
 }  // namespace pipit::win32

@@ -1,10 +1,18 @@
 #pragma once
 // Pictures decoded by the Windows Imaging Component into 32-bit top-down
 // DIB sections (BGRA, the first frame of the file).
+//
+// Loading reads the file and checks that it decodes to a picture of a
+// sensible size, so a broken model is still found when it is read; the
+// pixels are made when the picture is first drawn. A model names many
+// expressions and she shows one at a time: those never shown cost their
+// compressed bytes only, and start-up decodes just what her first frame
+// shows.
 #include <windows.h>
 
 #include <wincodec.h>
 
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -22,17 +30,23 @@ using BitmapHandle = UniqueHandle<HBITMAP, BitmapHandleTraits>;
 
 class Win32Picture final : public Picture {
  public:
-  Win32Picture(BitmapHandle bitmap, int32_t width, int32_t height)
-      : bitmap_(std::move(bitmap)), width_(width), height_(height) {}
+  // Makes the pixels, once; null when they cannot be made after all.
+  using Render = std::function<BitmapHandle()>;
+
+  Win32Picture(int32_t width, int32_t height, Render render)
+      : width_(width), height_(height), render_(std::move(render)) {}
   int32_t width() const override { return width_; }
   int32_t height() const override { return height_; }
   // A 32-bit top-down DIB section; select it into a memory DC to draw.
-  HBITMAP bitmap() const { return bitmap_.get(); }
+  // Made at the first call; null when the file's pixels turned out broken,
+  // which draws nothing.
+  HBITMAP bitmap() const;
 
  private:
-  BitmapHandle bitmap_;
   int32_t width_;
   int32_t height_;
+  mutable Render render_;  // emptied once it has run
+  mutable BitmapHandle bitmap_;
 };
 
 // Keeps COM initialised on this thread for its lifetime.
@@ -45,11 +59,9 @@ class Win32Pictures final : public Pictures {
                                 int32_t height) const override;
 
  private:
-  struct Release {
-    void operator()(IUnknown* object) const { object->Release(); }
-  };
   ComApartment apartment_;  // declared first: outlives the factory
-  std::unique_ptr<IWICImagingFactory, Release> factory_;
+  // Shared with the pictures that have yet to make their pixels.
+  std::shared_ptr<IWICImagingFactory> factory_;
 };
 
 }  // namespace pipit::win32

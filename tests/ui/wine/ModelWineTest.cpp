@@ -110,6 +110,31 @@ TEST(Win32PicturesTest, TellsMissingFolderAndCorruptApart) {
   RemoveDirectoryW(win32::wide(temp.file(u"folder.gif")));
 }
 
+// A model drawn for 100 % only, shown at 150 %: made larger on first draw,
+// with no pixel between her outline and the key colour.
+TEST_P(ModelWineTest, AResizedPictureKeepsTheKeyExact) {
+  const Text style = GetParam() ? u"model_simple/" : u"model/";
+  auto main = pictures.load(resolvePicturePath(assets(), style + u"main.gif"));
+  ASSERT_TRUE(main.ok());
+  const int32_t width = main.value()->width() * 3 / 2;
+  const int32_t height = main.value()->height() * 3 / 2;
+  auto larger = pictures.resize(main.value(), width, height);
+  ASSERT_TRUE(larger.ok());
+  const auto& real = dynamic_cast<const win32::Win32Picture&>(*larger.value());
+  DIBSECTION dib{};
+  ASSERT_EQ(GetObjectW(real.bitmap(), sizeof(dib), &dib), static_cast<int>(sizeof(dib)));
+  ASSERT_EQ(dib.dsBm.bmWidth, width);
+  const auto* pixels = static_cast<const uint32_t*>(dib.dsBm.bmBits);
+  int fringe = 0;
+  for (int32_t i = 0; i < width * height; ++i) {
+    const uint32_t p = pixels[i] & 0xFFFFFF;
+    const bool reddish = (p >> 16) > 200 && ((p >> 8) & 0xFF) < 60 && (p & 0xFF) < 60;
+    fringe += reddish && p != 0xFF0000;
+  }
+  EXPECT_EQ(pixels[0] & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(fringe, 0);
+}
+
 }  // namespace
 }  // namespace pipit
 
