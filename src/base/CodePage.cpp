@@ -12,6 +12,10 @@
 
 namespace pipit {
 
+#ifdef _WIN32
+CodePage::CodePage(std::string name) : name_(std::move(name)) {}
+#endif
+
 CodePage CodePage::system() { return CodePage(std::string()); }
 CodePage CodePage::named(std::string name) { return CodePage(std::move(name)); }
 
@@ -131,13 +135,26 @@ std::string convert(iconv_t cd, std::string_view input, std::string_view replace
 
 }  // namespace
 
+// Opening a converter costs far more than converting one field of a
+// settings line, which is read and written field by field.
+struct CodePage::Converters {
+  Iconv decoder;
+  Iconv encoder;
+};
+
+CodePage::CodePage(std::string name)
+    : name_(std::move(name)),
+      converters_(std::make_shared<const Converters>(Converters{
+          openIconv("UTF-16LE", charsetOf(name_)), openIconv(charsetOf(name_), "UTF-16LE")})) {}
+
 Text CodePage::decode(std::string_view bytes) const {
   if (bytes.empty()) return {};
-  const Iconv cd = openIconv("UTF-16LE", charsetOf(name_));
+  iconv_t cd = converters_->decoder.get();
   if (!cd) return fromUtf8(bytes);
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);  // a fresh start
   const std::string_view fffd("\xFD\xFF", 2);
   const std::string utf16 =
-      convert(cd.get(), bytes, fffd, [](const char*, std::size_t) { return std::size_t{1}; });
+      convert(cd, bytes, fffd, [](const char*, std::size_t) { return std::size_t{1}; });
   Text text(utf16.size() / 2, u'\0');
   for (std::size_t i = 0; i < text.size(); ++i) {
     text[i] = static_cast<char16_t>(static_cast<unsigned char>(utf16[2 * i]) |
@@ -147,10 +164,10 @@ Text CodePage::decode(std::string_view bytes) const {
 }
 
 namespace {
-std::string encodeWith(const std::string& name, TextView text, bool* lossy) {
+std::string encodeWith(iconv_t cd, TextView text, bool* lossy) {
   if (text.empty()) return {};
-  const Iconv cd = openIconv(charsetOf(name), "UTF-16LE");
   if (!cd) return toUtf8(text);
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);  // a fresh start
   std::string utf16(text.size() * 2, '\0');
   for (std::size_t i = 0; i < text.size(); ++i) {
     utf16[2 * i] = static_cast<char>(text[i] & 0xFF);
@@ -159,15 +176,17 @@ std::string encodeWith(const std::string& name, TextView text, bool* lossy) {
   // One "?" per UTF-16 unit, as Windows does: a pair the code page lacks
   // gives two.
   return convert(
-      cd.get(), utf16, "?", [](const char*, std::size_t) { return std::size_t{2}; }, lossy);
+      cd, utf16, "?", [](const char*, std::size_t) { return std::size_t{2}; }, lossy);
 }
 }  // namespace
 
-std::string CodePage::encode(TextView text) const { return encodeWith(name_, text, nullptr); }
+std::string CodePage::encode(TextView text) const {
+  return encodeWith(converters_->encoder.get(), text, nullptr);
+}
 
 std::optional<std::string> CodePage::encodeExactly(TextView text) const {
   bool lossy = false;
-  std::string bytes = encodeWith(name_, text, &lossy);
+  std::string bytes = encodeWith(converters_->encoder.get(), text, &lossy);
   if (lossy) return std::nullopt;
   return bytes;
 }

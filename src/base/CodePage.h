@@ -5,7 +5,9 @@
 // On Windows the system code page is CP_ACP (932 on a Japanese system); a
 // named code page such as "CP932" selects that number. On Linux, where the
 // core is unit tested, iconv does the work with the locale's character set
-// or the name given.
+// or the name given; its converters are opened once per code page made and
+// shared by its copies, which therefore belong to one thread at a time.
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,8 +31,12 @@ class CodePage {
   std::optional<std::string> encodeExactly(TextView text) const;
 
  private:
-  explicit CodePage(std::string name) : name_(std::move(name)) {}
+  explicit CodePage(std::string name);
   std::string name_;  // empty: the system's own
+#ifndef _WIN32
+  struct Converters;
+  std::shared_ptr<const Converters> converters_;
+#endif
 };
 
 }  // namespace pipit

@@ -19,12 +19,22 @@ class CommandInfo {
   // command, delimiter, path, delimiter, directory: the delimiter is written
   // twice even when the directory is empty.
   Text toString(TextView delimiter) const {
-    Text text = command_;
+    Text text;
+    appendTo(text, delimiter);
+    return text;
+  }
+  // The same, at the end of `text`: a whole table is written without a
+  // string per row.
+  void appendTo(Text& text, TextView delimiter) const {
+    text += command_;
     text += delimiter;
     text += executionPath_;
     text += delimiter;
     text += executionDirectory_;
-    return text;
+  }
+  // The length of toString() for a delimiter of this length.
+  std::size_t textSize(std::size_t delimiter) const {
+    return command_.size() + executionPath_.size() + executionDirectory_.size() + 2 * delimiter;
   }
 
  private:

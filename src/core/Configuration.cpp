@@ -6,7 +6,14 @@
 namespace pipit {
 
 Text Configuration::toString(TextView delimiter) const {
+  // Sized once: a table of 32767 rows is megabytes, which growing by
+  // doubling would copy again and again.
+  constexpr std::size_t kSettingLines = 1024;  // ample for the eleven above
+  std::size_t size = kSettingLines + googleURL_.size() + hotKeyMod_.size() +
+                     hotKeyValue_.size() + googleEncoding_.size();
+  for (const auto& command : commands_) size += command->textSize(delimiter.size()) + 2;
   Text text;
+  text.reserve(size + kCrLf.size());
   auto line = [&](TextView key, TextView value) {
     text += key;
     text += delimiter;
@@ -26,7 +33,7 @@ Text Configuration::toString(TextView delimiter) const {
   line(keys::kTop, decimalText(formTop_));
   line(keys::kLeft, decimalText(formLeft_));
   for (const auto& command : commands_) {
-    text += command->toString(delimiter);
+    command->appendTo(text, delimiter);
     text += kCrLf;
   }
   return text;

@@ -60,12 +60,17 @@ std::optional<Status> applySetting(Configuration& config, Text& hiddenDelayText,
   return Status::success();
 }
 
-// The settings in the file's bytes. Without a logger nothing is written:
-// a check of bytes that are not in the file yet.
+// The settings in the file's bytes. Without a logger nothing is written and
+// the command rows are only counted: a check that bytes about to be saved
+// read back. A command row cannot fail to read, and only a first field that
+// starts like a setting key ("PREF/", the same bytes in every encoding) can
+// turn a row into a setting.
 Outcome<Configuration> parseConfiguration(std::string_view bytes, const CodePage& codePage,
                                           Logger* logger) {
+  const bool checkOnly = logger == nullptr;
   Configuration config;
   CommandTable commands;
+  std::size_t rows = 0;
   Text hiddenDelayText;
   const SettingsForm form = detectSettingsForm(bytes);
   bytes.remove_prefix(form.bomSize);
@@ -73,6 +78,10 @@ Outcome<Configuration> parseConfiguration(std::string_view bytes, const CodePage
   for (const std::string_view rawLine : splitByteLines(bytes, form.lfEndsLines)) {
     const std::string_view line = trimByteBlanks(rawLine);
     if (line.empty() || line[0] == '#' || line.find('\t') == std::string_view::npos) continue;
+    if (checkOnly && !line.starts_with(keys::kStart)) {
+      if (++rows > Configuration::kMaxCommands) return tooManyCommands();
+      continue;
+    }
     fields.clear();
     for (const std::string_view field : splitByteTabs(line)) {
       fields.push_back(decodeSettings(field, form.encoding, codePage));
@@ -81,7 +90,7 @@ Outcome<Configuration> parseConfiguration(std::string_view bytes, const CodePage
       if (!applied->ok()) return applied->failure();
       continue;
     }
-    if (commands.size() == Configuration::kMaxCommands) return tooManyCommands();
+    if (++rows > Configuration::kMaxCommands) return tooManyCommands();
     auto command = std::make_shared<CommandInfo>();
     command->setCommand(std::move(fields[0]));
     command->setExecutionPath(std::move(fields[1]));
@@ -131,7 +140,8 @@ Outcome<Configuration> ConfigurationFile::getConfigurationFromFile(const Text& p
 
 Status ConfigurationFile::saveConfiguration(const Configuration& configuration) {
   logger_.writeMethodStart(kSaveLabel);
-  const Text text = configuration.toString(u"\t") + Text(kCrLf);
+  Text text = configuration.toString(u"\t");
+  text += kCrLf;
   const std::string bytes = encodeSettings(text, codePage_);
   // Settings that would not read back (more rows than a table holds, a
   // command word that is a setting key) would end every later start, and a

@@ -1,7 +1,12 @@
 #pragma once
+#include <string_view>
+
 #include "base/Text.h"
 
 namespace pipit::keys {
+
+// Every key starts so, in the file's bytes too.
+inline constexpr std::string_view kStart = "PREF/";
 
 inline constexpr TextView kHiddenMode = u"PREF/HIDDEN_MODE";
 inline constexpr TextView kHiddenDelay = u"PREF/HIDDEN_DELAY";
