@@ -4,8 +4,20 @@ namespace pipit {
 
 void Blinker::start() {
   if (started_) return;
-  view_.startTimer(TimerId::Visual, kVisualInterval);
   started_ = true;
+  if (!paused_) view_.startTimer(TimerId::Visual, kVisualInterval);
+}
+
+void Blinker::pause() {
+  if (paused_) return;
+  paused_ = true;
+  if (started_) view_.stopTimer(TimerId::Visual);
+}
+
+void Blinker::resume() {
+  if (!paused_) return;
+  paused_ = false;
+  if (started_) view_.startTimer(TimerId::Visual, kVisualInterval);
 }
 
 void Blinker::restartStyleTimer() {

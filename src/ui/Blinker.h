@@ -22,6 +22,10 @@ class Blinker final : public ExpressionView {
 
   // Starts VisualTimer, once however often the window is rebuilt.
   void start();
+  // Stops VisualTimer while she is hidden, and starts it again when she is
+  // shown, if it was started.
+  void pause();
+  void resume();
   // The eyes sit where the model's settings put them.
   void onTimer(TimerId timer, const ModelSettings& settings);
 
@@ -42,6 +46,7 @@ class Blinker final : public ExpressionView {
   CharacterPictures& pictures_;
   int32_t blinkCount_ = 0;
   bool started_ = false;
+  bool paused_ = false;
 };
 
 }  // namespace pipit

@@ -47,7 +47,7 @@ void InputForm::init(bool onStart) {
     view_.moveTo({toPixels(configuration.getFormLeft(), view_.twipsPerPixelX()),
                   toPixels(configuration.getFormTop(), view_.twipsPerPixelY())});
   }
-  view_.show();
+  show();
   words_.setCommands(configuration);
   view_.setTopMost();
   const uint8_t modifiers = getKeyCode(configuration.getHotKeyMod());
@@ -68,6 +68,17 @@ void InputForm::warnHotKey(const Configuration& configuration) {
 
 void InputForm::terminate() { view_.unregisterHotKey(); }
 
+// She does not blink unseen: a hidden window wakes no timer of hers.
+void InputForm::show() {
+  view_.show();
+  blinker_.resume();
+}
+
+void InputForm::hide() {
+  view_.hide();
+  blinker_.pause();
+}
+
 float InputForm::top() const {
   return static_cast<float>(view_.position().y * view_.twipsPerPixelY());
 }
@@ -81,22 +92,22 @@ void InputForm::clearForm(bool forcedHide, bool hideDelay) {
   hideCancelled_ = false;
   words_.putInput(Text(), false);
   if (forcedHide) {
-    view_.hide();
+    hide();
     return;
   }
   if (hideDelay && configuration.isHiddenMode()) {
     if (!style_.isSimple()) waitFor(configuration.getHiddenDelay(), clock_, pump_);
     // Shown again while she waited (hot key, tray): she stays.
     if (hideCancelled_) return;
-    view_.hide();
+    hide();
   } else if (configuration.isHiddenMode()) {
-    view_.hide();
+    hide();
   }
 }
 
 void InputForm::doHotkeyAction() {
   hideCancelled_ = true;
-  view_.show();
+  show();
   words_.putInput(Text(), false);
   view_.focusInput();
   view_.setMessageText(lines_.getMessage(responseKeys::kFocus, u""));
@@ -104,7 +115,7 @@ void InputForm::doHotkeyAction() {
 
 void InputForm::hideFromTray() {
   words_.putInput(Text(), false);
-  view_.hide();
+  hide();
 }
 
 void InputForm::onEscape() { hideFromTray(); }
@@ -168,7 +179,7 @@ void InputForm::ExecutionButton_Click() {
 
 void InputForm::visualize() {
   pictures_.layOut(settings_);
-  view_.show();
+  show();
 }
 
 }  // namespace pipit

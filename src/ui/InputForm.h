@@ -94,6 +94,8 @@ class InputForm final : public InputFormControl, public TrayTarget {
 
  private:
   void warnHotKey(const Configuration& configuration);
+  void show();
+  void hide();
 
   CharacterWindowView& view_;
   LauncherCore& core_;

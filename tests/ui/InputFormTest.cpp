@@ -94,10 +94,13 @@ TEST_F(InputFormTest, StartUpLaysHerOutAtTheStoredPlaceWithOneHotKeyAndTheWordLi
   EXPECT_EQ(view.words, (std::vector<Text>{u"memo", u"memo"}));
   EXPECT_EQ(view.layout->formWidth, 250);
   EXPECT_TRUE(dialogs.shown.empty());
-  // Hidden mode: init hides her again at once; the greeting shows her.
+  // Hidden mode: init hides her again at once; the greeting shows her. She
+  // blinks only while she is seen.
   EXPECT_FALSE(view.visible);
+  EXPECT_FALSE(view.timers.count(TimerId::Visual));
   form.doHotkeyAction();
   EXPECT_TRUE(view.visible);
+  EXPECT_EQ(view.timers[TimerId::Visual], 50u);
   EXPECT_TRUE(view.focused);
   EXPECT_EQ(view.message, u"focus");
 }
