@@ -187,6 +187,10 @@ int main(int argc, char** argv) {
         }
       }
     }
+    for (std::size_t k = 0; k < at96.size(); ++k) {
+      std::printf("start-up at 100 %% and 200 %%, run %zu: %.0f ms, %.0f ms\n", k + 1, at96[k],
+                  at192[k]);
+    }
     bench::reportRow("start-up at 200 % (192 dpi)", median(at192), "ms", median(at96),
                      "the same start-up at 100 %");
     bench::reportRow("private memory at idle at 200 % (192 dpi)", median(memory192), "MB",
