@@ -1,3 +1,5 @@
+include(${CMAKE_CURRENT_LIST_DIR}/DelayLoad.cmake)
+
 # One library per folder of src/, and links only down the layers written in
 # cmake/layers.txt: a link that runs the wrong way stops the configuration,
 # naming both ends.
@@ -30,8 +32,13 @@ function(pipit_library name)
       message(FATAL_ERROR "layers: ${name} (src/${ARG_FOLDER}) may not link ${link} (src/${folder})")
     endif()
   endforeach()
+  set(system)
+  foreach(library IN LISTS ARG_SYSTEM)
+    pipit_system_library(linked ${library})
+    list(APPEND system ${linked})
+  endforeach()
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(${name} PUBLIC ${ARG_LINKS} ${ARG_SYSTEM})
+  target_link_libraries(${name} PUBLIC ${ARG_LINKS} ${system})
   set_property(GLOBAL PROPERTY "PIPIT_FOLDER_OF_${name}" "${ARG_FOLDER}")
 endfunction()

@@ -113,25 +113,29 @@ HBITMAP Win32Picture::bitmap() const {
   return bitmap_.get();
 }
 
-Win32Pictures::Win32Pictures() {
+std::shared_ptr<IWICImagingFactory> Win32Pictures::factory() const {
+  if (apartment_) return factory_;  // asked before, had or not
+  apartment_.emplace();
   IWICImagingFactory* factory = nullptr;
   if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                  IID_IWICImagingFactory, reinterpret_cast<void**>(&factory)))) {
     factory_.reset(factory, [](IWICImagingFactory* f) { f->Release(); });
   }
+  return factory_;
 }
 
 Outcome<PictureHandle> Win32Pictures::load(const Text& path) const {
   auto bytes = readPicture(path);
   if (!bytes) return bytes.failure();
   // Without the imaging component no picture can be read at all.
-  if (!factory_) return Failure::fileAccess();
+  const std::shared_ptr<IWICImagingFactory> imaging = factory();
+  if (!imaging) return Failure::fileAccess();
   auto held = std::make_shared<const std::string>(std::move(bytes.value()));
-  const std::unique_ptr<Frame> frame = openFrame(*factory_, *held);
+  const std::unique_ptr<Frame> frame = openFrame(*imaging, *held);
   if (!frame) return Pictures::invalidPicture();
   return PictureHandle(std::make_shared<Win32Picture>(
       static_cast<int32_t>(frame->width), static_cast<int32_t>(frame->height),
-      [factory = factory_, held] { return decode(*factory, *held); }));
+      [imaging, held] { return decode(*imaging, *held); }));
 }
 
 Outcome<PictureHandle> Win32Pictures::resize(const PictureHandle& picture, int32_t width,

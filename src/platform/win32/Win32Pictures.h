@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "platform/Pictures.h"
@@ -49,19 +50,21 @@ class Win32Picture final : public Picture {
   mutable BitmapHandle bitmap_;
 };
 
-// Keeps COM initialised on this thread for its lifetime.
+// The imaging component, and COM under it, are started at the first picture
+// that needs them, and kept for the object's lifetime.
 class Win32Pictures final : public Pictures {
  public:
-  Win32Pictures();
-
   Outcome<PictureHandle> load(const Text& path) const override;
   Outcome<PictureHandle> resize(const PictureHandle& picture, int32_t width,
                                 int32_t height) const override;
 
  private:
-  ComApartment apartment_;  // declared first: outlives the factory
+  // Null when the component cannot be had.
+  std::shared_ptr<IWICImagingFactory> factory() const;
+
+  mutable std::optional<ComApartment> apartment_;  // declared first: outlives the factory
   // Shared with the pictures that have yet to make their pixels.
-  std::shared_ptr<IWICImagingFactory> factory_;
+  mutable std::shared_ptr<IWICImagingFactory> factory_;
 };
 
 }  // namespace pipit::win32

@@ -8,7 +8,6 @@
 #include "base/Product.h"
 #include "core/ConfigurationManager.h"
 #include "core/Logger.h"
-#include "platform/win32/ComApartment.h"
 #include "platform/win32/SingleInstance.h"
 #include "platform/win32/Win32Browser.h"
 #include "platform/win32/Win32Clipboard.h"
@@ -103,9 +102,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     return 0;
   }
 
-  // OLE, and the single-threaded COM under it, for drops on her input box,
-  // the browser object and the picture decoder.
-  OleApartment ole;
+  // OLE, for drops on her input box, comes with her first show; the browser
+  // object and the picture decoder bring COM themselves.
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
 

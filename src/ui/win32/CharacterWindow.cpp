@@ -94,20 +94,30 @@ Status CharacterWindow::create() {
     if (!control) continue;
     SetWindowSubclass(control, &CharacterWindow::inputProc, 1, reinterpret_cast<DWORD_PTR>(this));
   }
-  // Drops come through OLE, which lets her tell the source she only copies;
-  // where OLE is missing, through the shell's message. The combo box's
-  // registration serves the edit inside it too.
+  // Files dropped on the box come as the shell's message from the start:
+  // the style is all the shell's DragAcceptFiles would set.
+  for (HWND control : {input_, inputEdit_}) {
+    if (!control) continue;
+    SetWindowLongPtrW(control, GWL_EXSTYLE,
+                      GetWindowLongPtrW(control, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
+  }
+  return Status::success();
+}
+
+void CharacterWindow::acceptDrops() {
+  // Through OLE she takes dropped text too and tells the source she only
+  // copies, so that no source ever moves a file onto her. OLE costs its
+  // libraries and its start, which her first show need not wait for: it is
+  // registered at the first message after it. The combo box's registration
+  // serves the edit inside it too; where OLE cannot register, files keep
+  // coming as the shell's message.
+  ole_.emplace();
   *dropTarget_.put() = new InputDropTarget([this](const Text& firstFile) {
     // The source waits for the drop to end: the dialog opens after it.
     droppedFile_ = firstFile;
     PostMessageW(input_, kDroppedMessage, 0, 0);
   });
-  if (FAILED(RegisterDragDrop(input_, dropTarget_.get()))) {
-    for (HWND control : {input_, inputEdit_}) {
-      if (control) DragAcceptFiles(control, TRUE);
-    }
-  }
-  return Status::success();
+  RegisterDragDrop(input_, dropTarget_.get());
 }
 
 void CharacterWindow::setWindowPicture(PictureHandle picture) {
@@ -276,6 +286,7 @@ void CharacterWindow::focusInput() { SetFocus(input_); }
 void CharacterWindow::show() {
   ShowWindow(handle(), SW_SHOWNORMAL);
   SetForegroundWindow(handle());
+  if (!dropTarget_) PostMessageW(handle(), kAcceptDropsMessage, 0, 0);
 }
 
 void CharacterWindow::hide() { ShowWindow(handle(), SW_HIDE); }
@@ -399,6 +410,9 @@ LRESULT CharacterWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_HOTKEY:
       form().doHotkeyAction();
+      return 0;
+    case kAcceptDropsMessage:
+      if (!dropTarget_) acceptDrops();
       return 0;
     case WM_TIMER:
       form().onTimer(static_cast<TimerId>(wParam));

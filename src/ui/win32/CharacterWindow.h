@@ -6,8 +6,10 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 #include <string>
 
+#include "platform/win32/ComApartment.h"
 #include "platform/win32/ComPtr.h"
 #include "platform/win32/gui/GdiHandles.h"
 #include "platform/win32/gui/Window.h"
@@ -28,6 +30,8 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   static constexpr int kMessageId = 102;
   // Posted to the input box after a drop, when the drag is over.
   static constexpr UINT kDroppedMessage = WM_APP + 1;
+  // Posted to the window at her first show: OLE drops from then on.
+  static constexpr UINT kAcceptDropsMessage = WM_APP + 2;
 
   // `form` takes the window's events; it may be built after the window, as
   // long as it is there before create().
@@ -95,6 +99,7 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   bool listDropped() const;
   void releaseListRow();
   void paint(HDC target) const;
+  void acceptDrops();
   // The controls' font, for the window's scale.
   void makeFont();
   void invalidate(const Image& image);
@@ -110,6 +115,7 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   GdiObject font_;
   GdiObject balloonBrush_;
   IconHandle icon_;
+  std::optional<OleApartment> ole_;  // outlives the drop target
   ComPtr<InputDropTarget> dropTarget_;
   Text droppedFile_;  // of the last drop, until its message comes
   PictureHandle windowPicture_;
