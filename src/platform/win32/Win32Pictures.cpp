@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/GifDecoder.h"
 #include "platform/KeyedScaling.h"
 #include "platform/win32/ComPtr.h"
 #include "platform/win32/Win32Files.h"
@@ -103,12 +104,21 @@ BitmapHandle decode(IWICImagingFactory& factory, const std::string& bytes) {
   return std::move(canvas.bitmap);
 }
 
+BitmapHandle decodeGifBitmap(const std::string& bytes, GifSize size) {
+  Canvas canvas = newCanvas(static_cast<UINT>(size.width), static_cast<UINT>(size.height));
+  if (!canvas.bits) return {};
+  const std::span<Pixel> pixels(static_cast<Pixel*>(canvas.bits),
+                                static_cast<std::size_t>(size.width) * size.height);
+  if (!decodeGif(bytes, pixels, kKeyPixel)) return {};
+  return std::move(canvas.bitmap);
+}
+
 }  // namespace
 
 HBITMAP Win32Picture::bitmap() const {
-  if (render_) {
+  if (!bitmap_ && !broken_ && render_) {
     bitmap_ = render_();
-    render_ = nullptr;  // its captures (bytes, the source picture) go now
+    broken_ = !bitmap_;
   }
   return bitmap_.get();
 }
@@ -127,10 +137,19 @@ std::shared_ptr<IWICImagingFactory> Win32Pictures::factory() const {
 Outcome<PictureHandle> Win32Pictures::load(const Text& path) const {
   auto bytes = readPicture(path);
   if (!bytes) return bytes.failure();
-  // Without the imaging component no picture can be read at all.
+  auto held = std::make_shared<const std::string>(std::move(bytes.value()));
+  // GIF, the form of every picture she ships with, is read here: the imaging
+  // component is started only for other forms. What a GIF leaves transparent
+  // shows the desktop, as her key colour does.
+  if (held->starts_with("GIF8")) {
+    const std::optional<GifSize> size = readGifSize(*held);
+    if (!size) return Pictures::invalidPicture();
+    return PictureHandle(std::make_shared<Win32Picture>(
+        size->width, size->height, [held, size = *size] { return decodeGifBitmap(*held, size); }));
+  }
+  // Without the imaging component no other picture can be read at all.
   const std::shared_ptr<IWICImagingFactory> imaging = factory();
   if (!imaging) return Failure::fileAccess();
-  auto held = std::make_shared<const std::string>(std::move(bytes.value()));
   const std::unique_ptr<Frame> frame = openFrame(*imaging, *held);
   if (!frame) return Pictures::invalidPicture();
   return PictureHandle(std::make_shared<Win32Picture>(
@@ -156,6 +175,8 @@ Outcome<PictureHandle> Win32Pictures::resize(const PictureHandle& picture, int32
     scaleKeyed({static_cast<const Pixel*>(dib.dsBm.bmBits), source.width(), source.height()},
                {static_cast<Pixel*>(canvas.bits), static_cast<std::size_t>(width) * height}, width,
                height, kKeyPixel);
+    // Only the resized pixels are shown: the source's are not kept twice.
+    source.releasePixels();
     return std::move(canvas.bitmap);
   }));
 }

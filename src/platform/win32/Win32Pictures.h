@@ -1,6 +1,7 @@
 #pragma once
-// Pictures decoded by the Windows Imaging Component into 32-bit top-down
-// DIB sections (BGRA, the first frame of the file).
+// Pictures as 32-bit top-down DIB sections (BGRA, the first frame of the
+// file): GIFs through GifDecoder, every other form through the Windows
+// Imaging Component.
 //
 // Loading reads the file and checks that it decodes to a picture of a
 // sensible size, so a broken model is still found when it is read; the
@@ -39,19 +40,23 @@ class Win32Picture final : public Picture {
   int32_t width() const override { return width_; }
   int32_t height() const override { return height_; }
   // A 32-bit top-down DIB section; select it into a memory DC to draw.
-  // Made at the first call; null when the file's pixels turned out broken,
-  // which draws nothing.
+  // Made at the first call after the picture was read or its pixels let go;
+  // null when the file's pixels turned out broken, which draws nothing.
   HBITMAP bitmap() const;
+  // Lets the pixels go until the picture is drawn again: a model holds all
+  // her expressions, and only the ones on screen need theirs.
+  void releasePixels() const { bitmap_.reset(); }
 
  private:
   int32_t width_;
   int32_t height_;
-  mutable Render render_;  // emptied once it has run
+  Render render_;
   mutable BitmapHandle bitmap_;
+  mutable bool broken_ = false;  // tried once is enough
 };
 
 // The imaging component, and COM under it, are started at the first picture
-// that needs them, and kept for the object's lifetime.
+// that is no GIF, and kept for the object's lifetime.
 class Win32Pictures final : public Pictures {
  public:
   Outcome<PictureHandle> load(const Text& path) const override;

@@ -45,6 +45,12 @@ std::vector<PixelRect> workAreas() {
   return areas;
 }
 
+// A picture she no longer shows keeps its file's bytes, not its pixels.
+void letGo(const PictureHandle& shown, const PictureHandle& next) {
+  if (shown == next) return;
+  if (const auto* bitmap = dynamic_cast<const Win32Picture*>(shown.get())) bitmap->releasePixels();
+}
+
 void drawPicture(HDC target, const Picture* picture, int x, int y) {
   const auto* bitmap = dynamic_cast<const Win32Picture*>(picture);
   if (!bitmap) return;
@@ -121,6 +127,7 @@ void CharacterWindow::acceptDrops() {
 }
 
 void CharacterWindow::setWindowPicture(PictureHandle picture) {
+  letGo(windowPicture_, picture);
   windowPicture_ = std::move(picture);
   InvalidateRect(handle(), nullptr, FALSE);
 }
@@ -128,6 +135,7 @@ void CharacterWindow::setWindowPicture(PictureHandle picture) {
 void CharacterWindow::setImage(ImageId id, PictureHandle picture) {
   Image& image = images_[static_cast<std::size_t>(id)];
   invalidate(image);
+  letGo(image.picture, picture);
   image.picture = std::move(picture);
   invalidate(image);
 }
