@@ -66,6 +66,8 @@ struct ConfigFormLayout {
   static constexpr TextView kCaption = u"ピピットランチャーの設定";
   static constexpr int32_t kClientWidth = 8055;
   static constexpr int32_t kClientHeight = 6735;
+  // The margin inside the window and each frame.
+  static constexpr int32_t kSpacing = 120;
 
   // Every control, in keyboard order.
   static const std::vector<FormControl>& controls();

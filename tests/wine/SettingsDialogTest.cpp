@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "CaptionCheck.h"
 #include "CharacterDriver.h"
 #include "LauncherHarness.h"
 #include "settings/ConfigFormLayout.h"
@@ -145,6 +146,26 @@ TEST_F(SettingsDialogTest, AFileDroppedOnTheInputBoxOpensTheDialogReadyToRegiste
   focus.cbSize = sizeof focus;
   GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &focus);
   EXPECT_EQ(focus.hwndFocus, item(kCommandText));
+}
+
+TEST(SettingsDialogScaleTest, AtEveryScaleTheDialogIsItsLayoutsSizeAndShowsEveryCaptionWhole) {
+  for (const int dpi : {96, 144, 192}) {
+    SCOPED_TRACE(dpi);
+    const ScreenScale scale(dpi);
+    LauncherInstall install;
+    install.writeConfig(kSettings);
+    install.start();
+    const Character her(install.waitForWindow(kWindowClass));
+    ASSERT_TRUE(her.window);
+    her.enter(u"せってい");
+    const HWND dialog = install.waitForWindow(kDialogClass);
+    ASSERT_TRUE(dialog);
+    RECT client{};
+    GetClientRect(dialog, &client);
+    EXPECT_NEAR(client.right, MulDiv(ConfigFormLayout::kClientWidth, dpi, 1440), 1);
+    EXPECT_NEAR(client.bottom, MulDiv(ConfigFormLayout::kClientHeight, dpi, 1440), 1);
+    EXPECT_EQ(clippedCaptions(dialog, dpi, messageFace(dpi, 9)), std::vector<std::string>{});
+  }
 }
 
 }  // namespace

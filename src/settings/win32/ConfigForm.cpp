@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/gui/ControlLayout.h"
 #include "platform/win32/gui/DeviceContexts.h"
 #include "platform/win32/gui/MessageFont.h"
 #include "platform/win32/gui/Twips.h"
@@ -92,6 +93,11 @@ ControlClass classOf(ControlKind kind) {
 // The twips layout leaves room for text of this size and no more.
 constexpr int kFontPoints = 9;
 
+PixelRect clientAt(Dpi dpi) {
+  return toPixels({0, 0, ConfigFormLayout::kClientWidth, ConfigFormLayout::kClientHeight}, dpi.x,
+                  dpi.y);
+}
+
 }  // namespace
 
 ConfigForm::ConfigForm(HINSTANCE instance, SettingsCore& core, const SettingsPorts& ports,
@@ -126,42 +132,55 @@ Status ConfigForm::createWindow() {
   args.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   args.exStyle = WS_EX_CONTROLPARENT;
   args.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  // A first guess at the size, at the system's scale: layoutAt makes it
+  // exact at the window's own.
+  const PixelRect client = clientAt(screenDpi());
+  RECT guess{0, 0, client.width, client.height};
+  AdjustWindowRectEx(&guess, args.style, FALSE, args.exStyle);
+  args.width = guess.right - guess.left;
+  args.height = guess.bottom - guess.top;
   if (Status created = create(args); !created) return created;
 
-  const Dpi dpi = screenDpi();
-  const int dpiX = dpi.x;
-  const int dpiY = dpi.y;
-  if (!font_) font_ = messageFont(kFontPoints, dpiY);
-  const PixelRect client =
-      toPixels({0, 0, ConfigFormLayout::kClientWidth, ConfigFormLayout::kClientHeight}, dpiX, dpiY);
-  RECT frame{0, 0, client.width, client.height};
-  AdjustWindowRectEx(&frame, args.style, FALSE, args.exStyle);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
+  createControls();
+  layoutAt(windowDpi(handle()));
+  RECT frame{};
+  GetWindowRect(handle(), &frame);
+  const LONG width = frame.right - frame.left;
+  const LONG height = frame.bottom - frame.top;
   RECT work{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   SetWindowPos(handle(), nullptr, work.left + std::max(0L, (work.right - work.left - width) / 2),
-               work.top + std::max(0L, (work.bottom - work.top - height) / 2), width, height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-
-  createControls(dpiX, dpiY);
+               work.top + std::max(0L, (work.bottom - work.top - height) / 2), 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   return Status::success();
 }
 
 // Created in keyboard order: the dialog manager walks the children in the
-// order they were made. The children go with the window.
-void ConfigForm::createControls(int dpiX, int dpiY) {
+// order they were made. The children go with the window; layoutAt places
+// them.
+void ConfigForm::createControls() {
   for (const FormControl& c : ConfigFormLayout::controls()) {
     const ControlClass kind = classOf(c.kind);
-    PixelRect at = toPixels(ConfigFormLayout::inWindow(c), dpiX, dpiY);
-    if (c.kind == ControlKind::DropDown) at.height += kDroppedRows * at.height;
     const DWORD style = WS_CHILD | (c.hidden ? 0 : WS_VISIBLE) | kind.style;
     const Text caption(c.caption);
-    HWND child = CreateWindowExW(
-        kind.exStyle, kind.name, wide(caption), style, at.left, at.top, at.width, at.height,
-        handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_, nullptr);
-    setFont(child, font_);
+    CreateWindowExW(kind.exStyle, kind.name, wide(caption), style, 0, 0, 0, 0, handle(),
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_, nullptr);
   }
+}
+
+void ConfigForm::layoutAt(Dpi dpi) {
+  dpi_ = dpi;
+  GdiObject font = messageFont(kFontPoints, dpi.y);
+  const PixelRect client = clientAt(dpi);
+  setClientSize(handle(), client.width, client.height);
+  std::vector<ControlPlace> places;
+  for (const FormControl& c : ConfigFormLayout::controls()) {
+    const PixelRect at = toPixels(ConfigFormLayout::inWindow(c), dpi.x, dpi.y);
+    places.push_back(
+        {control(c.id), at, c.kind == ControlKind::DropDown ? kDroppedRows * at.height : 0});
+  }
+  placeControls(places, font, dpi, client.width, Twips(dpi).x(ConfigFormLayout::kSpacing));
+  font_ = std::move(font);  // no control holds the one before any more
   setListTabStops();
 }
 
@@ -181,6 +200,7 @@ void ConfigForm::setListTabStops() {
   const int quarters = area.right * 4 / metrics.tmAveCharWidth;
   std::array<int, 2> stops{quarters / 4, quarters * 2 / 3};
   SendMessageW(list, LB_SETTABSTOPS, stops.size(), reinterpret_cast<LPARAM>(stops.data()));
+  InvalidateRect(list, nullptr, TRUE);
 }
 
 // Her icon, as the tray shows it; before her model is read, the program's
@@ -197,6 +217,8 @@ void ConfigForm::showIcon() {
 }
 
 void ConfigForm::show() {
+  // The scale may have changed while the dialog was hidden.
+  if (const Dpi now = windowDpi(handle()); now.x != dpi_.x || now.y != dpi_.y) layoutAt(now);
   showIcon();
   ShowWindow(handle(), IsIconic(handle()) ? SW_RESTORE : SW_SHOW);
   SetForegroundWindow(handle());
@@ -283,6 +305,21 @@ LRESULT ConfigForm::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case WM_GETMINMAXINFO: {
+      // The whole layout even on a screen smaller than it at this scale: the
+      // window cannot be resized, but it can be moved to show the rest.
+      const LRESULT result = Window::onMessage(message, wParam, lParam);
+      const PixelRect client = clientAt(dpi_);
+      const SIZE frame = frameSize(handle(), client.width, client.height);
+      auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+      limits->ptMaxTrackSize.x = std::max(limits->ptMaxTrackSize.x, frame.cx);
+      limits->ptMaxTrackSize.y = std::max(limits->ptMaxTrackSize.y, frame.cy);
+      return result;
+    }
+    case kDpiChangedMessage:
+      takeSuggestedRect(handle(), lParam);
+      layoutAt({LOWORD(wParam), HIWORD(wParam)});
+      return 0;
     case WM_CLOSE:
       // The close box discards the edits with the window; the next opening
       // makes a new one.

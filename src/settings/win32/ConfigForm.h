@@ -9,6 +9,7 @@
 
 #include "core/Logger.h"
 #include "platform/win32/gui/GdiHandles.h"
+#include "platform/win32/gui/Twips.h"
 #include "platform/win32/gui/Window.h"
 #include "request/ConfigFormControl.h"
 #include "settings/ConfigFormController.h"
@@ -54,7 +55,10 @@ class ConfigForm final : public ConfigFormControl, private Window, private Confi
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void onCommand(int id, int code);
   Status createWindow();
-  void createControls(int dpiX, int dpiY);
+  void createControls();
+  // Sizes the window and places the controls for the scale `dpi`, in a font
+  // made for it; the controls keep their text, selection and state.
+  void layoutAt(Dpi dpi);
   void setListTabStops();
   void showIcon();
   HWND control(int id) const { return GetDlgItem(handle(), id); }
@@ -62,6 +66,7 @@ class ConfigForm final : public ConfigFormControl, private Window, private Confi
   HINSTANCE instance_;
   Logger& logger_;
   ConfigFormController controller_;
+  Dpi dpi_;
   GdiObject font_;
   std::function<HICON()> icon_;
   // The window's own copy of her icon: the character window destroys hers

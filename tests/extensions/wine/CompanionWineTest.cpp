@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "CaptionCheck.h"
 #include "CompanionHarness.h"
 #include "base/CodePage.h"
 
@@ -151,6 +152,21 @@ TEST_F(CompanionWineTest, TranswebEndsOnEscapeInTheList) {
   pressKey(childWithClass(window, L"ComboBox"), VK_ESCAPE);
   EXPECT_TRUE(ranToEnd(transweb));
   EXPECT_TRUE(nothingOpened(opened));
+}
+
+TEST_F(CompanionWineTest, TranswebAtEveryScaleIsItsLayoutsSizeAndShowsEveryCaptionWhole) {
+  for (const int dpi : {96, 144, 192}) {
+    SCOPED_TRACE(dpi);
+    const ScreenScale scale(dpi);
+    Companion transweb(install, u"transweb", u"");
+    const HWND window = transweb.waitForWindow(L"PipitTranslationWindow");
+    ASSERT_TRUE(window);
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_NEAR(client.right, MulDiv(5640, dpi, 1440), 1);  // its layout, in twips
+    EXPECT_NEAR(client.bottom, MulDiv(2385, dpi, 1440), 1);
+    EXPECT_EQ(clippedCaptions(window, dpi, messageFace(dpi)), std::vector<std::string>{});
+  }
 }
 
 TEST_F(CompanionWineTest, ClipcmdPutsAShiftJisFileOnTheClipboard) {

@@ -1,6 +1,10 @@
 #include "extensions/transweb/win32/TranslationWindow.h"
 
+#include <utility>
+#include <vector>
+
 #include "platform/win32/Win32Clipboard.h"
+#include "platform/win32/gui/ControlLayout.h"
 #include "platform/win32/gui/MessageFont.h"
 #include "platform/win32/gui/Twips.h"
 #include "platform/win32/gui/WindowText.h"
@@ -17,12 +21,61 @@ constexpr int kLanguagesId = 102;
 constexpr int kExecuteId = 103;
 constexpr int kCancelId = 104;
 constexpr int kLabelId = 105;
-// The list drops below the box this far.
+
+// The layout, in twips. The list's rectangle is its closed height; it drops
+// below the box this far.
+constexpr int kClientWidth = 5640;
+constexpr int kClientHeight = 2385;
+constexpr int kSpacing = 120;
 constexpr int kListDropTwips = 3600;
 
 struct TwipsRect {
   int left, top, width, height;
 };
+
+struct ControlSpec {
+  int id;
+  const wchar_t* className;
+  TextView caption;
+  DWORD style;
+  DWORD exStyle;
+  TwipsRect rect;
+};
+
+// In the order of the keyboard focus: the list first.
+const ControlSpec kControls[] = {
+    {kLanguagesId,
+     L"COMBOBOX",
+     u"",
+     CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
+     0,
+     {120, 1800, 1815, 375}},
+    {kExecuteId,
+     L"BUTTON",
+     TranslationController::kTranslateCaption,
+     BS_PUSHBUTTON | WS_TABSTOP,
+     0,
+     {2160, 1800, 1575, 375}},
+    {kCancelId,
+     L"BUTTON",
+     TranslationController::kCancelCaption,
+     BS_PUSHBUTTON | WS_TABSTOP,
+     0,
+     {3960, 1800, 1575, 375}},
+    {kTextId,
+     L"EDIT",
+     u"",
+     ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP,
+     WS_EX_CLIENTEDGE,
+     {120, 480, 5415, 1095}},
+    {kLabelId, L"STATIC", TranslationController::kLabel, SS_LEFT, 0, {120, 240, 5175, 255}},
+};
+
+// Edges are converted, not sizes, so that neighbours stay flush.
+PixelRect pixels(const Twips& twips, const TwipsRect& r) {
+  return {twips.x(r.left), twips.y(r.top), twips.x(r.left + r.width) - twips.x(r.left),
+          twips.y(r.top + r.height) - twips.y(r.top)};
+}
 
 }  // namespace
 
@@ -41,7 +94,9 @@ bool TranslationWindow::create(int showCommand) {
   args.title = wide(caption);
   args.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   args.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  RECT frame{0, 0, twips.x(5640), twips.y(2385)};
+  // A first guess at the system's scale; layoutAt makes it exact at the
+  // window's own.
+  RECT frame{0, 0, twips.x(kClientWidth), twips.y(kClientHeight)};
   AdjustWindowRectEx(&frame, args.style, FALSE, args.exStyle);
   args.x = CW_USEDEFAULT;
   args.y = CW_USEDEFAULT;
@@ -49,6 +104,7 @@ bool TranslationWindow::create(int showCommand) {
   args.height = frame.bottom - frame.top;
   if (!Window::create(args)) return false;
   createControls();
+  layoutAt(pipit::win32::windowDpi(handle()));
   // An empty clipboard and one without text mean the same: nothing to put in.
   const Text clipboard = pipit::win32::Win32Clipboard(handle()).readText();
   controller_.open(clipboard.empty() ? std::nullopt : std::optional<Text>(clipboard));
@@ -56,30 +112,32 @@ bool TranslationWindow::create(int showCommand) {
 }
 
 void TranslationWindow::createControls() {
-  font_ = pipit::win32::messageFont();
-  const Twips twips;
-  auto control = [&](const wchar_t* className, TextView text, DWORD style, int id, TwipsRect r,
-                     DWORD exStyle = 0) {
-    const Text caption(text);
-    HWND child = CreateWindowExW(
-        exStyle, className, wide(caption), WS_CHILD | WS_VISIBLE | style, twips.x(r.left),
-        twips.y(r.top), twips.x(r.width), twips.y(r.height), handle(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-    pipit::win32::setFont(child, font_);
-    return child;
-  };
-  // Made in the order of the keyboard focus: the list first.
-  languages_ = control(L"COMBOBOX", u"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, kLanguagesId,
-                       {120, 1800, 1815, kListDropTwips});
-  execute_ = control(L"BUTTON", TranslationController::kTranslateCaption,
-                     BS_PUSHBUTTON | WS_TABSTOP, kExecuteId, {2160, 1800, 1575, 375});
-  cancel_ = control(L"BUTTON", TranslationController::kCancelCaption, BS_PUSHBUTTON | WS_TABSTOP,
-                    kCancelId, {3960, 1800, 1575, 375});
-  text_ =
-      control(L"EDIT", u"", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP,
-              kTextId, {120, 480, 5415, 1095}, WS_EX_CLIENTEDGE);
-  label_ =
-      control(L"STATIC", TranslationController::kLabel, SS_LEFT, kLabelId, {120, 240, 5175, 255});
+  for (const ControlSpec& spec : kControls) {
+    const Text caption(spec.caption);
+    CreateWindowExW(spec.exStyle, spec.className, wide(caption), WS_CHILD | WS_VISIBLE | spec.style,
+                    0, 0, 0, 0, handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                    instance_, nullptr);
+  }
+  label_ = GetDlgItem(handle(), kLabelId);
+  text_ = GetDlgItem(handle(), kTextId);
+  languages_ = GetDlgItem(handle(), kLanguagesId);
+  execute_ = GetDlgItem(handle(), kExecuteId);
+  cancel_ = GetDlgItem(handle(), kCancelId);
+}
+
+void TranslationWindow::layoutAt(pipit::win32::Dpi dpi) {
+  const Twips twips(dpi);
+  pipit::win32::GdiObject font = pipit::win32::messageFont(dpi);
+  const int clientWidth = twips.x(kClientWidth);
+  pipit::win32::setClientSize(handle(), clientWidth, twips.y(kClientHeight));
+  std::vector<pipit::win32::ControlPlace> places;
+  for (const ControlSpec& spec : kControls) {
+    const PixelRect at = pixels(twips, spec.rect);
+    const int drop = spec.id == kLanguagesId ? twips.y(kListDropTwips) - at.height : 0;
+    places.push_back({GetDlgItem(handle(), spec.id), at, drop});
+  }
+  pipit::win32::placeControls(places, font, dpi, clientWidth, twips.x(kSpacing));
+  font_ = std::move(font);  // no control holds the one before any more
 }
 
 Text TranslationWindow::text() const { return pipit::win32::windowText(text_); }
@@ -143,6 +201,10 @@ LRESULT TranslationWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
       }
       break;
+    case pipit::win32::kDpiChangedMessage:
+      pipit::win32::takeSuggestedRect(handle(), lParam);
+      layoutAt({LOWORD(wParam), HIWORD(wParam)});
+      return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;

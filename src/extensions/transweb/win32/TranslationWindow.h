@@ -8,6 +8,7 @@
 #include "extensions/transweb/TranslationController.h"
 #include "extensions/transweb/TranslationView.h"
 #include "platform/win32/gui/GdiHandles.h"
+#include "platform/win32/gui/Twips.h"
 #include "platform/win32/gui/Window.h"
 
 namespace pipit::ext::win32 {
@@ -34,6 +35,9 @@ class TranslationWindow final : private pipit::win32::Window, private Translatio
 
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void createControls();
+  // Sizes the window and places the controls for the scale `dpi`, in a font
+  // made for it, at its making and at every change of scale.
+  void layoutAt(pipit::win32::Dpi dpi);
   // Enter and Escape in the language list go to the controller, before the
   // dialog navigation sees them.
   bool handleListKey(const MSG& message);
