@@ -9,8 +9,8 @@ Text Configuration::toString(TextView delimiter) const {
   // Sized once: a table of 32767 rows is megabytes, which growing by
   // doubling would copy again and again.
   constexpr std::size_t kSettingLines = 1024;  // ample for the eleven above
-  std::size_t size = kSettingLines + googleURL_.size() + hotKeyMod_.size() +
-                     hotKeyValue_.size() + googleEncoding_.size();
+  std::size_t size = kSettingLines + googleURL_.size() + hotKeyMod_.size() + hotKeyValue_.size() +
+                     googleEncoding_.size();
   for (const auto& command : commands_) size += command->textSize(delimiter.size()) + 2;
   Text text;
   text.reserve(size + kCrLf.size());
