@@ -112,11 +112,12 @@ Status CharacterWindow::create() {
 
 void CharacterWindow::acceptDrops() {
   // Through OLE she takes dropped text too and tells the source she only
-  // copies, so that no source ever moves a file onto her. OLE costs its
-  // libraries and its start, which her first show need not wait for: it is
-  // registered at the first message after it. The combo box's registration
-  // serves the edit inside it too; where OLE cannot register, files keep
-  // coming as the shell's message.
+  // copies. OLE costs its libraries and, under Wine, a server thread with
+  // its stack, 2 MB at rest: it is started when the pointer first comes over
+  // her. Files dropped before that come as the shell's message, as they did
+  // before OLE drops were taken. The combo box's registration serves the
+  // edit inside it too; where OLE cannot register, files keep coming that
+  // way.
   ole_.emplace();
   *dropTarget_.put() = new InputDropTarget([this](const Text& firstFile) {
     // The source waits for the drop to end: the dialog opens after it.
@@ -294,7 +295,6 @@ void CharacterWindow::focusInput() { SetFocus(input_); }
 void CharacterWindow::show() {
   ShowWindow(handle(), SW_SHOWNORMAL);
   SetForegroundWindow(handle());
-  if (!dropTarget_) PostMessageW(handle(), kAcceptDropsMessage, 0, 0);
 }
 
 void CharacterWindow::hide() { ShowWindow(handle(), SW_HIDE); }
@@ -419,9 +419,10 @@ LRESULT CharacterWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HOTKEY:
       form().doHotkeyAction();
       return 0;
-    case kAcceptDropsMessage:
+    case WM_SETCURSOR:
+      // The pointer is over her or one of her controls.
       if (!dropTarget_) acceptDrops();
-      return 0;
+      break;
     case WM_TIMER:
       form().onTimer(static_cast<TimerId>(wParam));
       return 0;

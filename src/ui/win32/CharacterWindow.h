@@ -30,8 +30,6 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   static constexpr int kMessageId = 102;
   // Posted to the input box after a drop, when the drag is over.
   static constexpr UINT kDroppedMessage = WM_APP + 1;
-  // Posted to the window at her first show: OLE drops from then on.
-  static constexpr UINT kAcceptDropsMessage = WM_APP + 2;
 
   // `form` takes the window's events; it may be built after the window, as
   // long as it is there before create().
