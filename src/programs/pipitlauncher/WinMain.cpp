@@ -71,7 +71,7 @@ struct Launcher {
     }
     return false;
   }};
-  TrayWindow trayWindow{instance, [this] { return window.icon(); }, pump, tray};
+  TrayWindow trayWindow{instance, [this] { return window.smallIcon(); }, pump, tray};
 
   // Her face comes first: her model shows its pictures through the blinker
   // and reads the style; the form, which speaks her lines, after both.

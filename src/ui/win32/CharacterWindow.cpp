@@ -171,9 +171,16 @@ Status CharacterWindow::loadIcon(const Text& path) {
   IconHandle icon(static_cast<HICON>(
       LoadImageW(nullptr, wide(path), IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE)));
   if (!icon) return Pictures::invalidPicture();
+  // The tray and captions show the small size: taken from the file at that
+  // size, it stays sharp at every scale rather than shrunk from the large.
+  IconHandle small(
+      static_cast<HICON>(LoadImageW(nullptr, wide(path), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                    GetSystemMetrics(SM_CYSMICON), LR_LOADFROMFILE)));
   SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.get()));
-  SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.get()));
+  SendMessageW(handle(), WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(small ? small.get() : icon.get()));
   icon_ = std::move(icon);
+  smallIcon_ = std::move(small);
   return Status::success();
 }
 

@@ -39,6 +39,9 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   // Creates the hidden window and its controls.
   Status create();
   HICON icon() const { return icon_.get(); }
+  // The icon at the small size, for the tray; the large one where the file
+  // has no small one.
+  HICON smallIcon() const { return smallIcon_ ? smallIcon_.get() : icon_.get(); }
 
   // CharacterWindowView
   void setWindowPicture(PictureHandle picture) override;
@@ -113,6 +116,7 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   GdiObject font_;
   GdiObject balloonBrush_;
   IconHandle icon_;
+  IconHandle smallIcon_;
   std::optional<OleApartment> ole_;  // outlives the drop target
   ComPtr<InputDropTarget> dropTarget_;
   Text droppedFile_;  // of the last drop, until its message comes
