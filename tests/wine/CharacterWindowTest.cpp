@@ -125,11 +125,19 @@ TEST_F(CharacterWindowTest, TheCommandMenuListsTheTableAndSwitchesHerStyle) {
   expectSimpleStyleAt(her, before);
 }
 
-TEST_F(CharacterWindowTest, AThousandCommandsLeakNothing) {
+TEST_F(CharacterWindowTest, OleWaitsForThePointerAndAThousandCommandsLeakNothing) {
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
   const Character her = startWith(
       u"PREF/HIDDEN_MODE\t0\r\nPREF/HOTKEY_MOD\tCTRL\r\nPREF/HOTKEY_VALUE\tQ\r\n"
       u"PREF/TOP\t1500\r\nPREF/LEFT\t1500\r\n");
   ASSERT_TRUE(her.window);
+  // OLE, which takes dropped text, starts once the pointer has been over her.
+  constexpr wchar_t kDropTarget[] = L"OleDropTargetInterface";
+  EXPECT_EQ(GetPropW(her.combo, kDropTarget), nullptr);
+  RECT box{};
+  GetWindowRect(her.combo, &box);
+  SetCursorPos((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+  EXPECT_TRUE(waitUntil([&] { return GetPropW(her.combo, kDropTarget) != nullptr; }));
 
   HANDLE process =
       OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, install.processId());
