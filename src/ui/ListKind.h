@@ -1,0 +1,9 @@
+#pragma once
+namespace pipit {
+
+// What a row of the input box's list starts, and so what a counted start
+// was: a word of the command table or a program from the index of installed
+// programs.
+enum class ListKind { CommandWord, Program };
+
+}  // namespace pipit

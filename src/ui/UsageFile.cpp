@@ -1,0 +1,164 @@
+#include "ui/UsageFile.h"
+
+#include <optional>
+
+#include "base/Number.h"
+#include "base/SettingsText.h"
+
+namespace pipit {
+namespace {
+
+constexpr TextView kCommandWord = u"command";
+constexpr TextView kProgram = u"program";
+constexpr std::size_t kFields = 5;
+
+bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+void appendHex4(Text& out, char16_t unit) {
+  constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+  for (int shift = 12; shift >= 0; shift -= 4) out += kDigits[(unit >> shift) & 0xF];
+}
+
+Text escapeField(TextView text) {
+  Text out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    if (c == u'\\') {
+      out += u"\\\\";
+    } else if (c == u'\t') {
+      out += u"\\t";
+    } else if (c == u'\r') {
+      out += u"\\r";
+    } else if (c == u'\n') {
+      out += u"\\n";
+    } else if (isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
+      out += c;
+      out += text[++i];
+    } else if (isHighSurrogate(c) || isLowSurrogate(c)) {
+      // UTF-8 has no form for half a pair: it would come back as U+FFFD and
+      // the name would no longer meet its program.
+      out += u"\\u";
+      appendHex4(out, c);
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+std::optional<char16_t> hexUnit(TextView digits) {
+  if (digits.size() != 4) return std::nullopt;
+  char16_t unit = 0;
+  for (const char16_t d : digits) {
+    int value = 0;
+    if (d >= u'0' && d <= u'9') {
+      value = d - u'0';
+    } else if (d >= u'A' && d <= u'F') {
+      value = d - u'A' + 10;
+    } else if (d >= u'a' && d <= u'f') {
+      value = d - u'a' + 10;
+    } else {
+      return std::nullopt;
+    }
+    unit = static_cast<char16_t>((unit << 4) | value);
+  }
+  return unit;
+}
+
+std::optional<Text> unescapeField(TextView text) {
+  Text out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != u'\\') {
+      out += text[i];
+      continue;
+    }
+    if (++i == text.size()) return std::nullopt;
+    switch (text[i]) {
+      case u'\\':
+        out += u'\\';
+        break;
+      case u't':
+        out += u'\t';
+        break;
+      case u'r':
+        out += u'\r';
+        break;
+      case u'n':
+        out += u'\n';
+        break;
+      case u'u': {
+        const auto unit = hexUnit(text.substr(i + 1, 4));
+        if (!unit) return std::nullopt;
+        out += *unit;
+        i += 4;
+        break;
+      }
+      default:
+        return std::nullopt;
+    }
+  }
+  return out;
+}
+
+std::optional<UsageEntry> readLine(std::string_view line) {
+  if (!isUtf8(line)) return std::nullopt;
+  const std::vector<std::string_view> fields = splitByteTabs(line);
+  if (fields.size() != kFields) return std::nullopt;
+  UsageEntry entry;
+  const Text kind = fromUtf8(fields[0]);
+  if (kind == kCommandWord) {
+    entry.key.kind = ListKind::CommandWord;
+  } else if (kind == kProgram) {
+    entry.key.kind = ListKind::Program;
+  } else {
+    return std::nullopt;
+  }
+  auto name = unescapeField(fromUtf8(fields[1]));
+  auto target = unescapeField(fromUtf8(fields[2]));
+  const auto milliUses = toInt32(fromUtf8(fields[3]));
+  const auto minute = toInt32(fromUtf8(fields[4]));
+  if (!name || !target || !milliUses || !minute || milliUses.value() < 0) return std::nullopt;
+  // A command word with a target is no key the launcher ever counts.
+  if (entry.key.kind == ListKind::CommandWord && !target->empty()) return std::nullopt;
+  entry.key.name = std::move(*name);
+  entry.key.target = std::move(*target);
+  entry.milliUses = milliUses.value();
+  entry.minute = minute.value();
+  return entry;
+}
+
+}  // namespace
+
+std::vector<UsageEntry> readUsageFile(std::string_view bytes) {
+  std::vector<UsageEntry> entries;
+  if (!bytes.starts_with(kUtf8Bom)) return entries;
+  bytes.remove_prefix(kUtf8Bom.size());
+  // We write CR LF; an editor may have left LF alone.
+  const bool lfEndsLines = bytes.find('\r') == std::string_view::npos;
+  for (const std::string_view line : splitByteLines(bytes, lfEndsLines)) {
+    if (auto entry = readLine(line)) entries.push_back(std::move(*entry));
+  }
+  return entries;
+}
+
+std::string writeUsageFile(const std::vector<UsageEntry>& entries) {
+  Text text;
+  for (const UsageEntry& e : entries) {
+    text += e.key.kind == ListKind::Program ? kProgram : kCommandWord;
+    text += u'\t';
+    text += escapeField(e.key.name);
+    text += u'\t';
+    text += escapeField(e.key.target);
+    text += u'\t';
+    text += decimalText(e.milliUses);
+    text += u'\t';
+    text += decimalText(e.minute);
+    text += kCrLf;
+  }
+  return std::string(kUtf8Bom) + toUtf8(text);
+}
+
+}  // namespace pipit

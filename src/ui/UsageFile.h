@@ -1,0 +1,55 @@
+#pragma once
+// "usage.txt" beside "config.txt": how often and how lately each command
+// word and program was started from the input box's list.
+//
+// UTF-8 with a byte order mark (names may hold any character), CR LF line
+// ends, one entry a line, five TAB-separated fields:
+//
+//   kind     "command" or "program"
+//   name     the command word or the program's name
+//   target   the program's target; empty for a command word
+//   score    thousandths of a use, as of the minute below (1 use = 1000)
+//   minute   when the score was last brought up to date, in minutes since
+//            1970-01-01 00:00 UTC
+//
+// In the name and the target "\" is written "\\", TAB "\t", CR "\r", LF "\n",
+// and a lone surrogate "\uXXXX" (four hex digits): no name can split a line
+// or a field, and every UTF-16 name reads back as it was.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/Text.h"
+#include "ui/ListKind.h"
+
+namespace pipit {
+
+// Two programs of the same name are told apart by their targets.
+struct UsageKey {
+  ListKind kind = ListKind::CommandWord;
+  Text name;
+  Text target;  // empty for a command word
+
+  auto operator<=>(const UsageKey&) const = default;
+};
+
+struct UsageEntry {
+  UsageKey key;
+  int32_t milliUses = 0;  // never negative
+  int32_t minute = 0;
+
+  bool operator==(const UsageEntry&) const = default;
+};
+
+// The entries in file order. A line that does not read whole is left out,
+// and a file without the byte order mark is not ours at all (an editor
+// may have saved it in the ANSI code page, which would misread every name):
+// it gives nothing. A key met twice (only a hand-edited file has that)
+// comes back twice; the reader decides which counts.
+std::vector<UsageEntry> readUsageFile(std::string_view bytes);
+
+std::string writeUsageFile(const std::vector<UsageEntry>& entries);
+
+}  // namespace pipit

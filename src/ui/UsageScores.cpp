@@ -1,0 +1,87 @@
+#include "ui/UsageScores.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "base/Path.h"
+
+namespace pipit {
+namespace {
+
+constexpr int32_t kMilliPerUse = 1000;
+
+int32_t minuteOf(int64_t utcSeconds) {
+  // Floor, not truncation: a second before 1970 is in the minute before.
+  const int64_t minute = utcSeconds / 60 - (utcSeconds % 60 < 0 ? 1 : 0);
+  return static_cast<int32_t>(std::clamp<int64_t>(minute, std::numeric_limits<int32_t>::min(),
+                                                  std::numeric_limits<int32_t>::max()));
+}
+
+}  // namespace
+
+Text UsageScores::path() const {
+  return appendPathSeparator(files_.programFolder()) + u"usage.txt";
+}
+
+void UsageScores::load() {
+  entries_.clear();
+  const auto bytes = files_.readAll(path());
+  if (!bytes) return;
+  // The file is written best first, so the first entries are the ones to
+  // keep from a file grown too long by hand; the first of a duplicated key
+  // likewise.
+  for (UsageEntry& entry : readUsageFile(bytes.value())) {
+    if (entries_.size() == kMaxEntries) break;
+    entries_.emplace(std::move(entry.key), Stored{entry.milliUses, entry.minute});
+  }
+}
+
+Status UsageScores::countStart(const UsageKey& key) {
+  const int32_t now = minuteOf(clock_.utcSeconds());
+  Stored& stored = entries_[key];
+  const double milliUses = std::round(valueAt(stored, now) * kMilliPerUse) + kMilliPerUse;
+  stored.milliUses =
+      static_cast<int32_t>(std::min<double>(milliUses, std::numeric_limits<int32_t>::max()));
+  stored.minute = now;
+
+  std::vector<UsageEntry> kept = ranked(now);
+  while (kept.size() > kMaxEntries) {
+    // The start just counted stays even when it is the lowest, or nothing
+    // new could ever enter a full history.
+    auto last = std::prev(kept.end());
+    if (last->key == key) --last;
+    entries_.erase(last->key);
+    kept.erase(last);
+  }
+  return files_.replace(path(), writeUsageFile(kept));
+}
+
+double UsageScores::scoreAt(const UsageKey& key, int64_t utcSeconds) const {
+  const auto it = entries_.find(key);
+  return it == entries_.end() ? 0.0 : valueAt(it->second, minuteOf(utcSeconds));
+}
+
+double UsageScores::valueAt(const Stored& stored, int32_t minute) {
+  const int64_t passed = std::max<int64_t>(0, int64_t{minute} - stored.minute);
+  return stored.milliUses / double{kMilliPerUse} *
+         std::exp2(-static_cast<double>(passed) / static_cast<double>(kHalfLifeMinutes));
+}
+
+std::vector<UsageEntry> UsageScores::ranked(int32_t minute) const {
+  std::vector<std::pair<double, UsageEntry>> scored;
+  scored.reserve(entries_.size());
+  for (const auto& [key, stored] : entries_) {
+    scored.push_back({valueAt(stored, minute), UsageEntry{key, stored.milliUses, stored.minute}});
+  }
+  // Equal scores in key order (the map's): the file comes out the same for
+  // the same history.
+  std::stable_sort(scored.begin(), scored.end(),
+                   [](const auto& a, const auto& b) { return a.first > b.first; });
+  std::vector<UsageEntry> entries;
+  entries.reserve(scored.size());
+  for (auto& [value, entry] : scored) entries.push_back(std::move(entry));
+  return entries;
+}
+
+}  // namespace pipit

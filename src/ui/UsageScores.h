@@ -1,0 +1,67 @@
+#pragma once
+// How much each command word and program of the input box's list is
+// started, recent starts counting more: the list puts the programs used most
+// first. Kept in "usage.txt" beside "config.txt" (see UsageFile.h).
+//
+// The rule: a start adds 1, and a score halves with every 30 days in which
+// it gains nothing. An entry keeps its score as of the minute it last
+// changed, so at a later minute t it is
+//
+//   score * 0.5 ^ ((t - minute) / (30 days))
+//
+// A clock set back counts as no time passed (no score grows by waiting),
+// and the next start dates the entry by the clock as it is then. Scores are
+// kept to a thousandth of a use, as the file holds them.
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <vector>
+
+#include "base/Failure.h"
+#include "platform/Files.h"
+#include "ui/UsageFile.h"
+#include "ui/WallClock.h"
+
+namespace pipit {
+
+class UsageScores {
+ public:
+  // The file is rewritten at every start, so it stays small: the entries
+  // with the lowest scores go first.
+  static constexpr std::size_t kMaxEntries = 1000;
+  static constexpr int64_t kHalfLifeMinutes = int64_t{30} * 24 * 60;
+
+  UsageScores(Files& files, const WallClock& clock) : files_(files), clock_(clock) {}
+
+  // "usage.txt" in the program's folder.
+  Text path() const;
+
+  // Reads the file, forgetting what was held. A missing or unreadable file
+  // is an empty history and damaged lines are left out: a history is never
+  // worth a failure, and the next start writes the file whole again.
+  void load();
+
+  // Counts one start and rewrites the file. When the write fails the old
+  // file stays and the count is still held here; the next start writes it.
+  Status countStart(const UsageKey& key);
+
+  // 0 for a key never started. Use one time for every score of one list, so
+  // that its order does not depend on when each was asked for.
+  double scoreAt(const UsageKey& key, int64_t utcSeconds) const;
+  double score(const UsageKey& key) const { return scoreAt(key, clock_.utcSeconds()); }
+
+ private:
+  struct Stored {
+    int32_t milliUses = 0;
+    int32_t minute = 0;
+  };
+  static double valueAt(const Stored& stored, int32_t minute);
+  // Every entry, highest score at `minute` first.
+  std::vector<UsageEntry> ranked(int32_t minute) const;
+
+  Files& files_;
+  const WallClock& clock_;
+  std::map<UsageKey, Stored> entries_;
+};
+
+}  // namespace pipit

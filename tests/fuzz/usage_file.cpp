@@ -1,0 +1,29 @@
+// The usage file: any bytes. What reads writes back as a file that reads the
+// same, and a start counted on it at any time stays in range.
+#include <cstdint>
+
+#include "FuzzSupport.h"
+#include "fakes/FakePorts.h"
+#include "ui/UsageScores.h"
+
+using namespace pipit;
+
+struct FixedClock : WallClock {
+  int64_t seconds = 0;
+  int64_t utcSeconds() const override { return seconds; }
+};
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  fakes::FakeFiles files;
+  FixedClock clock;
+  UsageScores scores(files, clock);
+  const auto entries = readUsageFile(files.content[scores.path()] = fuzz::bytesOf(data, size));
+  PIPIT_FUZZ_CHECK(readUsageFile(writeUsageFile(entries)) == entries, Text());
+  scores.load();
+  const UsageKey key = entries.empty() ? UsageKey{} : entries.front().key;
+  for (const int64_t seconds : {INT64_MIN, INT64_MAX}) {
+    clock.seconds = seconds;
+    PIPIT_FUZZ_CHECK(scores.countStart(key).ok() && scores.score(key) >= 0.999, key.name);
+  }
+  return 0;
+}
