@@ -1,0 +1,64 @@
+#pragma once
+// The programs installed for the user: what the shell would offer in its
+// program lists, so a new user finds "メモ帳" or "calc" without registering
+// anything. Scanning and watching run on a worker thread
+// (platform/ProgramIndexThread.h), never on the window's.
+#include <atomic>
+#include <chrono>
+#include <compare>
+#include <memory>
+#include <vector>
+
+#include "base/Text.h"
+
+namespace pipit {
+
+struct InstalledProgram {
+  Text name;    // the shell's display name, localised ("メモ帳"), without ".lnk"
+  Text target;  // what the shell is asked to open: the shortcut file's full path,
+                // or "shell:AppsFolder\<app id>" for a packaged app
+  auto operator<=>(const InstalledProgram&) const = default;
+};
+
+// Changes in the folders the programs are found in, waited for by one thread
+// and cancelled from any other.
+class ProgramFolderWatch {
+ public:
+  enum class Wake { changed, quiet, stopped };
+  static constexpr std::chrono::milliseconds kForever = std::chrono::milliseconds::max();
+
+  virtual ~ProgramFolderWatch() = default;
+  // Blocks until a watched folder changes (changed), `timeout` passes without
+  // a change (quiet) or stop() is called (stopped). Changes that came while
+  // nobody waited are reported by the next wait, all of them as one.
+  virtual Wake wait(std::chrono::milliseconds timeout) = 0;
+  // Safe from any thread: ends the present wait, and every later one at once.
+  virtual void stop() = 0;
+};
+
+class InstalledPrograms {
+ public:
+  virtual ~InstalledPrograms() = default;
+  // Every program found now, in no particular order, each name and target
+  // once; folders that cannot be read are skipped. Once `stop` is set the
+  // scan gives up at the next shortcut or folder and returns what it had,
+  // which the caller throws away.
+  virtual std::vector<InstalledProgram> scan(const std::atomic<bool>& stop) const = 0;
+  std::vector<InstalledProgram> scan() const {
+    const std::atomic<bool> never{false};
+    return scan(never);
+  }
+  // A watch over the folders scan() reads. Made before a scan, it sees the
+  // changes made during the scan as well.
+  virtual std::unique_ptr<ProgramFolderWatch> watch() const = 0;
+};
+
+// The one list of a scan: each name and target once, in a fixed order.
+void removeDuplicates(std::vector<InstalledProgram>& programs);
+
+// Whether an Apps folder item's id ("Maker.Game_0a1b2c3d4e5f6!App") belongs
+// to a packaged app. The folder also holds every desktop program, under ids
+// that are paths or plain names; those come from their shortcuts already.
+bool isPackagedAppId(TextView id);
+
+}  // namespace pipit

@@ -1,0 +1,163 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+#include <knownfolders.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <algorithm>
+#include <future>
+#include <mutex>
+#include <optional>
+
+#include "WinTestSupport.h"
+#include "platform/ProgramIndexThread.h"
+#include "platform/win32/CoTaskMemory.h"
+#include "platform/win32/ComApartment.h"
+#include "platform/win32/ComPtr.h"
+#include "platform/win32/Win32InstalledPrograms.h"
+
+namespace pipit::win32 {
+namespace {
+using namespace std::chrono_literals;
+using Programs = std::vector<InstalledProgram>;
+
+// Saves a shortcut to `target`, or with no target to the shell's Computer
+// folder, which has no file-system path.
+void makeShortcut(const Text& file, const Text& target = {}) {
+  ComPtr<IShellLinkW> link;
+  ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                            IID_IShellLinkW, reinterpret_cast<void**>(link.put())));
+  ITEMIDLIST* computer = nullptr;
+  SHGetKnownFolderIDList(FOLDERID_ComputerFolder, 0, nullptr, &computer);
+  const CoTaskMemory<ITEMIDLIST> owned(computer);
+  ASSERT_HRESULT_SUCCEEDED(target.empty() ? link->SetIDList(computer)
+                                          : link->SetPath(wide(target)));
+  ComPtr<IPersistFile> persist;
+  link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(persist.put()));
+  ASSERT_HRESULT_SUCCEEDED(persist->Save(wide(file), TRUE));
+}
+
+Programs sorted(Programs programs) {
+  std::sort(programs.begin(), programs.end());
+  return programs;
+}
+
+class Win32InstalledProgramsTest : public ::testing::Test {
+ protected:
+  Text dir(const Text& relative) {
+    Text path = temp.file(relative);
+    SHCreateDirectoryExW(nullptr, wide(path), nullptr);
+    return path;
+  }
+  Text target(const Text& name) {  // any file will do
+    Text path = temp.file(name);
+    wintest::writeFile(path, "MZ");
+    return path;
+  }
+  ComApartment com;
+  wintest::TempFolder temp;
+  const Text program = target(u"program.exe");
+};
+
+TEST_F(Win32InstalledProgramsTest, ScanListsEveryShortcutTheShellCouldOpenOnce) {
+  const Text start = dir(u"start"), desk = dir(u"desk"), gone = target(u"gone.exe"),
+             other = target(u"other.exe");
+  const Text plain = start + u"\\plain.lnk", memo = start + u"\\メモ帳.lnk",
+             outside = start + u"\\𠀋ツール.lnk", special = start + u"\\special.lnk",
+             site = start + u"\\site.url", deep = dir(u"start\\sub\\deeper") + u"\\深い.lnk",
+             named = dir(u"start\\named") + u"\\tool.lnk",
+             again = dir(u"start\\again") + u"\\plain.lnk", top = desk + u"\\top.lnk";
+  for (const Text& file : {plain, memo, outside, deep, named, top}) makeShortcut(file, program);
+  makeShortcut(again, other);
+  makeShortcut(special);
+  makeShortcut(start + u"\\gone.lnk", gone);
+  DeleteFileW(wide(gone));
+  wintest::writeFile(site, "[InternetShortcut]\r\nURL=https://example.com/\r\n");
+  wintest::writeFile(start + u"\\broken.lnk", "not a shortcut");
+  wintest::writeFile(start + u"\\notes.txt", "");
+  wintest::writeFile(start + u"\\named\\desktop.ini", "[.ShellClassInfo]\r\nInfoTip=tools\r\n");
+  makeShortcut(dir(u"desk\\project") + u"\\inner.lnk", program);  // below a desktop's top
+  makeShortcut(dir(u"start\\locked") + u"\\unread.lnk", program);
+  // A folder another holds without sharing cannot be listed, as one the user
+  // may not read.
+  const FileHandle locked(CreateFileW(wide(start + u"\\locked"), GENERIC_READ, 0, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  ASSERT_TRUE(locked);
+
+  const Win32InstalledPrograms programs({{start, true},
+                                         {desk, false},
+                                         {start + u"\\sub", true},  // seen twice, listed once
+                                         {temp.file(u"missing"), true},
+                                         {start + u"\\notes.txt", true}});
+  const Programs expected = sorted({{u"plain", plain},
+                                    {u"plain", again},
+                                    {u"メモ帳", memo},
+                                    {u"𠀋ツール", outside},
+                                    {u"special", special},
+                                    {u"site", site},
+                                    {u"深い", deep},
+                                    {u"tool", named},
+                                    {u"top", top}});
+  EXPECT_EQ(sorted(programs.scan()), expected);
+  // Shortcuts remembered from the scan before still follow their files and targets.
+  DeleteFileW(wide(other));
+  makeShortcut(top, gone);
+  Programs changed = expected;
+  std::erase_if(changed,
+                [&](const InstalledProgram& p) { return p.target == again || p.target == top; });
+  EXPECT_EQ(sorted(programs.scan()), changed);
+}
+
+TEST_F(Win32InstalledProgramsTest, TheKnownFoldersAreScannedStartMenuWithSubfolders) {
+  // The prefix's Start Menu and everyone's desktop: the user's desktop is the
+  // Unix home folder under Wine, not the test's to write in.
+  wchar_t programsFolder[MAX_PATH], publicDesktop[MAX_PATH];
+  SHGetFolderPathW(nullptr, CSIDL_PROGRAMS, nullptr, 0, programsFolder);
+  SHGetFolderPathW(nullptr, CSIDL_COMMON_DESKTOPDIRECTORY, nullptr, 0, publicDesktop);
+  const Text folder = fromWide(programsFolder, wcslen(programsFolder)) + u"\\ピピット試験";
+  const Text shortcut = folder + u"\\電卓.lnk";
+  const Text site = fromWide(publicDesktop, wcslen(publicDesktop)) + u"\\ピピット試験.url";
+  const Win32InstalledPrograms programs;
+  const Programs before = sorted(programs.scan());
+  ASSERT_TRUE(CreateDirectoryW(wide(folder), nullptr));
+  makeShortcut(shortcut, program);
+  wintest::writeFile(site, "[InternetShortcut]\r\nURL=https://example.com/\r\n");
+  const Programs after = sorted(programs.scan());
+  DeleteFileW(wide(shortcut));
+  RemoveDirectoryW(wide(folder));
+  DeleteFileW(wide(site));
+  Programs added;
+  std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
+                      std::back_inserter(added));
+  EXPECT_EQ(added, sorted({{u"電卓", shortcut}, {u"ピピット試験", site}}));
+}
+
+TEST_F(Win32InstalledProgramsTest, TheWorkerScansAgainAfterAChangeAndStopsPromptly) {
+  const Text folder = dir(u"start");
+  const Win32InstalledPrograms programs({{folder, true}});
+  std::mutex mutex;
+  std::optional<Programs> last;
+  const auto lastIs = [&](const Programs& expected) {
+    return wintest::waitUntil([&] {
+      const std::lock_guard lock(mutex);
+      return last == expected;
+    });
+  };
+  auto worker = std::make_unique<ProgramIndexThread>(
+      programs,
+      [&](Programs list) {
+        const std::lock_guard lock(mutex);
+        last = std::move(list);
+      },
+      100ms);
+  EXPECT_TRUE(lastIs({}));
+  const Text added = dir(u"start\\new") + u"\\追加.lnk";
+  makeShortcut(added, program);
+  EXPECT_TRUE(lastIs({{u"追加", added}}));
+  auto stopping = std::async(std::launch::async, [&] { worker.reset(); });
+  EXPECT_EQ(stopping.wait_for(5s), std::future_status::ready);
+}
+
+}  // namespace
+}  // namespace pipit::win32
