@@ -43,8 +43,8 @@ void Blinker::VisualTimer_Timer(const ModelSettings& settings) {
                     pictures_.inWindow(settings.getEyesLeft(), settings.getEyesTop()));
     blinkCount_ = 0;
   } else if (blinkCount_ == 1) {
-    view_.moveImage(ImageId::EyesClosed, {pictures_.inWindow(settings.getEyesLeft(), 0).x,
-                                          -pictures_.eyesHeight() - 10});
+    view_.moveImage(ImageId::EyesClosed,
+                    {pictures_.px(settings.getEyesLeft()), -pictures_.eyesHeight() - 10});
   }
 }
 

@@ -74,7 +74,7 @@ void CharacterPictures::layOut(const ModelSettings& s) {
     ports_.process.exitNow(1);
   }
 
-  ports_.view.moveImage(ImageId::EyesClosed, {inWindow(s.getEyesLeft(), 0).x, -eyesHeight_ - 4});
+  ports_.view.moveImage(ImageId::EyesClosed, {px(s.getEyesLeft()), -eyesHeight_ - 4});
   ports_.view.moveImage(ImageId::BalloonModel, inWindow(s.getMbalLeft(), s.getMbalTop()));
   ports_.view.moveImage(ImageId::BalloonUser, inWindow(s.getUbalLeft(), s.getUbalTop()));
   ports_.view.applyLayout(controlLayout(s, ports_.style.isSimple(), ports_.pictures.percent()));

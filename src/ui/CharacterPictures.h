@@ -45,10 +45,9 @@ class CharacterPictures {
   void showDefaultPicture();
   // Of the closed-eyes picture last loaded: the overlay hides above the window.
   int32_t eyesHeight() const { return eyesHeight_; }
-  // A position in her model's pixels, in the window's.
-  PixelPoint inWindow(int32_t x, int32_t y) const {
-    return {ports_.pictures.px(x), ports_.pictures.px(y)};
-  }
+  // A length or position in her model's pixels, in the window's.
+  int32_t px(int32_t pixels) const { return ports_.pictures.px(pixels); }
+  PixelPoint inWindow(int32_t x, int32_t y) const { return {px(x), px(y)}; }
 
  private:
   Text fixedPicturePath(TextView file) const;

@@ -102,8 +102,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     return 0;
   }
 
-  // OLE, for drops on her input box, comes with her first show; the browser
-  // object and the picture decoder bring COM themselves.
+  // OLE, for drops on her input box, starts when the pointer first comes
+  // over her; the browser object and the picture decoder bring COM
+  // themselves.
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
 

@@ -206,12 +206,12 @@ void CharacterWindow::applyLayout(const ControlLayout& layout) {
 }
 
 void CharacterWindow::makeFont() {
-  // The old font stays selected in the controls until they have the new.
+  // The old font stays selected in the controls until they have the new;
+  // without a new one they keep the old. The layout that follows a change
+  // of scale draws them again.
   GdiObject font = messageFont({dpi_, dpi_});
-  for (HWND control : {input_, button_, message_}) {
-    if (control && font)
-      SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-  }
+  if (!font) return;
+  for (HWND control : {input_, button_, message_}) setFont(control, font);
   font_ = std::move(font);
 }
 

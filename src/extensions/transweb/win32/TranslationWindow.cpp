@@ -33,7 +33,7 @@ struct TwipsRect {
   int left, top, width, height;
 };
 
-struct ControlSpec {
+struct TranslationControl {
   int id;
   const wchar_t* className;
   TextView caption;
@@ -43,7 +43,7 @@ struct ControlSpec {
 };
 
 // In the order of the keyboard focus: the list first.
-const ControlSpec kControls[] = {
+const TranslationControl kControls[] = {
     {kLanguagesId,
      L"COMBOBOX",
      u"",
@@ -112,11 +112,11 @@ bool TranslationWindow::create(int showCommand) {
 }
 
 void TranslationWindow::createControls() {
-  for (const ControlSpec& spec : kControls) {
-    const Text caption(spec.caption);
-    CreateWindowExW(spec.exStyle, spec.className, wide(caption), WS_CHILD | WS_VISIBLE | spec.style,
-                    0, 0, 0, 0, handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                    instance_, nullptr);
+  for (const TranslationControl& control : kControls) {
+    const Text caption(control.caption);
+    CreateWindowExW(control.exStyle, control.className, wide(caption),
+                    WS_CHILD | WS_VISIBLE | control.style, 0, 0, 0, 0, handle(),
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance_, nullptr);
   }
   label_ = GetDlgItem(handle(), kLabelId);
   text_ = GetDlgItem(handle(), kTextId);
@@ -131,10 +131,10 @@ void TranslationWindow::layoutAt(pipit::win32::Dpi dpi) {
   const int clientWidth = twips.x(kClientWidth);
   pipit::win32::setClientSize(handle(), clientWidth, twips.y(kClientHeight));
   std::vector<pipit::win32::ControlPlace> places;
-  for (const ControlSpec& spec : kControls) {
-    const PixelRect at = pixels(twips, spec.rect);
-    const int drop = spec.id == kLanguagesId ? twips.y(kListDropTwips) - at.height : 0;
-    places.push_back({GetDlgItem(handle(), spec.id), at, drop});
+  for (const TranslationControl& control : kControls) {
+    const PixelRect at = pixels(twips, control.rect);
+    const int drop = control.id == kLanguagesId ? twips.y(kListDropTwips) - at.height : 0;
+    places.push_back({GetDlgItem(handle(), control.id), at, drop});
   }
   pipit::win32::placeControls(places, font, dpi, clientWidth, twips.x(kSpacing));
   font_ = std::move(font);  // no control holds the one before any more

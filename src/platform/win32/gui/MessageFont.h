@@ -10,7 +10,7 @@ namespace pipit::win32 {
 
 // At the size the user chose for messages, for a window at `dpi`; null when
 // the system does not say which face that is.
-GdiObject messageFont(Dpi dpi = screenDpi());
+GdiObject messageFont(Dpi dpi);
 // At `points`, for a layout that leaves room for text of that size and no
 // more, at `dpiY` dots per inch.
 GdiObject messageFont(int points, int dpiY);

@@ -30,8 +30,6 @@ class Twips {
   explicit Twips(Dpi dpi = screenDpi()) : dpi_(dpi) {}
   int x(int twips) const { return MulDiv(twips, dpi_.x, 1440); }
   int y(int twips) const { return MulDiv(twips, dpi_.y, 1440); }
-  // Pixels at 96 dpi, in pixels at this scale.
-  int px(int pixels96) const { return MulDiv(pixels96, dpi_.y, 96); }
   Dpi dpi() const { return dpi_; }
 
  private:
