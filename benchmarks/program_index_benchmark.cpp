@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <shlobj.h>
-#include <shobjidl.h>
 
 #include <cstdio>
 #include <string>
@@ -15,7 +14,6 @@
 #include "BenchReport.h"
 #include "WinTestSupport.h"
 #include "platform/win32/ComApartment.h"
-#include "platform/win32/ComPtr.h"
 #include "platform/win32/Win32InstalledPrograms.h"
 
 using namespace pipit;
@@ -30,17 +28,6 @@ constexpr int kTargets = 50;
 Text number(int n) {
   const std::string digits = std::to_string(n);
   return Text(digits.begin(), digits.end());
-}
-
-bool saveShortcut(const Text& file, const Text& target) {
-  ComPtr<IShellLinkW> link;
-  ComPtr<IPersistFile> persist;
-  return SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                    reinterpret_cast<void**>(link.put()))) &&
-         SUCCEEDED(link->SetPath(wide(target))) &&
-         SUCCEEDED(
-             link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(persist.put()))) &&
-         SUCCEEDED(persist->Save(wide(file), TRUE));
 }
 
 // The floor: every file of the tree listed, and with `read`, each opened and
@@ -94,7 +81,7 @@ int main() {
     const Text target = targets + u"\\program" + number(i) + u".exe";
     wintest::writeFile(target, "MZ");
     made.push_back(targets + u"\\program" + number(i) + u".lnk");
-    if (!saveShortcut(made.back(), target)) {
+    if (!wintest::saveShortcut(made.back(), target)) {
       std::fprintf(stderr, "could not save a shortcut\n");
       return 1;
     }

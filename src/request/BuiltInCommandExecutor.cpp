@@ -11,9 +11,7 @@ ExecutionResponse BuiltInCommandExecutor::executeBuiltIn(const ExecutionRequest&
   const Text keyword = request.getExecutionPath();
   InputFormControl& window = ports_.window;
   if (keyword == kEdit) {
-    ports_.configForm.init(request.getParameter());
-    window.setCharacterMessage(ports_.lines.getMessage(responseKeys::kSettings, u""));
-    response.setDescription(u"設定画面の要求を処理しました。");
+    return offerAsCommand(request.getParameter(), Text());
   } else if (keyword == kHide) {
     window.clearForm(true, false);
     response.setDescription(Text(kHiddenDescription));
@@ -46,6 +44,14 @@ ExecutionResponse BuiltInCommandExecutor::executeBuiltIn(const ExecutionRequest&
     window.setCharacterMessage(ports_.lines.getMessage(responseKeys::kUnknown, u""));
     response.setErrorMessage(keyword + u"は不明なビルトインコマンドです。");
   }
+  return response;
+}
+
+ExecutionResponse BuiltInCommandExecutor::offerAsCommand(const Text& path, const Text& command) {
+  ports_.configForm.init(path, command);
+  ports_.window.setCharacterMessage(ports_.lines.getMessage(responseKeys::kSettings, u""));
+  ExecutionResponse response;
+  response.setDescription(u"設定画面の要求を処理しました。");
   return response;
 }
 

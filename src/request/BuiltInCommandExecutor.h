@@ -34,6 +34,9 @@ class BuiltInCommandExecutor {
 
   // The exit keyword does not come back: the core ends the process.
   ExecutionResponse executeBuiltIn(const ExecutionRequest& request);
+  // The settings dialog with `path` offered as a new command under `command`
+  // (empty: the user names it), as the edit keyword opens it.
+  ExecutionResponse offerAsCommand(const Text& path, const Text& command);
 
  private:
   Ports ports_;

@@ -8,8 +8,8 @@ class ConfigFormControl {
  public:
   virtual ~ConfigFormControl() = default;
   // Opens the dialog without blocking. A non-empty path is offered in the
-  // path box as a new command.
-  virtual void init(const Text& path) = 0;
+  // path box as a new command, under `command` in the command box.
+  virtual void init(const Text& path, const Text& command) = 0;
 };
 
 }  // namespace pipit

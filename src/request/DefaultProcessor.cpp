@@ -8,6 +8,7 @@ namespace pipit {
 namespace {
 
 constexpr TextView kProcessLabel = u"DefaultProcessor.process()";
+constexpr TextView kProgramLabel = u"DefaultProcessor.startProgram()";
 constexpr TextView kBuiltInLabel = u"DefaultProcessor.isBuiltInCommand()";
 constexpr char16_t kBar = u'|';
 
@@ -41,6 +42,25 @@ ExecutionResponse DefaultProcessor::process(const Text& input) {
   if (!response) response = ExecutionResponse::missing(u"100");
   if (log.enabled()) log.writeLog(kProcessLabel, response->toLogText());
   log.writeMethodEnd(kProcessLabel);
+  return *response;
+}
+
+ExecutionResponse DefaultProcessor::startProgram(const Text& name, const Text& target) {
+  Logger& log = parts_.logger;
+  log.writeMethodStart(kProgramLabel);
+  if (log.enabled()) log.writeLog(kProgramLabel, u"プログラム：" + name + u",パス：" + target);
+  std::optional<ExecutionResponse> response;
+  try {
+    ExecutionRequest request;
+    request.setExecutionPath(target);
+    parts_.window.setCharacterMessage(parts_.lines.getMessage(responseKeys::kCommandRun, name));
+    response = parts_.shell.execute(request);
+  } catch (...) {
+    response.reset();
+  }
+  if (!response) response = ExecutionResponse::missing(u"100");
+  if (log.enabled()) log.writeLog(kProgramLabel, response->toLogText());
+  log.writeMethodEnd(kProgramLabel);
   return *response;
 }
 

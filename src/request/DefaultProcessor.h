@@ -25,6 +25,10 @@ class DefaultProcessor {
   explicit DefaultProcessor(const Parts& parts) : parts_(parts) {}
 
   ExecutionResponse process(const Text& input);
+  // An installed program chosen from the input box's list: its target goes
+  // to the shell as a registered command's path does, never through the
+  // command table, and her line names the program.
+  ExecutionResponse startProgram(const Text& name, const Text& target);
   bool isBuiltInCommand(const ExecutionRequest& request);
 
  private:

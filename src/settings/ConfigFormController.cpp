@@ -44,7 +44,7 @@ ConfigFormController::ConfigFormController(ConfigFormView& view, SettingsCore& c
       logger_(logger),
       editor_(view, ports.dialogs, ports.clipboard, ports.fileChooser) {}
 
-void ConfigFormController::init(const Text& path) {
+void ConfigFormController::init(const Text& path, const Text& command) {
   logger_.writeMethodStart(kInitLabel);
   if (!view_.prepare()) {
     logger_.writeLog(kInitLabel, u"設定画面を作成できませんでした。");
@@ -66,6 +66,7 @@ void ConfigFormController::init(const Text& path) {
   view_.show();
   if (!path.empty()) {
     view_.setFieldText(FormField::Path, path);
+    view_.setFieldText(FormField::Command, command);
     view_.focus(FormFocus::CommandText);
   } else {
     view_.focus(FormFocus::CommandList);

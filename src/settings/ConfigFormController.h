@@ -32,7 +32,7 @@ class ConfigFormController {
   // Fills every control, shows the dialog without blocking and places the
   // focus: in the command box when a path is offered for a new command, else
   // in the list on its first row. Opening again discards unsaved edits.
-  void init(const Text& path);
+  void init(const Text& path, const Text& command = {});
   // Saves the settings, then the logon registration, then hides the dialog.
   // A save that fails is reported and the dialog stays open with the edits.
   void onCommit();

@@ -56,6 +56,8 @@ class CharacterWindowView {
   virtual void setCommandWords(const std::vector<Text>& words) = 0;
   // Opens or closes the drop-down list; the text and caret stay here too.
   virtual void showCommandList(bool open) = 0;
+  // The list's row the user moved to or clicked, if any.
+  virtual std::optional<std::size_t> selectedListRow() const = 0;
   virtual void focusInput() = 0;
 
   // Shows the window in its normal state and brings it to the front.

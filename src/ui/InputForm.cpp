@@ -19,7 +19,7 @@ int32_t toPixels(double twips, double twipsPerPixel) {
 
 }  // namespace
 
-InputForm::InputForm(const Ports& ports, const Face& face, const Model& model, Dispatch dispatch)
+InputForm::InputForm(const Ports& ports, const Face& face, const Model& model, Requests requests)
     : view_(ports.view),
       core_(ports.core),
       logger_(ports.logger),
@@ -31,9 +31,9 @@ InputForm::InputForm(const Ports& ports, const Face& face, const Model& model, D
       blinker_(face.blinker),
       lines_(model.lines),
       settings_(model.settings),
-      dispatch_(std::move(dispatch)),
+      requests_(std::move(requests)),
       commandMenu_(ports.core.getConfiguration()),
-      words_(ports.view) {}
+      words_(ports.view, ports.usage) {}
 
 void InputForm::init(bool onStart) {
   terminate();
@@ -48,6 +48,9 @@ void InputForm::init(bool onStart) {
                   toPixels(configuration.getFormTop(), view_.twipsPerPixelY())});
   }
   show();
+  // The list's history is read once she is on screen; nothing is counted
+  // before.
+  if (onStart) words_.loadUsage();
   words_.setCommands(configuration);
   view_.setTopMost();
   const uint8_t modifiers = getKeyCode(configuration.getHotKeyMod());
@@ -152,7 +155,32 @@ void InputForm::onScaleChanged() {
 void InputForm::ExecutionButton_Click() {
   const Text input = view_.inputText();
   if (input.empty()) return;
-  const ExecutionResponse response = dispatch_(input);
+  const std::optional<UsageKey> chosen = words_.chosen();
+  if (!chosen || chosen->kind == ListKind::CommandWord) {
+    const ExecutionResponse response = requests_.dispatch(input);
+    if (chosen && !response.isError()) count(*chosen);
+    answer(input, response);
+    return;
+  }
+  const ExecutionResponse response = requests_.startProgram(chosen->name, chosen->target);
+  if (!response.isError()) count(*chosen);
+  answer(chosen->name, response);
+}
+
+void InputForm::onMakeCommand() {
+  const std::optional<UsageKey> chosen = words_.chosen();
+  if (!chosen || chosen->kind != ListKind::Program) return;
+  answer(chosen->name, requests_.offerAsCommand(chosen->target, chosen->name));
+}
+
+void InputForm::count(const UsageKey& key) {
+  // A count is never worth a word from her: the next start writes it.
+  if (const Status written = words_.countStart(key); !written) {
+    logger_.writeLog(kClickLabel, u"利用回数を保存できませんでした:" + written.failure().toText());
+  }
+}
+
+void InputForm::answer(const Text& sent, const ExecutionResponse& response) {
   if (response.getDescription() == BuiltInCommandExecutor::kHiddenDescription) {
     logger_.writeLog(kClickLabel, u"レスポンスは非表示コマンドのものです");
     return;
@@ -169,7 +197,7 @@ void InputForm::ExecutionButton_Click() {
                           MessageIcon::None);
     }
     // Enter again sends the same words as a web search; typing replaces them.
-    words_.putInput(u"?" + input, true);
+    words_.putInput(u"?" + sent, true);
     return;
   }
   logger_.writeLog(kClickLabel, u"レスポンスは正常終了のものです");

@@ -22,13 +22,22 @@
 #include "ui/ModelSettings.h"
 #include "ui/SimpleMode.h"
 #include "ui/TrayMenu.h"
+#include "ui/UsageScores.h"
 #include "ui/WordList.h"
 
 namespace pipit {
 
 class InputForm final : public InputFormControl, public TrayTarget {
  public:
-  using Dispatch = std::function<ExecutionResponse(const Text& input)>;
+  // The roads of request handling that the input box takes.
+  struct Requests {
+    // Typed text, and a command word, through the rules' road.
+    std::function<ExecutionResponse(const Text& input)> dispatch;
+    // An installed program chosen from the list.
+    std::function<ExecutionResponse(const Text& name, const Text& target)> startProgram;
+    // The settings dialog with a path offered as a new command.
+    std::function<ExecutionResponse(const Text& path, const Text& command)> offerAsCommand;
+  };
 
   struct Ports {
     CharacterWindowView& view;
@@ -37,6 +46,7 @@ class InputForm final : public InputFormControl, public TrayTarget {
     Dialogs& dialogs;
     const Clock& clock;
     EventPump& pump;
+    UsageScores& usage;  // what the input box's list has started, and when
   };
   // Her face is built before her model, which shows its pictures through the
   // blinker and reads the style; the form comes after both.
@@ -50,7 +60,7 @@ class InputForm final : public InputFormControl, public TrayTarget {
     const ModelSettings& settings;
   };
 
-  InputForm(const Ports& ports, const Face& face, const Model& model, Dispatch dispatch);
+  InputForm(const Ports& ports, const Face& face, const Model& model, Requests requests);
 
   CommandMenu& commandMenu() { return commandMenu_; }
 
@@ -80,6 +90,13 @@ class InputForm final : public InputFormControl, public TrayTarget {
   // The user changed the input box's text: typed, deleted, pasted or
   // committed a composition. The list narrows to the words that match.
   void onInputEdited() { words_.onEdited(); }
+  // The index of installed programs has a list, new or changed.
+  void onProgramsFound(std::vector<InstalledProgram> programs) {
+    words_.setPrograms(std::move(programs));
+  }
+  // F2: a program chosen in the list is offered in the settings dialog as a
+  // new command under its name, as a dropped file is. Other text is left.
+  void onMakeCommand();
   void onFilesDropped(const Text& firstFile);
   void onRightButton();
   void onClose();
@@ -94,6 +111,10 @@ class InputForm final : public InputFormControl, public TrayTarget {
 
  private:
   void warnHotKey(const Configuration& configuration);
+  // Her answer to what the box sent: `sent` is what the box comes back
+  // with, after "?", when it went wrong.
+  void answer(const Text& sent, const ExecutionResponse& response);
+  void count(const UsageKey& key);
   void show();
   void hide();
 
@@ -108,7 +129,7 @@ class InputForm final : public InputFormControl, public TrayTarget {
   Blinker& blinker_;
   CharacterLines& lines_;
   const ModelSettings& settings_;
-  Dispatch dispatch_;
+  Requests requests_;
   CommandMenu commandMenu_;
   WordList words_;
 

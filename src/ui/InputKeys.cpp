@@ -5,6 +5,10 @@ namespace pipit {
 InputAction decideInput(InputEvent event, InputKey key, const InputState& state) {
   switch (event) {
     case InputEvent::KeyDown:
+      if (key == InputKey::MakeCommand) {
+        return state.inEdit && !state.composing ? InputAction::MakeCommand
+                                                : InputAction::PassToControl;
+      }
       // With the list open, the combo box would take Enter and Escape itself
       // and may put its highlighted row in the box; the box is sent as the
       // user sees it, by the character that follows.

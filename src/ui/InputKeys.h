@@ -12,7 +12,9 @@ enum class InputEvent {
   Edited,             // the box's text changed
 };
 
-enum class InputKey { Enter, Escape, Other };
+// F2 makes the program in the box a command, as F2 edits a name elsewhere
+// in Windows.
+enum class InputKey { Enter, Escape, MakeCommand, Other };
 
 struct InputState {
   bool inEdit = true;        // the message is the edit's, not the combo box's
@@ -27,6 +29,7 @@ enum class InputAction {
   Hide,           // onEscape
   CloseList,      // closes the list and swallows the key
   NarrowList,     // after the control has had it: the list follows the box
+  MakeCommand,    // closes the list, then InputForm::onMakeCommand
 };
 
 InputAction decideInput(InputEvent event, InputKey key, const InputState& state);

@@ -22,13 +22,15 @@ Text programRowText(TextView name, int64_t sameNameBefore) {
 
 std::vector<ListRow> listRows(const std::vector<Text>& words,
                               const std::vector<std::size_t>& matchingWords,
-                              std::vector<ProgramMatch> matchingPrograms) {
+                              std::vector<ProgramMatch> matchingPrograms,
+                              std::size_t programLimit) {
   std::vector<ListRow> rows;
   rows.reserve(matchingWords.size() + matchingPrograms.size());
   for (const std::size_t i : matchingWords) rows.push_back({ListKind::CommandWord, i, words[i]});
 
   std::stable_sort(matchingPrograms.begin(), matchingPrograms.end(),
                    [](const ProgramMatch& a, const ProgramMatch& b) { return a.score > b.score; });
+  if (matchingPrograms.size() > programLimit) matchingPrograms.resize(programLimit);
   // Numbered in list order, so the mark tells apart what the list holds now.
   std::map<TextView, int64_t> seen;
   for (const ProgramMatch& program : matchingPrograms) {

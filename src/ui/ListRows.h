@@ -8,6 +8,7 @@
 // The list box puts a chosen row's text in the input box: on Enter that text
 // is no typed command, and rowShown() says which row it came from.
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -31,11 +32,13 @@ struct ProgramMatch {
 };
 
 // `matchingWords` index `words` in the order CommandFinder::find gives; the
-// programs come in their finder's order, which breaks ties of score. A
-// command word and a program of the same name both get a row.
+// programs come in their finder's order, which breaks ties of score, and the
+// best `programLimit` of them get rows. A command word and a program of the
+// same name both get a row.
 std::vector<ListRow> listRows(const std::vector<Text>& words,
                               const std::vector<std::size_t>& matchingWords,
-                              std::vector<ProgramMatch> matchingPrograms);
+                              std::vector<ProgramMatch> matchingPrograms,
+                              std::size_t programLimit = SIZE_MAX);
 
 // The row behind the input box's text on Enter: the selected row while the
 // box still holds its text, else the first row that shows exactly that text

@@ -19,8 +19,8 @@
 
 #include "base/Failure.h"
 #include "platform/Files.h"
+#include "platform/WallClock.h"
 #include "ui/UsageFile.h"
-#include "ui/WallClock.h"
 
 namespace pipit {
 
@@ -48,7 +48,8 @@ class UsageScores {
   // 0 for a key never started. Use one time for every score of one list, so
   // that its order does not depend on when each was asked for.
   double scoreAt(const UsageKey& key, int64_t utcSeconds) const;
-  double score(const UsageKey& key) const { return scoreAt(key, clock_.utcSeconds()); }
+  double score(const UsageKey& key) const { return scoreAt(key, now()); }
+  int64_t now() const { return clock_.utcSeconds(); }
 
  private:
   struct Stored {

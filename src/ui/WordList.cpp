@@ -6,8 +6,18 @@ namespace pipit {
 
 void WordList::setCommands(const Configuration& configuration) {
   finder_.setWords(commandWords(configuration.commands()));
-  listValid_ = false;
+  rowsValid_ = false;
   listFor(Text(), false);
+}
+
+void WordList::setPrograms(std::vector<InstalledProgram> programs) {
+  std::vector<Text> names;
+  names.reserve(programs.size());
+  for (const InstalledProgram& program : programs) names.push_back(program.name);
+  programFinder_.setWords(std::move(names));
+  programs_ = std::move(programs);
+  rowsValid_ = false;
+  listFor(Text(typed_), open_);
 }
 
 void WordList::putInput(const Text& text, bool selectAll) {
@@ -17,23 +27,45 @@ void WordList::putInput(const Text& text, bool selectAll) {
   listFor(Text(), false);
 }
 
-void WordList::onEdited() {
-  const Text typed = view_.inputText();
-  listFor(typed, true);
+void WordList::onEdited() { listFor(view_.inputText(), true); }
+
+std::optional<UsageKey> WordList::chosen() const {
+  const ListRow* row = rowShown(rows_, view_.selectedListRow(), view_.inputText());
+  if (!row) return std::nullopt;
+  if (row->kind == ListKind::CommandWord) {
+    return UsageKey{ListKind::CommandWord, finder_.words()[row->index], Text()};
+  }
+  const InstalledProgram& program = programs_[row->index];
+  return UsageKey{ListKind::Program, program.name, program.target};
+}
+
+std::vector<ProgramMatch> WordList::matchingPrograms(const Text& typed) const {
+  std::vector<ProgramMatch> matches;
+  if (typed.empty()) return matches;
+  const int64_t now = usage_.now();
+  for (const std::size_t i : programFinder_.find(typed)) {
+    const InstalledProgram& program = programs_[i];
+    matches.push_back(
+        {i, program.name, usage_.scoreAt({ListKind::Program, program.name, program.target}, now)});
+  }
+  return matches;
 }
 
 void WordList::listFor(const Text& typed, bool open) {
-  std::vector<std::size_t> matches = finder_.find(typed);
+  typed_ = typed;
+  open_ = open;
+  std::vector<ListRow> rows =
+      listRows(finder_.words(), finder_.find(typed), matchingPrograms(typed), kProgramRows);
   // Refilling a long list is the costly part; most keystrokes keep it.
-  if (!listValid_ || matches != listed_) {
-    std::vector<Text> words;
-    words.reserve(matches.size());
-    for (const std::size_t i : matches) words.push_back(finder_.words()[i]);
-    view_.setCommandWords(words);
-    listed_ = std::move(matches);
-    listValid_ = true;
+  if (!rowsValid_ || rows != rows_) {
+    std::vector<Text> texts;
+    texts.reserve(rows.size());
+    for (const ListRow& row : rows) texts.push_back(row.text);
+    view_.setCommandWords(texts);
+    rows_ = std::move(rows);
+    rowsValid_ = true;
   }
-  view_.showCommandList(open && !typed.empty() && !listed_.empty());
+  view_.showCommandList(open && !typed.empty() && !rows_.empty());
 }
 
 }  // namespace pipit

@@ -8,14 +8,9 @@
 
 using namespace pipit;
 
-struct FixedClock : WallClock {
-  int64_t seconds = 0;
-  int64_t utcSeconds() const override { return seconds; }
-};
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   fakes::FakeFiles files;
-  FixedClock clock;
+  fakes::FakeWallClock clock;
   UsageScores scores(files, clock);
   const auto entries = readUsageFile(files.content[scores.path()] = fuzz::bytesOf(data, size));
   PIPIT_FUZZ_CHECK(readUsageFile(writeUsageFile(entries)) == entries, Text());

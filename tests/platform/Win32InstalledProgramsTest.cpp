@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
-#include <knownfolders.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
@@ -12,9 +11,7 @@
 
 #include "WinTestSupport.h"
 #include "platform/ProgramIndexThread.h"
-#include "platform/win32/CoTaskMemory.h"
 #include "platform/win32/ComApartment.h"
-#include "platform/win32/ComPtr.h"
 #include "platform/win32/Win32InstalledPrograms.h"
 
 namespace pipit::win32 {
@@ -22,20 +19,8 @@ namespace {
 using namespace std::chrono_literals;
 using Programs = std::vector<InstalledProgram>;
 
-// Saves a shortcut to `target`, or with no target to the shell's Computer
-// folder, which has no file-system path.
 void makeShortcut(const Text& file, const Text& target = {}) {
-  ComPtr<IShellLinkW> link;
-  ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                            IID_IShellLinkW, reinterpret_cast<void**>(link.put())));
-  ITEMIDLIST* computer = nullptr;
-  SHGetKnownFolderIDList(FOLDERID_ComputerFolder, 0, nullptr, &computer);
-  const CoTaskMemory<ITEMIDLIST> owned(computer);
-  ASSERT_HRESULT_SUCCEEDED(target.empty() ? link->SetIDList(computer)
-                                          : link->SetPath(wide(target)));
-  ComPtr<IPersistFile> persist;
-  link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(persist.put()));
-  ASSERT_HRESULT_SUCCEEDED(persist->Save(wide(file), TRUE));
+  ASSERT_TRUE(wintest::saveShortcut(file, target)) << toUtf8(file);
 }
 
 Programs sorted(Programs programs) {

@@ -67,15 +67,27 @@ class InputFormTest : public ::testing::Test {
   CharacterPictures characterPictures{
       {view, logger, dialogs, process, files, scaledPictures, simpleMode}};
   Blinker blinker{view, characterPictures};
+  fakes::FakeWallClock wallClock{1'800'000'000};
+  UsageScores usage{files, wallClock};
   std::vector<Text> dispatched;
+  std::vector<Text> started;  // "name|target"
+  std::vector<Text> offered;  // "command|path"
   std::function<ExecutionResponse(const Text&)> respond;
-  InputForm form{{view, core, logger, dialogs, clock, pump},
+  InputForm form{{view, core, logger, dialogs, clock, pump, usage},
                  {simpleMode, characterPictures, blinker},
                  {lines, settings},
-                 [this](const Text& input) {
-                   dispatched.push_back(input);
-                   return respond ? respond(input) : ExecutionResponse{};
-                 }};
+                 {[this](const Text& input) {
+                    dispatched.push_back(input);
+                    return respond ? respond(input) : ExecutionResponse{};
+                  },
+                  [this](const Text& name, const Text& target) {
+                    started.push_back(name + u"|" + target);
+                    return respond ? respond(name) : ExecutionResponse{};
+                  },
+                  [this](const Text& path, const Text& command) {
+                    offered.push_back(command + u"|" + path);
+                    return ExecutionResponse{};
+                  }}};
 };
 
 TEST_F(InputFormTest, StartUpLaysHerOutAtTheStoredPlaceWithOneHotKeyAndTheWordList) {
@@ -364,6 +376,56 @@ TEST(ScreenPlacementTest, AWindowPartlyOrWhollyOffTheScreensIsBroughtBack) {
   EXPECT_EQ(keepOnScreen({3000, 100}, {250, 300}, screens), (PixelPoint{0, 0}));
   EXPECT_EQ(keepOnScreen({-250, 10}, {250, 300}, screens), (PixelPoint{0, 0}));
   EXPECT_EQ(keepOnScreen({2147483600, 0}, {250, 300}, screens), (PixelPoint{0, 0}));
+}
+
+// A program chosen in the list takes its own road and is counted; typed
+// text and F2 on it do not start it.
+TEST_F(InputFormTest, AProgramChosenInTheListStartsItselfAndComesFirstNextTime) {
+  core.addCommand(u"メモ", u"memo.exe");
+  form.init(true);
+  form.onProgramsFound({{u"メモリ", u"C:\\r.lnk"}, {u"メモ帳", u"C:\\m.lnk"}});
+  const auto type = [this](const Text& text) {
+    view.selectedRow.reset();
+    view.input = text;
+    form.onInputEdited();
+  };
+  type(u"めも");
+  EXPECT_EQ(view.words,
+            (std::vector<Text>{u"メモ", u"メモリ 〈プログラム〉", u"メモ帳 〈プログラム〉"}));
+  EXPECT_TRUE(view.listOpen);
+  form.onMakeCommand();
+  form.ExecutionButton_Click();
+  EXPECT_EQ(dispatched, (std::vector<Text>{u"めも"}));
+  EXPECT_TRUE(offered.empty());
+  EXPECT_FALSE(files.content.count(usage.path())) << "typed text is counted nowhere";
+
+  type(u"めも");
+  view.input = u"メモ帳 〈プログラム〉";  // Down, Down
+  view.selectedRow = 2;
+  form.setCharacterMessage(u"started");
+  form.ExecutionButton_Click();
+  EXPECT_EQ(started, (std::vector<Text>{u"メモ帳|C:\\m.lnk"}));
+  EXPECT_EQ(view.message, u"started");
+  EXPECT_FALSE(view.visible);
+  type(u"めも");
+  EXPECT_EQ(view.words,
+            (std::vector<Text>{u"メモ", u"メモ帳 〈プログラム〉", u"メモリ 〈プログラム〉"}));
+
+  view.input = u"メモリ 〈プログラム〉";
+  form.onMakeCommand();
+  EXPECT_EQ(offered, (std::vector<Text>{u"メモリ|C:\\r.lnk"}));
+  type(u"めも");
+  view.input = u"メモリ 〈プログラム〉";
+  respond = [](const Text&) { return error(u"none", u"2"); };
+  form.ExecutionButton_Click();
+  EXPECT_EQ(view.input, u"?メモリ") << "a search for the name, not for the row";
+  respond = nullptr;
+  view.input = u"メモ";
+  form.ExecutionButton_Click();
+  EXPECT_EQ(dispatched.back(), u"メモ");
+  usage.load();
+  EXPECT_GT(usage.score({ListKind::CommandWord, u"メモ", u""}), 0);
+  EXPECT_EQ(usage.score({ListKind::Program, u"メモリ", u"C:\\r.lnk"}), 0) << "a failed start";
 }
 
 }  // namespace

@@ -30,6 +30,9 @@ TEST(ListRowsTest, WordsComeAsFoundThenProgramsByScore) {
         {kP, 2, u"メモ帳 〈プログラム〉 〈プログラム〉"}}},
   };
   for (const auto& c : cases) EXPECT_EQ(listRows(words, c.words, c.programs), c.expected);
+  // Only the best programs get rows, those used most.
+  EXPECT_EQ(listRows(words, {}, {{0, u"A", 1}, {1, u"B", 3}, {2, u"C", 2}}, 2),
+            (std::vector<ListRow>{{kP, 1, u"B 〈プログラム〉"}, {kP, 2, u"C 〈プログラム〉"}}));
 }
 
 TEST(ListRowsTest, EntersTextIsTracedToItsRow) {

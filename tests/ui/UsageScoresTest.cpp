@@ -17,11 +17,6 @@ const std::string kBom = "\xEF\xBB\xBF";
 const std::string kNow = "\t29453760\r\n";  // the minute field of new year
 const std::string kMemoLine = "program\tメモ帳\tC:\\\\a\\\\memo.exe\t2000" + kNow;
 
-struct FakeWallClock : WallClock {
-  int64_t seconds = kNewYear;
-  int64_t utcSeconds() const override { return seconds; }
-};
-
 const UsageKey kMemo{ListKind::Program, u"メモ帳", u"C:\\a\\memo.exe"};
 const UsageKey kMemoD{ListKind::Program, u"メモ帳", u"D:\\memo.exe"};
 const UsageKey kMemoWord{ListKind::CommandWord, u"メモ帳", u""};
@@ -64,7 +59,7 @@ TEST(UsageScoresTest, StartsCountHalvingEveryThirtyDaysAndReadBack) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "case " << &c - cases);
     fakes::FakeFiles files;
-    FakeWallClock clock;
+    fakes::FakeWallClock clock{kNewYear};
     UsageScores scores(files, clock);
     if (c.file) files.content[kPath] = *c.file;
     scores.load();

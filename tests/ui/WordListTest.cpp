@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeCharacterWindowView.h"
+#include "fakes/FakePorts.h"
 #include "fakes/FakeRequestPorts.h"
 #include "ui/WordList.h"
 
@@ -14,7 +15,10 @@ TEST(WordListTest, TypingNarrowsTheListAndOpensItWhileAWordMatches) {
   core.addCommand(u"[区切り線]", u"");
   core.addCommand(u"メモ帳", u"b.exe");
   fakes::FakeCharacterWindowView view;
-  WordList list(view);
+  fakes::FakeFiles files;
+  fakes::FakeWallClock clock;
+  UsageScores usage(files, clock);
+  WordList list(view, usage);
   list.setCommands(core.configuration);
   const std::vector<Text> all{u"ゴミメモ", u"メモ帳"};
   EXPECT_EQ(view.words, all);

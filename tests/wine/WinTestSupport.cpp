@@ -1,22 +1,36 @@
 #include "WinTestSupport.h"
 
+#include <knownfolders.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
 #include <cstdlib>
 #include <thread>
 #include <vector>
+
+#include "platform/win32/CoTaskMemory.h"
+#include "platform/win32/ComPtr.h"
 
 namespace pipit::wintest {
 using win32::fromWide;
 using win32::wide;
 
-TempFolder::TempFolder() {
-  wchar_t temp[MAX_PATH];
-  const DWORD n = GetTempPathW(MAX_PATH, temp);
+TempFolder::TempFolder()
+    : TempFolder([] {
+        wchar_t temp[MAX_PATH];
+        const DWORD n = GetTempPathW(MAX_PATH, temp);
+        return fromWide(temp, n);
+      }()) {}
+
+TempFolder::TempFolder(const Text& parent) {
+  const Text in = parent.empty() || parent.back() == u'\\' ? parent : parent + u"\\";
   static int counter = 0;
   for (;;) {
     const std::wstring name = L"pipit-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                               std::to_wstring(GetTickCount()) + L"-" + std::to_wstring(++counter);
-    path_ = fromWide(temp, n) + fromWide(name.c_str(), name.size());
-    if (CreateDirectoryW(wide(path_), nullptr)) return;
+    path_ = in + fromWide(name.c_str(), name.size());
+    // Only a name taken makes another try worth it.
+    if (CreateDirectoryW(wide(path_), nullptr) || GetLastError() != ERROR_ALREADY_EXISTS) return;
   }
 }
 
@@ -44,6 +58,27 @@ void removeTree(const Text& folder) {
 }  // namespace
 
 TempFolder::~TempFolder() { removeTree(path_); }
+
+bool saveShortcut(const Text& file, const Text& target, const Text& arguments) {
+  win32::ComPtr<IShellLinkW> link;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                              reinterpret_cast<void**>(link.put())))) {
+    return false;
+  }
+  if (target.empty()) {
+    ITEMIDLIST* computer = nullptr;
+    SHGetKnownFolderIDList(FOLDERID_ComputerFolder, 0, nullptr, &computer);
+    const win32::CoTaskMemory<ITEMIDLIST> owned(computer);
+    if (FAILED(link->SetIDList(computer))) return false;
+  } else if (FAILED(link->SetPath(wide(target)))) {
+    return false;
+  }
+  win32::ComPtr<IPersistFile> persist;
+  return SUCCEEDED(link->SetArguments(wide(arguments))) &&
+         SUCCEEDED(
+             link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(persist.put()))) &&
+         SUCCEEDED(persist->Save(wide(file), TRUE));
+}
 
 bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;

@@ -15,7 +15,9 @@ namespace pipit::wintest {
 // A new empty folder under the temporary folder, removed with its files.
 class TempFolder {
  public:
+  // A new folder in the temporary folder, or in `parent`.
   TempFolder();
+  explicit TempFolder(const Text& parent);
   ~TempFolder();
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
@@ -25,6 +27,10 @@ class TempFolder {
  private:
   Text path_;
 };
+
+// Saves a shell shortcut to `target` with `arguments`; with no target, to the
+// shell's Computer folder, which has no file-system path. Needs COM.
+bool saveShortcut(const Text& file, const Text& target = {}, const Text& arguments = {});
 
 // Polls `condition` every 20 ms until it holds or `timeout` passes.
 bool waitUntil(const std::function<bool()>& condition,

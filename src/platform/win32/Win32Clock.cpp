@@ -8,6 +8,14 @@ namespace pipit::win32 {
 
 uint32_t Win32Clock::tickCount() const { return GetTickCount(); }
 
+int64_t Win32Clock::utcSeconds() const {
+  // 100 ns units since 1601-01-01, 11 644 473 600 seconds before 1970.
+  FILETIME now{};
+  GetSystemTimeAsFileTime(&now);
+  const uint64_t units = (uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime;
+  return static_cast<int64_t>(units / 10'000'000) - int64_t{11'644'473'600};
+}
+
 Text Win32Clock::nowText() const {
   SYSTEMTIME now{};
   GetLocalTime(&now);

@@ -4,10 +4,13 @@
 
 #include <commctrl.h>
 
+#include <optional>
+
 #include "base/CodePage.h"
 #include "base/Product.h"
 #include "core/ConfigurationManager.h"
 #include "core/Logger.h"
+#include "platform/ProgramIndexThread.h"
 #include "platform/win32/SingleInstance.h"
 #include "platform/win32/Win32Browser.h"
 #include "platform/win32/Win32Clipboard.h"
@@ -16,6 +19,7 @@
 #include "platform/win32/Win32EventPump.h"
 #include "platform/win32/Win32FileChooser.h"
 #include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32InstalledPrograms.h"
 #include "platform/win32/Win32Pictures.h"
 #include "platform/win32/Win32Process.h"
 #include "platform/win32/Win32Registry.h"
@@ -83,13 +87,31 @@ struct Launcher {
   Blinker blinker{window, characterPictures};
   ClockRandom random{clock};
   MessageProvider model{files, scaledPictures, blinker, style, random, logger, codePage};
-  InputForm form{{window, core, logger, dialogs, clock, pump},
+  UsageScores usage{files, clock};
+  InputForm form{{window, core, logger, dialogs, clock, pump, usage},
                  {style, characterPictures, blinker},
                  {model, model.settings()},
-                 [this](const Text& input) { return requests.dispatcher.dispatch(input); }};
+                 {[this](const Text& input) { return requests.dispatcher.dispatch(input); },
+                  [this](const Text& name, const Text& target) {
+                    return requests.defaults.startProgram(name, target);
+                  },
+                  [this](const Text& path, const Text& command) {
+                    return requests.builtIn.offerAsCommand(path, command);
+                  }}};
   RequestHandling requests{
       RequestPorts{logger, core, model, form, settingsDialog, files, clock, pump, shell, browser}};
   TrayMenu tray{trayWindow, form, core, dialogs};
+
+  // The installed programs, indexed on a thread of their own once she is
+  // shown. Stopped and joined first at the end, while the window that takes
+  // its lists is still there.
+  Win32InstalledPrograms installedPrograms;
+  std::optional<ProgramIndexThread> programIndex;
+  void startProgramIndex() {
+    programIndex.emplace(installedPrograms, [this](std::vector<InstalledProgram> programs) {
+      window.offerPrograms(std::move(programs));
+    });
+  }
 };
 
 }  // namespace
@@ -118,6 +140,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   launcher.manager.main(
       LauncherParts{launcher.form, launcher.model, launcher.tray, launcher.form.commandMenu()});
   running.announce(launcher.window.handle());
+  launcher.startProgramIndex();
   launcher.pump.run();
   launcher.manager.terminate();
 }

@@ -109,7 +109,7 @@ ConfigForm::ConfigForm(HINSTANCE instance, SettingsCore& core, const SettingsPor
 
 ConfigForm::~ConfigForm() { destroy(); }
 
-void ConfigForm::init(const Text& path) { controller_.init(path); }
+void ConfigForm::init(const Text& path, const Text& command) { controller_.init(path, command); }
 
 bool ConfigForm::prepare() {
   if (handle()) return true;

@@ -29,7 +29,7 @@ class ConfigForm final : public ConfigFormControl, private Window, private Confi
 
   // Opens the dialog, creating its window on first use or after the close
   // box destroyed it.
-  void init(const Text& path) override;
+  void init(const Text& path, const Text& command) override;
   // The dialog's window, null while it has none.
   using Window::handle;
 

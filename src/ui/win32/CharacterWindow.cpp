@@ -107,6 +107,9 @@ Status CharacterWindow::create() {
     SetWindowLongPtrW(control, GWL_EXSTYLE,
                       GetWindowLongPtrW(control, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
   }
+  programsTarget_ = hwnd;
+  // A list offered before the window was there waits for this post.
+  PostMessageW(hwnd, kProgramsMessage, 0, 0);
   return Status::success();
 }
 
@@ -288,6 +291,22 @@ void CharacterWindow::showCommandList(bool open) {
   adjustingList_ = false;
 }
 
+std::optional<std::size_t> CharacterWindow::selectedListRow() const {
+  const LRESULT row = SendMessageW(input_, CB_GETCURSEL, 0, 0);
+  if (row < 0) return std::nullopt;
+  return static_cast<std::size_t>(row);
+}
+
+void CharacterWindow::offerPrograms(std::vector<InstalledProgram> programs) {
+  {
+    const std::lock_guard lock(programsMutex_);
+    offeredPrograms_ = std::move(programs);
+  }
+  // Before the window exists the list waits for the next post; after it is
+  // gone nobody needs it.
+  if (HWND window = programsTarget_.load()) PostMessageW(window, kProgramsMessage, 0, 0);
+}
+
 void CharacterWindow::releaseListRow() {
   // The combo box highlights the row that starts like the box; let go of it
   // so that Down starts from the top and the box stays what was typed.
@@ -386,6 +405,9 @@ LRESULT CharacterWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND:
       return 1;
+    case WM_DESTROY:
+      programsTarget_ = nullptr;
+      break;
     case WM_PAINT: {
       const PaintScope scope(handle());
       paint(scope.get());
@@ -436,6 +458,16 @@ LRESULT CharacterWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       form().onClose();
       return 0;
+    case kProgramsMessage: {
+      std::optional<std::vector<InstalledProgram>> programs;
+      {
+        const std::lock_guard lock(programsMutex_);
+        programs.swap(offeredPrograms_);
+      }
+      // Two posts may bring one list: the second finds none.
+      if (programs) form().onProgramsFound(std::move(*programs));
+      return 0;
+    }
     case kDpiChangedMessage:
       // Her place is where Windows suggests; her size follows from her
       // layout at the new scale, which the form lays out anew.
@@ -488,9 +520,10 @@ LRESULT CharacterWindow::onInputMessage(HWND hwnd, UINT message, WPARAM wParam, 
                      hwnd, message, wParam, lParam);
     case WM_KEYDOWN:
     case WM_CHAR: {
-      const InputKey key = wParam == VK_RETURN   ? InputKey::Enter
-                           : wParam == VK_ESCAPE ? InputKey::Escape
-                                                 : InputKey::Other;
+      const InputKey key = wParam == VK_RETURN                        ? InputKey::Enter
+                           : wParam == VK_ESCAPE                      ? InputKey::Escape
+                           : wParam == VK_F2 && message == WM_KEYDOWN ? InputKey::MakeCommand
+                                                                      : InputKey::Other;
       const InputEvent event = message == WM_KEYDOWN ? InputEvent::KeyDown : InputEvent::Char;
       // Other keys are the control's whatever the state: a keystroke in the
       // box costs no message to the combo box.
@@ -550,6 +583,10 @@ LRESULT CharacterWindow::perform(InputAction action, HWND hwnd, UINT message, WP
       return 0;
     case InputAction::CloseList:
       showCommandList(false);
+      return 0;
+    case InputAction::MakeCommand:
+      showCommandList(false);
+      form().onMakeCommand();
       return 0;
     case InputAction::NarrowList: {
       const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);

@@ -6,9 +6,13 @@
 #include <windows.h>
 
 #include <array>
+#include <atomic>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "platform/InstalledPrograms.h"
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/ComPtr.h"
 #include "platform/win32/gui/GdiHandles.h"
@@ -30,6 +34,8 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   static constexpr int kMessageId = 102;
   // Posted to the input box after a drop, when the drag is over.
   static constexpr UINT kDroppedMessage = WM_APP + 1;
+  // Posted to her window when the index of installed programs has a list.
+  static constexpr UINT kProgramsMessage = WM_APP + 2;
 
   // `form` takes the window's events; it may be built after the window, as
   // long as it is there before create().
@@ -42,6 +48,9 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   // The icon at the small size, for the tray; the large one where the file
   // has no small one.
   HICON smallIcon() const { return smallIcon_ ? smallIcon_.get() : icon_.get(); }
+  // Safe from any thread: the list goes to the form on the window's own
+  // thread. A list not yet taken is replaced by a newer one.
+  void offerPrograms(std::vector<InstalledProgram> programs);
 
   // CharacterWindowView
   void setWindowPicture(PictureHandle picture) override;
@@ -56,6 +65,7 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   void setInputText(const Text& text, bool selectAll) override;
   void setCommandWords(const std::vector<Text>& words) override;
   void showCommandList(bool open) override;
+  std::optional<std::size_t> selectedListRow() const override;
   void focusInput() override;
   void show() override;
   void hide() override;
@@ -120,6 +130,11 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   std::optional<OleApartment> ole_;  // outlives the drop target
   ComPtr<InputDropTarget> dropTarget_;
   Text droppedFile_;  // of the last drop, until its message comes
+  // Between the index's thread and the window's: the list not yet taken,
+  // and where to post word of it while the window exists.
+  std::mutex programsMutex_;
+  std::optional<std::vector<InstalledProgram>> offeredPrograms_;
+  std::atomic<HWND> programsTarget_{nullptr};
   PictureHandle windowPicture_;
   std::array<Image, 3> images_;
   int32_t dpi_ = 96;  // of the screen she is on

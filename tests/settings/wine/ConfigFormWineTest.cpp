@@ -76,7 +76,7 @@ class ConfigFormWineTest : public ::testing::Test {
 };
 
 TEST_F(ConfigFormWineTest, OpensWithEveryControlWhereTheLayoutPutsIt) {
-  form.init(u"");
+  form.init(u"", u"");
   HWND window = form.handle();
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(IsWindowVisible(window));
@@ -131,7 +131,7 @@ TEST_F(ConfigFormWineTest, OpensWithEveryControlWhereTheLayoutPutsIt) {
 }
 
 TEST_F(ConfigFormWineTest, AChangeOfScaleLaysOutTheSameControlsAgainWithWhatTheyHold) {
-  form.init(u"");
+  form.init(u"", u"");
   pickRow(2);
   for (const int dpi : {144, 192, 96}) {
     SCOPED_TRACE(dpi);
@@ -154,7 +154,7 @@ TEST_F(ConfigFormWineTest, AChangeOfScaleLaysOutTheSameControlsAgainWithWhatThey
 }
 
 TEST_F(ConfigFormWineTest, TabWalksTheControlsInTheirOrderSkippingTheHiddenButton) {
-  form.init(u"");
+  form.init(u"", u"");
   const std::vector<int> order{kCommandList,   kCommandText,    kPathText,         kRefPathButton,
                                kDirectoryText, kUpdateButton,   kNewButton,        kSeparatorButton,
                                kDeleteButton,  kHotkeyModCombo, kHotkeyValueCombo, kHideWindowCheck,
@@ -169,7 +169,7 @@ TEST_F(ConfigFormWineTest, TabWalksTheControlsInTheirOrderSkippingTheHiddenButto
 }
 
 TEST_F(ConfigFormWineTest, EditingThroughTheControlsAndSaving) {
-  form.init(u"C:\\dropped.exe");
+  form.init(u"C:\\dropped.exe", u"");
   EXPECT_EQ(GetFocus(), item(kCommandText));
   EXPECT_EQ(SendMessageW(item(kCommandList), LB_GETCURSEL, 0, 0), LB_ERR);
   SetWindowTextW(item(kCommandText), L"dropped");
@@ -201,7 +201,7 @@ TEST_F(ConfigFormWineTest, EditingThroughTheControlsAndSaving) {
 }
 
 TEST_F(ConfigFormWineTest, EnterEscapeAndTheCloseBox) {
-  form.init(u"");
+  form.init(u"", u"");
   // The dialog manager sends these for Enter and Escape: no default or
   // cancel button, so they do nothing.
   SendMessageW(form.handle(), WM_COMMAND, IDOK, 0);
@@ -211,7 +211,7 @@ TEST_F(ConfigFormWineTest, EnterEscapeAndTheCloseBox) {
   SendMessageW(form.handle(), WM_CLOSE, 0, 0);
   EXPECT_EQ(form.handle(), nullptr);
   EXPECT_TRUE(core.saved.empty());
-  form.init(u"");
+  form.init(u"", u"");
   ASSERT_NE(form.handle(), nullptr);
   EXPECT_EQ(rows().size(), 3u) << "a new window with the settings in force";
 }

@@ -14,6 +14,7 @@
 #include "platform/Files.h"
 #include "platform/Process.h"
 #include "platform/SystemRegistry.h"
+#include "platform/WallClock.h"
 
 namespace pipit::fakes {
 
@@ -53,6 +54,13 @@ class FakeClock : public Clock {
   Text now = u"2026/12/7 22:04:59";
   uint32_t tickCount() const override { return ticks; }
   Text nowText() const override { return now; }
+};
+
+class FakeWallClock : public WallClock {
+ public:
+  explicit FakeWallClock(int64_t at = 0) : seconds(at) {}
+  int64_t seconds;
+  int64_t utcSeconds() const override { return seconds; }
 };
 
 struct ShownMessage {

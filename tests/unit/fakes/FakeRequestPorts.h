@@ -167,7 +167,11 @@ class FakeWindow : public InputFormControl {
 class FakeConfigForm : public ConfigFormControl {
  public:
   std::vector<Text> opened;
-  void init(const Text& path) override { opened.push_back(path); }
+  std::vector<Text> named;  // the command word offered with each
+  void init(const Text& path, const Text& command) override {
+    opened.push_back(path);
+    named.push_back(command);
+  }
 };
 
 }  // namespace pipit::fakes
