@@ -7,6 +7,9 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -99,9 +102,22 @@ int main() {
 
   const double listing = bench::bestOf(5, [&] { walk(tree, false); });
   const double reading = bench::bestOf(3, [&] { walk(tree, true); });
+  // The list the folders give comes before the shortcuts are read: the
+  // index can be searched from then on.
+  double firstList = 1e300;
   const double first = bench::bestOf(3, [&] {
     const Win32InstalledPrograms programs(folders);
-    found = programs.scan().size();
+    const std::atomic<bool> never{false};
+    const auto start = std::chrono::steady_clock::now();
+    found = programs
+                .scan(never,
+                      [&](const std::vector<InstalledProgram>&) {
+                        firstList =
+                            std::min(firstList, std::chrono::duration<double, std::milli>(
+                                                    std::chrono::steady_clock::now() - start)
+                                                    .count());
+                      })
+                .size();
   });
   const Win32InstalledPrograms kept(folders);
   kept.scan();
@@ -110,6 +126,8 @@ int main() {
     std::fprintf(stderr, "the scan found %zu shortcuts, not %d\n", found, kFolders * kPerFolder);
     return 1;
   }
+  bench::reportRow("first list of 5 000 shortcuts, before they are read", firstList, "ms", listing,
+                   "listing the folders");
   bench::reportRow("first scan of 5 000 shortcuts", first, "ms", reading,
                    "listing the folders and reading each shortcut");
   bench::reportRow("first scan of 5 000 shortcuts", first, "ms", listing, "listing the folders");

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <chrono>
 #include <compare>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -38,12 +39,25 @@ class ProgramFolderWatch {
 
 class InstalledPrograms {
  public:
+  // A first list, while the scan goes on: see scan().
+  using Preview = std::function<void(std::vector<InstalledProgram>)>;
+
   virtual ~InstalledPrograms() = default;
   // Every program found now, in no particular order, each name and target
   // once; folders that cannot be read are skipped. Once `stop` is set the
   // scan gives up at the next shortcut or folder and returns what it had,
   // which the caller throws away.
-  virtual std::vector<InstalledProgram> scan(const std::atomic<bool>& stop) const = 0;
+  //
+  // Reading thousands of shortcuts takes a second, listing their folders a
+  // tenth of it. So when shortcuts are to be read that no earlier scan read,
+  // `preview` first gets the list the folders give: each shortcut under its
+  // file name, or the name an earlier scan read, its target not yet checked.
+  // The list scan() returns then replaces it.
+  virtual std::vector<InstalledProgram> scan(const std::atomic<bool>& stop,
+                                             const Preview& preview) const = 0;
+  std::vector<InstalledProgram> scan(const std::atomic<bool>& stop) const {
+    return scan(stop, Preview());
+  }
   std::vector<InstalledProgram> scan() const {
     const std::atomic<bool> never{false};
     return scan(never);

@@ -46,7 +46,10 @@ void ProgramIndexThread::run() {
 
 bool ProgramIndexThread::scanAndDeliver() {
   try {
-    std::vector<InstalledProgram> programs = programs_.scan(stop_);
+    std::vector<InstalledProgram> programs =
+        programs_.scan(stop_, [this](std::vector<InstalledProgram> first) {
+          if (!stop_) deliver_(std::move(first));
+        });
     if (stop_) return false;
     deliver_(std::move(programs));
   } catch (const std::exception&) {

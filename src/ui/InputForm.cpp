@@ -131,6 +131,14 @@ void InputForm::remoteExecute(const Text& command) {
   ExecutionButton_Click();
 }
 
+void InputForm::onInputEdited() {
+  if (!programsAsked_ && requests_.indexPrograms) {
+    programsAsked_ = true;
+    requests_.indexPrograms();
+  }
+  words_.onEdited();
+}
+
 void InputForm::onFilesDropped(const Text& firstFile) {
   view_.showCommandList(false);
   view_.setInputText(Text(BuiltInCommandExecutor::kEdit) + u"|" + firstFile, false);

@@ -37,6 +37,11 @@ class InputForm final : public InputFormControl, public TrayTarget {
     std::function<ExecutionResponse(const Text& name, const Text& target)> startProgram;
     // The settings dialog with a path offered as a new command.
     std::function<ExecutionResponse(const Text& path, const Text& command)> offerAsCommand;
+    // Starts indexing the installed programs, which come back through
+    // onProgramsFound. Asked once, when the user first types: the index
+    // costs its thread, the shell and its list, which she needs at rest
+    // only once she is used.
+    std::function<void()> indexPrograms;
   };
 
   struct Ports {
@@ -89,7 +94,7 @@ class InputForm final : public InputFormControl, public TrayTarget {
   void onEscape();
   // The user changed the input box's text: typed, deleted, pasted or
   // committed a composition. The list narrows to the words that match.
-  void onInputEdited() { words_.onEdited(); }
+  void onInputEdited();
   // The index of installed programs has a list, new or changed.
   void onProgramsFound(std::vector<InstalledProgram> programs) {
     words_.setPrograms(std::move(programs));
@@ -135,6 +140,7 @@ class InputForm final : public InputFormControl, public TrayTarget {
 
   Text characterMessage_;
   bool hideCancelled_ = false;
+  bool programsAsked_ = false;
 };
 
 }  // namespace pipit

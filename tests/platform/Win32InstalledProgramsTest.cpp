@@ -84,14 +84,29 @@ TEST_F(Win32InstalledProgramsTest, ScanListsEveryShortcutTheShellCouldOpenOnce) 
                                     {u"深い", deep},
                                     {u"tool", named},
                                     {u"top", top}});
-  EXPECT_EQ(sorted(programs.scan()), expected);
-  // Shortcuts remembered from the scan before still follow their files and targets.
+  std::optional<Programs> preview;
+  const auto scan = [&] {
+    preview.reset();
+    const std::atomic<bool> never{false};
+    return sorted(programs.scan(never, [&](Programs first) { preview = sorted(first); }));
+  };
+  EXPECT_EQ(scan(), expected);
+  // Before any was read, the listing named every shortcut by its file.
+  Programs listed = expected;
+  listed.push_back({u"gone", start + u"\\gone.lnk"});
+  listed.push_back({u"broken", start + u"\\broken.lnk"});
+  EXPECT_EQ(preview, sorted(listed));
+  // Shortcuts remembered from the scan before still follow their files and
+  // targets; only a rewritten one brings a first list again.
   DeleteFileW(wide(other));
   makeShortcut(top, gone);
   Programs changed = expected;
   std::erase_if(changed,
                 [&](const InstalledProgram& p) { return p.target == again || p.target == top; });
-  EXPECT_EQ(sorted(programs.scan()), changed);
+  EXPECT_EQ(scan(), changed);
+  EXPECT_TRUE(preview);
+  EXPECT_EQ(scan(), changed);
+  EXPECT_FALSE(preview);
 }
 
 TEST_F(Win32InstalledProgramsTest, TheKnownFoldersAreScannedStartMenuWithSubfolders) {

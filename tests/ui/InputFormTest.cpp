@@ -72,6 +72,7 @@ class InputFormTest : public ::testing::Test {
   std::vector<Text> dispatched;
   std::vector<Text> started;  // "name|target"
   std::vector<Text> offered;  // "command|path"
+  int indexStarts = 0;
   std::function<ExecutionResponse(const Text&)> respond;
   InputForm form{{view, core, logger, dialogs, clock, pump, usage},
                  {simpleMode, characterPictures, blinker},
@@ -87,7 +88,8 @@ class InputFormTest : public ::testing::Test {
                   [this](const Text& path, const Text& command) {
                     offered.push_back(command + u"|" + path);
                     return ExecutionResponse{};
-                  }}};
+                  },
+                  [this] { ++indexStarts; }}};
 };
 
 TEST_F(InputFormTest, StartUpLaysHerOutAtTheStoredPlaceWithOneHotKeyAndTheWordList) {
@@ -383,12 +385,14 @@ TEST(ScreenPlacementTest, AWindowPartlyOrWhollyOffTheScreensIsBroughtBack) {
 TEST_F(InputFormTest, AProgramChosenInTheListStartsItselfAndComesFirstNextTime) {
   core.addCommand(u"メモ", u"memo.exe");
   form.init(true);
-  form.onProgramsFound({{u"メモリ", u"C:\\r.lnk"}, {u"メモ帳", u"C:\\m.lnk"}});
   const auto type = [this](const Text& text) {
     view.selectedRow.reset();
     view.input = text;
     form.onInputEdited();
   };
+  type(u"め");
+  EXPECT_EQ(indexStarts, 1) << "the index starts at the first keystroke";
+  form.onProgramsFound({{u"メモリ", u"C:\\r.lnk"}, {u"メモ帳", u"C:\\m.lnk"}});
   type(u"めも");
   EXPECT_EQ(view.words,
             (std::vector<Text>{u"メモ", u"メモリ 〈プログラム〉", u"メモ帳 〈プログラム〉"}));
@@ -426,6 +430,7 @@ TEST_F(InputFormTest, AProgramChosenInTheListStartsItselfAndComesFirstNextTime) 
   usage.load();
   EXPECT_GT(usage.score({ListKind::CommandWord, u"メモ", u""}), 0);
   EXPECT_EQ(usage.score({ListKind::Program, u"メモリ", u"C:\\r.lnk"}), 0) << "a failed start";
+  EXPECT_EQ(indexStarts, 1);
 }
 
 }  // namespace

@@ -65,7 +65,7 @@ struct ScriptedWatch : ProgramFolderWatch {
 };
 
 struct ScriptedPrograms : InstalledPrograms {
-  std::vector<InstalledProgram> scan(const std::atomic<bool>& stop) const override {
+  std::vector<InstalledProgram> scan(const std::atomic<bool>& stop, const Preview&) const override {
     journal.write("scan");
     onScan(stop);
     return {};

@@ -158,7 +158,9 @@ TEST(FindAsYouTypeTest, StartMenuProgramsAreFoundStartedOfferedAndLearned) {
   ASSERT_TRUE(waitUntil([&] { return her.visible(); }));
   her.type(u"pipitto");
   const std::vector<Text> learned{listed[0], listed[2], listed[1], listed[3]};
-  ASSERT_TRUE(waitUntil([&] { return listOf(her.combo) == learned && dropped(her.combo); }));
+  // Down goes through the rows whether the list is still open or not: the
+  // program just started may have taken the focus from her for a moment.
+  ASSERT_TRUE(waitUntil([&] { return listOf(her.combo) == learned; }));
   for (int i = 0; i < 4; ++i) her.press(VK_DOWN);
   ASSERT_TRUE(waitUntil([&] { return textOf(her.combo) == listed[3]; }));
   her.press(VK_F2);

@@ -95,7 +95,7 @@ Listing list(const Text& folder) {
   return listing;
 }
 
-// One scan: the folders walked, the shortcuts read or recalled.
+// One scan: the folders listed, then the shortcuts read or recalled.
 class Scan {
  public:
   Scan(const std::atomic<bool>& stop, std::unordered_map<Text, RememberedShortcut>& remembered)
@@ -104,17 +104,48 @@ class Scan {
   void walk(const ProgramFolder& root) {
     std::vector<Text> pending{root.path};
     while (!pending.empty() && !stop_) {
-      const Text folder = std::move(pending.back());
+      Text folder = std::move(pending.back());
       pending.pop_back();
       Listing listing = list(folder);
-      addShortcuts(folder, listing);
+      if (root.withSubfolders) {
+        for (const Text& name : listing.subfolders) pending.push_back(inFolder(folder, name));
+      }
+      for (const Shortcut& shortcut : listing.shortcuts) {
+        if (!recall(inFolder(folder, shortcut.fileName), shortcut, listing.namesWritten)) ++unread_;
+      }
+      listed_.push_back({std::move(folder), std::move(listing)});
       if (!root.withSubfolders) break;
-      for (const Text& name : listing.subfolders) pending.push_back(inFolder(folder, name));
     }
   }
-  std::vector<InstalledProgram>& found() { return found_; }
+
+  // What the listings name, when some shortcut has not been read before.
+  std::optional<std::vector<InstalledProgram>> preview() const {
+    if (unread_ == 0) return std::nullopt;
+    std::vector<InstalledProgram> programs;
+    for (const auto& [folder, listing] : listed_) {
+      for (const Shortcut& shortcut : listing.shortcuts) {
+        Text path = inFolder(folder, shortcut.fileName);
+        const auto known = before_.find(path);
+        Text name = known != before_.end()
+                        ? known->second.name
+                        : shortcut.fileName.substr(0, shortcut.fileName.size() - kExtensionLength);
+        programs.push_back({std::move(name), std::move(path)});
+      }
+    }
+    return programs;
+  }
+
+  std::vector<InstalledProgram>& read() {
+    for (const auto& [folder, listing] : listed_) addShortcuts(folder, listing);
+    return found_;
+  }
 
  private:
+  struct Listed {
+    Text folder;
+    Listing listing;
+  };
+
   void addShortcuts(const Text& folder, const Listing& listing) {
     std::optional<ShellNames> shellNames;  // bound at the first name it is asked for
     for (const Shortcut& shortcut : listing.shortcuts) {
@@ -122,8 +153,7 @@ class Scan {
       Text path = inFolder(folder, shortcut.fileName);
       std::optional<RememberedShortcut> entry = recall(path, shortcut, listing.namesWritten);
       if (!entry) entry = read(folder, path, shortcut, listing, shellNames);
-      if (!entry) continue;  // not a shortcut the shell could open either
-      const bool gone = targetGone(entry->targetPath);
+      const bool gone = entry->broken || targetGone(entry->targetPath);
       Text name = gone ? Text() : entry->name;
       remembered_.insert_or_assign(path, std::move(*entry));
       if (!gone) found_.push_back({std::move(name), std::move(path)});
@@ -141,13 +171,17 @@ class Scan {
     return known;
   }
 
-  std::optional<RememberedShortcut> read(const Text& folder, const Text& path,
-                                         const Shortcut& shortcut, const Listing& listing,
-                                         std::optional<ShellNames>& shellNames) {
+  RememberedShortcut read(const Text& folder, const Text& path, const Shortcut& shortcut,
+                          const Listing& listing, std::optional<ShellNames>& shellNames) {
     RememberedShortcut entry{shortcut.written, shortcut.size, listing.namesWritten, {}, {}};
     if (shortcut.isLink) {
       std::optional<Text> target = reader_.targetPath(path, shortcut.size);
-      if (!target) return std::nullopt;
+      // Not a shortcut the shell could open either; remembered as such, so
+      // that the next scan does not read it again.
+      if (!target) {
+        entry.broken = true;
+        return entry;
+      }
       entry.targetPath = std::move(*target);
     }
     const Text stem = shortcut.fileName.substr(0, shortcut.fileName.size() - kExtensionLength);
@@ -176,6 +210,8 @@ class Scan {
   }
 
   const std::atomic<bool>& stop_;
+  std::vector<Listed> listed_;
+  std::size_t unread_ = 0;  // shortcuts no earlier scan read as they are now
   const std::unordered_map<Text, RememberedShortcut> before_;
   std::unordered_map<Text, RememberedShortcut>& remembered_;  // what this scan saw
   ShortcutReader reader_;
@@ -185,7 +221,8 @@ class Scan {
 
 }  // namespace
 
-std::vector<InstalledProgram> Win32InstalledPrograms::scan(const std::atomic<bool>& stop) const {
+std::vector<InstalledProgram> Win32InstalledPrograms::scan(const std::atomic<bool>& stop,
+                                                           const Preview& preview) const {
   const std::lock_guard lock(scanning_);
   const ComApartment apartment;  // the link object, the shell's names, the Apps folder
   const QuietDriveErrors quiet;
@@ -193,7 +230,13 @@ std::vector<InstalledProgram> Win32InstalledPrograms::scan(const std::atomic<boo
   {
     Scan scan(stop, remembered_);
     for (const ProgramFolder& folder : folders()) scan.walk(folder);
-    found = std::move(scan.found());
+    if (preview && !stop) {
+      if (std::optional<std::vector<InstalledProgram>> first = scan.preview()) {
+        removeDuplicates(*first);
+        preview(std::move(*first));
+      }
+    }
+    found = std::move(scan.read());
   }
   if (!folders_) addPackagedApps(found, stop);
   removeDuplicates(found);

@@ -31,7 +31,8 @@ struct RememberedShortcut {
   uint64_t size;
   FILETIME namesWritten;  // its folder's desktop.ini's; zero when there is none
   Text name;
-  Text targetPath;  // a .lnk's target, empty when it has none or is a .url
+  Text targetPath;      // a .lnk's target, empty when it has none or is a .url
+  bool broken = false;  // no shortcut the shell could open: never listed
 };
 
 class Win32InstalledPrograms final : public InstalledPrograms {
@@ -46,7 +47,8 @@ class Win32InstalledPrograms final : public InstalledPrograms {
   using InstalledPrograms::scan;
   // Runs COM on the calling thread for its duration. Scans may come from
   // any thread; they take turns.
-  std::vector<InstalledProgram> scan(const std::atomic<bool>& stop) const override;
+  std::vector<InstalledProgram> scan(const std::atomic<bool>& stop,
+                                     const Preview& preview) const override;
   std::unique_ptr<ProgramFolderWatch> watch() const override;
 
  private:

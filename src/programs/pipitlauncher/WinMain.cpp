@@ -97,14 +97,15 @@ struct Launcher {
                   },
                   [this](const Text& path, const Text& command) {
                     return requests.builtIn.offerAsCommand(path, command);
-                  }}};
+                  },
+                  [this] { startProgramIndex(); }}};
   RequestHandling requests{
       RequestPorts{logger, core, model, form, settingsDialog, files, clock, pump, shell, browser}};
   TrayMenu tray{trayWindow, form, core, dialogs};
 
-  // The installed programs, indexed on a thread of their own once she is
-  // shown. Stopped and joined first at the end, while the window that takes
-  // its lists is still there.
+  // The installed programs, indexed on a thread of their own from the first
+  // keystroke on. Stopped and joined first at the end, while the window
+  // that takes its lists is still there.
   Win32InstalledPrograms installedPrograms;
   std::optional<ProgramIndexThread> programIndex;
   void startProgramIndex() {
@@ -140,7 +141,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   launcher.manager.main(
       LauncherParts{launcher.form, launcher.model, launcher.tray, launcher.form.commandMenu()});
   running.announce(launcher.window.handle());
-  launcher.startProgramIndex();
   launcher.pump.run();
   launcher.manager.terminate();
 }
