@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "request/Answered.h"
 #include "request/ResponseKeys.h"
 
 namespace pipit {
@@ -29,39 +30,22 @@ ExecutionResponse DefaultProcessor::process(const Text& input) {
   log.writeMethodStart(kProcessLabel);
   if (log.enabled()) log.writeLog(kProcessLabel, u"入力値：" + input);
 
-  std::optional<ExecutionResponse> response;
-  // Request handling answers every input: whatever goes wrong below the
-  // processor becomes the "no response" error rather than an exception in
-  // the window's handler.
-  try {
+  return answered(log, kProcessLabel, [&] {
     ExecutionRequest request = resolve(input);
-    response = run(request);
-  } catch (...) {
-    response.reset();
-  }
-  if (!response) response = ExecutionResponse::missing(u"100");
-  if (log.enabled()) log.writeLog(kProcessLabel, response->toLogText());
-  log.writeMethodEnd(kProcessLabel);
-  return *response;
+    return run(request);
+  });
 }
 
 ExecutionResponse DefaultProcessor::startProgram(const Text& name, const Text& target) {
   Logger& log = parts_.logger;
   log.writeMethodStart(kProgramLabel);
   if (log.enabled()) log.writeLog(kProgramLabel, u"プログラム：" + name + u",パス：" + target);
-  std::optional<ExecutionResponse> response;
-  try {
+  return answered(log, kProgramLabel, [&] {
     ExecutionRequest request;
     request.setExecutionPath(target);
     parts_.window.setCharacterMessage(parts_.lines.getMessage(responseKeys::kCommandRun, name));
-    response = parts_.shell.execute(request);
-  } catch (...) {
-    response.reset();
-  }
-  if (!response) response = ExecutionResponse::missing(u"100");
-  if (log.enabled()) log.writeLog(kProgramLabel, response->toLogText());
-  log.writeMethodEnd(kProgramLabel);
-  return *response;
+    return parts_.shell.execute(request);
+  });
 }
 
 ExecutionRequest DefaultProcessor::resolve(const Text& input) {
