@@ -26,7 +26,6 @@ class FakeCharacterWindowView : public CharacterWindowView {
   bool inputSelected = false;
   std::vector<Text> words;
   bool listOpen = false;
-  std::optional<std::size_t> selectedRow;
   bool visible = false;
   bool focused = false;
   int topMost = 0;
@@ -58,7 +57,7 @@ class FakeCharacterWindowView : public CharacterWindowView {
   }
   void setCommandWords(const std::vector<Text>& w) override { words = w; }
   void showCommandList(bool open) override { listOpen = open; }
-  std::optional<std::size_t> selectedListRow() const override { return selectedRow; }
+  std::optional<std::size_t> selectedListRow() const override { return std::nullopt; }
   void focusInput() override { focused = true; }
   void show() override { visible = true; }
   void hide() override {

@@ -167,11 +167,7 @@ class FakeWindow : public InputFormControl {
 class FakeConfigForm : public ConfigFormControl {
  public:
   std::vector<Text> opened;
-  std::vector<Text> named;  // the command word offered with each
-  void init(const Text& path, const Text& command) override {
-    opened.push_back(path);
-    named.push_back(command);
-  }
+  void init(const Text& path, const Text&) override { opened.push_back(path); }
 };
 
 }  // namespace pipit::fakes
