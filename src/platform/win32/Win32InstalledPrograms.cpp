@@ -126,6 +126,9 @@ class Scan {
       for (const Shortcut& shortcut : listing.shortcuts) {
         Text path = inFolder(folder, shortcut.fileName);
         const auto known = before_.find(path);
+        // What the last scan left out stays out of the first list; the scan
+        // itself asks about its target again.
+        if (known != before_.end() && known->second.gone) continue;
         Text name = known != before_.end()
                         ? known->second.name
                         : shortcut.fileName.substr(0, shortcut.fileName.size() - kExtensionLength);
@@ -154,6 +157,7 @@ class Scan {
       std::optional<RememberedShortcut> entry = recall(path, shortcut, listing.namesWritten);
       if (!entry) entry = read(folder, path, shortcut, listing, shellNames);
       const bool gone = entry->broken || targetGone(entry->targetPath);
+      entry->gone = gone;
       Text name = gone ? Text() : entry->name;
       remembered_.insert_or_assign(path, std::move(*entry));
       if (!gone) found_.push_back({std::move(name), std::move(path)});

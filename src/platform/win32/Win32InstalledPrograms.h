@@ -33,6 +33,7 @@ struct RememberedShortcut {
   Text name;
   Text targetPath;      // a .lnk's target, empty when it has none or is a .url
   bool broken = false;  // no shortcut the shell could open: never listed
+  bool gone = false;    // its target path was not there at that scan
 };
 
 class Win32InstalledPrograms final : public InstalledPrograms {
