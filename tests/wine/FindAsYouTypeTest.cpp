@@ -160,7 +160,11 @@ TEST(FindAsYouTypeTest, StartMenuProgramsAreFoundStartedOfferedAndLearned) {
   her.press(VK_F2);
   const HWND dialog = install.waitForWindow(L"PipitConfigForm");
   ASSERT_TRUE(dialog);
-  EXPECT_EQ(textOf(GetDlgItem(dialog, configform::kCommandText)), u"ピピットメモ");
+  const HWND command = GetDlgItem(dialog, configform::kCommandText);
+  EXPECT_EQ(textOf(command), u"ピピットメモ");
+  DWORD from = 1, to = 0;
+  SendMessageW(command, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+  EXPECT_EQ(to - from, 6u) << "typing replaces the name offered";
   EXPECT_EQ(textOf(GetDlgItem(dialog, configform::kPathText)), memo);
 
   // The count outlives her.

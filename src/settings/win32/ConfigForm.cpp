@@ -289,6 +289,8 @@ void ConfigForm::focus(FormFocus target) {
   HWND to = control(target == FormFocus::CommandText ? kCommandText : kCommandList);
   lastFocus_ = to;
   SetFocus(to);
+  // A command word offered with the path is a suggestion: typing replaces it.
+  if (target == FormFocus::CommandText) SendMessageW(to, EM_SETSEL, 0, -1);
 }
 
 LRESULT ConfigForm::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
