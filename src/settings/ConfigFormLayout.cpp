@@ -1,7 +1,6 @@
 #include "settings/ConfigFormLayout.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace pipit {
 namespace {
@@ -13,10 +12,6 @@ std::vector<FormControl> sortedByTab(std::vector<FormControl> controls) {
   std::sort(controls.begin(), controls.end(),
             [](const FormControl& a, const FormControl& b) { return a.tab < b.tab; });
   return controls;
-}
-
-int32_t pixels(int32_t twips, int dpi) {
-  return static_cast<int32_t>(std::lround(static_cast<double>(twips) * dpi / 1440.0));
 }
 
 }  // namespace
@@ -67,13 +62,6 @@ TwipsRect ConfigFormLayout::inWindow(const FormControl& control) {
     rect.top += frame.rect.top;
   }
   return rect;
-}
-
-PixelRect toPixels(const TwipsRect& rect, int dpiX, int dpiY) {
-  const int32_t left = pixels(rect.left, dpiX);
-  const int32_t top = pixels(rect.top, dpiY);
-  return {left, top, pixels(rect.left + rect.width, dpiX) - left,
-          pixels(rect.top + rect.height, dpiY) - top};
 }
 
 }  // namespace pipit

@@ -49,9 +49,6 @@ enum ControlId : int {
 
 enum class ControlKind { Frame, List, Button, Label, Edit, DropDown, CheckBox };
 
-struct TwipsRect {
-  int32_t left, top, width, height;
-};
 struct FormControl {
   int id;
   ControlKind kind;
@@ -74,9 +71,5 @@ struct ConfigFormLayout {
   // A control's rectangle relative to the window's client area.
   static TwipsRect inWindow(const FormControl& control);
 };
-
-// Twips to pixels at the screen's pixels per inch. Edges are converted, not
-// sizes, so that neighbouring controls stay flush whatever the rounding.
-PixelRect toPixels(const TwipsRect& rect, int dpiX, int dpiY);
 
 }  // namespace pipit

@@ -1,5 +1,7 @@
 #include "ui/UsageFile.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 #include "base/Number.h"
@@ -11,6 +13,13 @@ namespace {
 constexpr TextView kCommandWord = u"command";
 constexpr TextView kProgram = u"program";
 constexpr std::size_t kFields = 5;
+
+// What a field holds, and the letter after a backslash that stands for it.
+struct Escape {
+  char16_t plain;
+  char16_t letter;
+};
+constexpr Escape kEscapes[] = {{u'\\', u'\\'}, {u'\t', u't'}, {u'\r', u'r'}, {u'\n', u'n'}};
 
 bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
@@ -25,14 +34,11 @@ Text escapeField(TextView text) {
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char16_t c = text[i];
-    if (c == u'\\') {
-      out += u"\\\\";
-    } else if (c == u'\t') {
-      out += u"\\t";
-    } else if (c == u'\r') {
-      out += u"\\r";
-    } else if (c == u'\n') {
-      out += u"\\n";
+    const auto escape = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                     [c](const Escape& e) { return e.plain == c; });
+    if (escape != std::end(kEscapes)) {
+      out += u'\\';
+      out += escape->letter;
     } else if (isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
       out += c;
       out += text[++i];
@@ -76,28 +82,18 @@ std::optional<Text> unescapeField(TextView text) {
       continue;
     }
     if (++i == text.size()) return std::nullopt;
-    switch (text[i]) {
-      case u'\\':
-        out += u'\\';
-        break;
-      case u't':
-        out += u'\t';
-        break;
-      case u'r':
-        out += u'\r';
-        break;
-      case u'n':
-        out += u'\n';
-        break;
-      case u'u': {
-        const auto unit = hexUnit(text.substr(i + 1, 4));
-        if (!unit) return std::nullopt;
-        out += *unit;
-        i += 4;
-        break;
-      }
-      default:
-        return std::nullopt;
+    const char16_t letter = text[i];
+    const auto escape = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                     [letter](const Escape& e) { return e.letter == letter; });
+    if (escape != std::end(kEscapes)) {
+      out += escape->plain;
+    } else if (letter == u'u') {
+      const auto unit = hexUnit(text.substr(i + 1, 4));
+      if (!unit) return std::nullopt;
+      out += *unit;
+      i += 4;
+    } else {
+      return std::nullopt;
     }
   }
   return out;

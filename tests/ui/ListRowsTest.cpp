@@ -14,6 +14,7 @@ TEST(ListRowsTest, WordsComeAsFoundThenProgramsByScore) {
     std::vector<std::size_t> words;
     std::vector<ProgramMatch> programs;
     std::vector<ListRow> expected;
+    std::size_t limit = SIZE_MAX;
   } cases[] = {
       {{2, 0}, {}, {{kW, 2, u"電卓"}, {kW, 0, u"メモ帳"}}},
       // Equal scores keep the finder's order.
@@ -28,11 +29,13 @@ TEST(ListRowsTest, WordsComeAsFoundThenProgramsByScore) {
         {kP, 1, u"メモ帳 〈プログラム〉"},
         {kP, 0, u"メモ帳 〈プログラム 2〉"},
         {kP, 2, u"メモ帳 〈プログラム〉 〈プログラム〉"}}},
+      // Only the best programs get rows.
+      {{0},
+       {{0, u"A", 1}, {1, u"B", 3}, {2, u"C", 2}},
+       {{kW, 0, u"メモ帳"}, {kP, 1, u"B 〈プログラム〉"}, {kP, 2, u"C 〈プログラム〉"}},
+       2},
   };
-  for (const auto& c : cases) EXPECT_EQ(listRows(words, c.words, c.programs), c.expected);
-  // Only the best programs get rows, those used most.
-  EXPECT_EQ(listRows(words, {}, {{0, u"A", 1}, {1, u"B", 3}, {2, u"C", 2}}, 2),
-            (std::vector<ListRow>{{kP, 1, u"B 〈プログラム〉"}, {kP, 2, u"C 〈プログラム〉"}}));
+  for (const auto& c : cases) EXPECT_EQ(listRows(words, c.words, c.programs, c.limit), c.expected);
 }
 
 TEST(ListRowsTest, EntersTextIsTracedToItsRow) {

@@ -29,10 +29,6 @@ constexpr int kClientHeight = 2385;
 constexpr int kSpacing = 120;
 constexpr int kListDropTwips = 3600;
 
-struct TwipsRect {
-  int left, top, width, height;
-};
-
 struct TranslationControl {
   int id;
   const wchar_t* className;
@@ -70,12 +66,6 @@ const TranslationControl kControls[] = {
      {120, 480, 5415, 1095}},
     {kLabelId, L"STATIC", TranslationController::kLabel, SS_LEFT, 0, {120, 240, 5175, 255}},
 };
-
-// Edges are converted, not sizes, so that neighbours stay flush.
-PixelRect pixels(const Twips& twips, const TwipsRect& r) {
-  return {twips.x(r.left), twips.y(r.top), twips.x(r.left + r.width) - twips.x(r.left),
-          twips.y(r.top + r.height) - twips.y(r.top)};
-}
 
 }  // namespace
 
@@ -132,7 +122,7 @@ void TranslationWindow::layoutAt(pipit::win32::Dpi dpi) {
   pipit::win32::setClientSize(handle(), clientWidth, twips.y(kClientHeight));
   std::vector<pipit::win32::ControlPlace> places;
   for (const TranslationControl& control : kControls) {
-    const PixelRect at = pixels(twips, control.rect);
+    const PixelRect at = toPixels(control.rect, dpi.x, dpi.y);
     const int drop = control.id == kLanguagesId ? twips.y(kListDropTwips) - at.height : 0;
     places.push_back({GetDlgItem(handle(), control.id), at, drop});
   }
