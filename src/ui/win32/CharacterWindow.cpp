@@ -108,8 +108,6 @@ Status CharacterWindow::create() {
                       GetWindowLongPtrW(control, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
   }
   programsTarget_ = hwnd;
-  // A list offered before the window was there waits for this post.
-  PostMessageW(hwnd, kProgramsMessage, 0, 0);
   return Status::success();
 }
 
@@ -302,8 +300,8 @@ void CharacterWindow::offerPrograms(std::vector<InstalledProgram> programs) {
     const std::lock_guard lock(programsMutex_);
     offeredPrograms_ = std::move(programs);
   }
-  // Before the window exists the list waits for the next post; after it is
-  // gone nobody needs it.
+  // The index starts once she is typed into, so the window is there; after
+  // it is gone nobody needs the list.
   if (HWND window = programsTarget_.load()) PostMessageW(window, kProgramsMessage, 0, 0);
 }
 
