@@ -49,7 +49,7 @@ TEST(ByteLinesTest, KeepsMemoryBoundedAndReportsAFailedRead) {
   EXPECT_EQ(failing.next(line), ByteLines::Result::Failed);
 }
 
-TEST(NewWindowSettingTest, TheFirstSettingLineCountsAsTheLauncherReadsIt) {
+TEST(NewWindowSettingTest, OnlyAOneInTheFirstSettingLineAsksForANewWindow) {
   struct Case {
     std::string file;
     bool expected;
@@ -60,16 +60,20 @@ TEST(NewWindowSettingTest, TheFirstSettingLineCountsAsTheLauncherReadsIt) {
       {"PREF/HIDDEN_MODE\t1\r\nPREF/NEWIE\t1", true},
       {"PREF/NEWIE\t0\r\n", false},
       {"PREF/NEWIE\t 0 \r\n", false},
-      // Anything but "0", nothing at all too, is a new window to the launcher.
-      {"PREF/NEWIE\t\r\n", true},
-      {"PREF/NEWIE\tyes\r\n", true},
+      // The launcher reads these as on, but a companion opens a new window
+      // only for a "1": nothing at all or any other word is off.
+      {"PREF/NEWIE\t\r\n", false},
+      {"PREF/NEWIE\tyes\r\n", false},
+      {"PREF/NEWIE\t11\r\n", false},
+      {"PREF/NEWIE\t\t1\r\n", false},
+      {"PREF/NEWIE\t1\t0\r\n", true},
       {"PREF/NEWIE 1\r\n", false},
       {"pref/newie\t1\r\n", false},
       {"", false},
       {"PREF/NEWIE\t0\r\nPREF/NEWIE\t1\r\n", false},
       // A lone CR ends a line; a lone LF only in a file without CR.
       {"x\rPREF/NEWIE\t1", true},
-      {"PREF/NEWIE\t0\nx\r\n", true},
+      {"PREF/NEWIE\t1\nx\r\n", false},
       {"PREF/STYLE\t1\nPREF/NEWIE\t0\nx\n", false},
       // UTF-8, whose "ぁ" ends in a byte that Shift-JIS would join to the "P".
       {"\xE3\x81\x81PREF/NEWIE\t1\r\n", true},

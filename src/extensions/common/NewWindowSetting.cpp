@@ -41,9 +41,9 @@ bool readNewIESetting(ByteSource& file, const CodePage& codePage) {
     // can look like an ASCII letter.
     const Text text = decodeSettings(line, lines.form().encoding, codePage);
     if (text.find(kKey) == Text::npos) continue;
-    // As the launcher reads it, which writes it back as "1" at its next
-    // save: anything but "0", an empty value too, asks for a new window.
-    return trimBlanks(splitTabs(text)[1]) != u"0";
+    // Only "1" asks for a new window. The launcher itself takes anything
+    // but "0" as on, and writes it back as "1" at its next save.
+    return trimBlanks(splitTabs(text)[1]) == u"1";
   }
   return false;
 }

@@ -13,9 +13,8 @@ namespace pipit::ext {
 // folder; nothing for a program kept anywhere else.
 std::optional<Text> launcherSettingsPath(TextView programFolder);
 
-// True when the first "PREF/NEWIE" setting line holds anything but "0", as
-// the launcher reads it. A file that cannot be read, or has no such line,
-// means false.
+// True when the first "PREF/NEWIE" setting line holds "1", blanks around it
+// removed. A file that cannot be read, or has no such line, means false.
 bool readNewIESetting(ByteSource& file, const CodePage& codePage);
 
 bool loadNewIESetting(TextView programFolder, FileOpener& files, const CodePage& codePage);
