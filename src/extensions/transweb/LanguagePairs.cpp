@@ -1,6 +1,9 @@
 #include "extensions/transweb/LanguagePairs.h"
 
+#include <algorithm>
+
 #include "base/UrlEncode.h"
+#include "platform/ShellRoutes.h"
 
 namespace pipit::ext {
 namespace {
@@ -55,6 +58,28 @@ Text translationAddress(TextView text, int index) {
   const LanguageInfo language = getLanguageInfo(index);
   return Text(kTranslationSite) + u"world/" + language.path + u"?before=" +
          urlEncode(trimBlanks(text)) + u"&wb_lp=" + language.code;
+}
+
+std::size_t translatableLength(TextView text, std::size_t most) {
+  // The registered browser's own command shares the command line with the
+  // address; a kilobyte is more than any such command takes.
+  constexpr std::size_t kRoomForTheBrowser = 1024;
+  std::size_t longestFrame = 0;
+  for (std::size_t i = 0; i < kPairs.size(); ++i) {
+    longestFrame = std::max(longestFrame, translationAddress(u"", static_cast<int>(i)).size());
+  }
+  const std::size_t budget = kLongestCommandLine - kRoomForTheBrowser - longestFrame;
+  // One unit at a time, so that a clipboard of any size costs only as much
+  // as the part that fits.
+  std::size_t encoded = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    encoded += urlEncode(text.substr(i, 1)).size();
+    if (encoded <= budget && i < most) continue;
+    const bool insidePair = i > 0 && text[i] >= 0xDC00 && text[i] <= 0xDFFF &&
+                            text[i - 1] >= 0xD800 && text[i - 1] <= 0xDBFF;
+    return insidePair ? i - 1 : i;
+  }
+  return text.size();
 }
 
 }  // namespace pipit::ext

@@ -1,6 +1,7 @@
 #pragma once
 // The translation service's language pairs and page addresses.
 #include <array>
+#include <cstddef>
 
 #include "base/Text.h"
 
@@ -19,5 +20,10 @@ LanguageInfo getLanguageInfo(int index);
 
 // The service's page for `text` (trimmed of blanks) in the pair at `index`.
 Text translationAddress(TextView text, int index);
+
+// How many characters at the start of `text`, `most` at the most, a page
+// address can carry in every pair through the longest road to the browser;
+// `text.size()` when all of it fits. A pair of surrogates is never split.
+std::size_t translatableLength(TextView text, std::size_t most = TextView::npos);
 
 }  // namespace pipit::ext

@@ -13,6 +13,8 @@ class TranslationView {
 
   virtual Text text() const = 0;
   virtual void setText(const Text& text) = 0;
+  // The caption above the text box.
+  virtual void setLabel(const Text& label) = 0;
 
   virtual void setLanguages(const std::vector<Text>& entries) = 0;
   // The selected entry's index, -1 for none.

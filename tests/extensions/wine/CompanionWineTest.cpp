@@ -7,10 +7,16 @@
 #include "CaptionCheck.h"
 #include "CompanionHarness.h"
 #include "base/CodePage.h"
+#include "base/Number.h"
+#include "extensions/transweb/LanguagePairs.h"
+#include "extensions/transweb/TranslationController.h"
 
 namespace pipit::wintest {
 namespace {
 
+using ext::translatableLength;
+using ext::translationAddress;
+using ext::TranslationController;
 using win32::wide;
 
 const Text kRouteTop = u"https://transit.yahoo.co.jp/";
@@ -143,6 +149,23 @@ TEST_F(CompanionWineTest, TranswebOpensAParagraphOfJapaneseWholeAndKeepsTheClipb
   ASSERT_GE(address.size(), 8000u);
   EXPECT_TRUE(opened.waitFor(address)) << opened.records().size();
   EXPECT_EQ(clipboardText(), std::optional<Text>(paragraph));
+}
+
+TEST_F(CompanionWineTest, TranswebCutsAClipboardNoPageCouldCarryAndSaysSo) {
+  // 200 000 characters once kept the window from showing for minutes.
+  setClipboardText(Text(200000, u'x'));
+  Companion transweb(install, u"transweb", u"");
+  const HWND window = transweb.waitForWindow(L"PipitTranslationWindow");
+  ASSERT_TRUE(window);
+  const Text kept = windowText(childWithClass(window, L"Edit"));
+  EXPECT_EQ(kept, Text(TranslationController::kMostShownText, u'x'));
+  EXPECT_EQ(windowText(childWithClass(window, L"Static")),
+            Text(TranslationController::kCutLabelStart) +
+                decimalText(static_cast<int64_t>(kept.size())) +
+                Text(TranslationController::kCutLabelEnd));
+  pressKey(childWithClass(window, L"ComboBox"), VK_RETURN);
+  EXPECT_TRUE(ranToEnd(transweb));
+  EXPECT_TRUE(opened.waitFor(translationAddress(kept, 0)));
 }
 
 TEST_F(CompanionWineTest, TranswebEndsOnEscapeInTheList) {

@@ -134,6 +134,12 @@ Text TranslationWindow::text() const { return pipit::win32::windowText(text_); }
 
 void TranslationWindow::setText(const Text& text) { SetWindowTextW(text_, wide(text)); }
 
+void TranslationWindow::setLabel(const Text& label) {
+  SetWindowTextW(label_, wide(label));
+  // Placed again, so that the new caption fits.
+  layoutAt(pipit::win32::windowDpi(handle()));
+}
+
 void TranslationWindow::setLanguages(const std::vector<Text>& entries) {
   SendMessageW(languages_, CB_RESETCONTENT, 0, 0);
   for (const Text& entry : entries) {

@@ -27,6 +27,7 @@ class TranslationWindow final : private pipit::win32::Window, private Translatio
   // TranslationView
   Text text() const override;
   void setText(const Text& text) override;
+  void setLabel(const Text& label) override;
   void setLanguages(const std::vector<Text>& entries) override;
   int selectedLanguage() const override;
   void selectLanguage(int index) override;
