@@ -1,8 +1,12 @@
 // Loading a model of 32767 entries and answering 100 000 lines from it,
 // against a floor measured in the same run: decoding the file and splitting
-// it into lines, which every load has to do anyway.
+// it into lines, which every load has to do anyway. Then the check of her
+// shipped pictures' data that every start makes, against decoding their
+// pixels.
 #include <chrono>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -11,6 +15,7 @@
 #include "base/Number.h"
 #include "fakes/FakePictures.h"
 #include "fakes/FakePorts.h"
+#include "platform/GifDecoder.h"
 #include "ui/ClockRandom.h"
 #include "ui/ExpressionView.h"
 #include "ui/MessageProvider.h"
@@ -28,6 +33,46 @@ class QuietView final : public ExpressionView {
   void restartStyleTimer() override {}
   PictureHandle shown;
 };
+
+// The GIFs a start reads at `percent`: her model's expressions, then the
+// window's own four (main.gif once more). Beyond 100 % the file the model
+// names is checked before the set drawn for the scale.
+std::vector<std::string> startUpGifs(int percent) {
+  auto read = [](const std::string& file) {
+    std::ifstream in(std::string(PIPIT_ASSETS_DIR) + "/model/" + file + ".gif", std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (bytes.empty()) std::abort();
+    return bytes;
+  };
+  std::vector<std::string> gifs;
+  for (const char* name : {"main", "sleepy", "smiling", "surprised", "troubled", "winking", "main",
+                           "eyes_closed", "balloon_model", "balloon_user"}) {
+    gifs.push_back(read(name));
+    if (percent != 100) gifs.push_back(read(name + ("@" + std::to_string(percent))));
+  }
+  return gifs;
+}
+
+void reportPictureCheck(int percent, std::size_t& sink) {
+  const std::vector<std::string> gifs = startUpGifs(percent);
+  const double check = bestOf(200, [&] {
+    for (const std::string& gif : gifs) {
+      if (!readGifSize(gif)) std::abort();
+      ++sink;
+    }
+  });
+  std::vector<Pixel> pixels;
+  const double decode = bestOf(50, [&] {
+    for (const std::string& gif : gifs) {
+      const GifSize size = *readGifSize(gif);
+      pixels.resize(static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height));
+      if (!decodeGif(gif, pixels, kKeyPixel)) std::abort();
+    }
+  });
+  const std::string figure = "picture data check at start-up, " + std::to_string(percent) + " % (" +
+                             std::to_string(gifs.size()) + " GIFs)";
+  bench::reportRow(figure.c_str(), check * 1000, "us", decode * 1000, "decoding their pixels");
+}
 
 }  // namespace
 
@@ -69,7 +114,9 @@ int main() {
   const double lookups = bestOf(3, [&] {
     for (int i = 0; i < calls; ++i) {
       ticks.ticks = static_cast<uint32_t>(i);
-      sink += provider.getMessage(askedKeys[i % askedKeys.size()], u"メモ帳").size();
+      sink +=
+          provider.getMessage(askedKeys[static_cast<std::size_t>(i) % askedKeys.size()], u"メモ帳")
+              .size();
     }
   });
 
@@ -78,7 +125,7 @@ int main() {
   for (const Text& line : provider.messageLines()) ++lineCounts[line.substr(0, line.find(u'\t'))];
   const double hashLookups = bestOf(3, [&] {
     for (int i = 0; i < calls; ++i) {
-      const auto found = lineCounts.find(askedKeys[i % askedKeys.size()]);
+      const auto found = lineCounts.find(askedKeys[static_cast<std::size_t>(i) % askedKeys.size()]);
       sink += found == lineCounts.end() ? 0 : found->second;
     }
   });
@@ -92,5 +139,7 @@ int main() {
   bench::reportRow("model load, 32767 entries", load, "ms", floor, "decode and split lines");
   bench::reportRow("100 000 line lookups, 32767 entries", lookups, "ms", hashLookups,
                    "hash-map lookups of the same keys");
+  reportPictureCheck(100, sink);
+  reportPictureCheck(200, sink);
   return 0;
 }

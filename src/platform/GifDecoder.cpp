@@ -167,6 +167,7 @@ class CodeReader {
 // What falls outside the screen is dropped.
 class RowWriter {
  public:
+  static constexpr bool kNeedsIndices = true;
   RowWriter(std::span<Pixel> screen, const FirstImage& image, const std::array<Pixel, 256>& colours)
       : screen_(screen),
         image_(image),
@@ -235,6 +236,20 @@ class RowWriter {
   Pixel* row_ = nullptr;
 };
 
+// Counts the indices a decode would write, for the check that keeps no
+// pixels: done once the image would be full, as RowWriter is.
+class IndexCounter {
+ public:
+  static constexpr bool kNeedsIndices = false;
+  explicit IndexCounter(const FirstImage& image)
+      : left_(int64_t{image.width} * int64_t{image.height}) {}
+  bool done() const { return left_ <= 0; }
+  void write(const uint8_t*, int32_t count) { left_ -= count; }
+
+ private:
+  int64_t left_;
+};
+
 // The LZW code table: every entry is a string of colour indices, held as the
 // entry it extends and the index it adds, with its first index and length
 // so that a string is written out in one pass, back to front.
@@ -247,8 +262,10 @@ struct CodeTable {
 
 // False for a code that is neither in the table nor the one entry about to
 // be added: the data is corrupt. Running out of codes, or an end code before
-// the image is full, leaves the rest as it was.
-bool decodeCodes(CodeReader& codes, int minCodeSize, RowWriter& rows) {
+// the image is full, leaves the rest as it was. `Rows` is a RowWriter or an
+// IndexCounter; the strings are spelt out only for one that draws them.
+template <class Rows>
+bool decodeCodes(CodeReader& codes, int minCodeSize, Rows& rows) {
   // About 28 KB together: on the stack, so no picture costs an allocation.
   CodeTable table;
   std::array<uint8_t, kTableSize> string;
@@ -286,8 +303,10 @@ bool decodeCodes(CodeReader& codes, int minCodeSize, RowWriter& rows) {
       if (next == std::size_t{1} << size && size < kLargestCodeSize) ++size;
     }
     const uint16_t length = table.length[code];
-    std::size_t c = code;
-    for (std::size_t i = length; i-- > 0; c = table.prefix[c]) string[i] = table.suffix[c];
+    if constexpr (Rows::kNeedsIndices) {
+      std::size_t c = code;
+      for (std::size_t i = length; i-- > 0; c = table.prefix[c]) string[i] = table.suffix[c];
+    }
     rows.write(string.data(), length);
     previous = code;
   }
@@ -299,6 +318,9 @@ bool decodeCodes(CodeReader& codes, int minCodeSize, RowWriter& rows) {
 std::optional<GifSize> readGifSize(std::string_view bytes) {
   const auto image = findFirstImage(bytes);
   if (!image) return std::nullopt;
+  IndexCounter counter(*image);
+  CodeReader codes(bytes, image->data);
+  if (!decodeCodes(codes, image->minCodeSize, counter)) return std::nullopt;
   return image->screen;
 }
 

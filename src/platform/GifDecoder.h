@@ -26,8 +26,9 @@ struct GifSize {
 inline constexpr int32_t kLargestGifSide = 32767;
 
 // The logical screen's size of a GIF whose blocks hold together up to the
-// end of its first image's data, or nothing. Skips the image data by its
-// block lengths without decoding it.
+// end of its first image's data and whose data decodes, or nothing. The
+// codes are followed through the table without spelling out a pixel, so a
+// damaged picture is found when it is read at a fraction of its decode.
 std::optional<GifSize> readGifSize(std::string_view bytes);
 
 // Decodes the first image into `pixels`, exactly width * height of the

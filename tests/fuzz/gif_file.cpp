@@ -1,5 +1,5 @@
 // Her pictures' GIF reader: any bytes. The size and the decode accept the
-// same files, and a decode that succeeds writes every pixel opaque.
+// same files, and a decode writes every pixel opaque.
 #include <vector>
 
 #include "FuzzSupport.h"
@@ -24,9 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   // two differ only where each holds its own uncovered colour.
   constexpr Pixel kOther = 0x00123456;
   std::vector<Pixel> keyed(area, 0), other(area, 0);
-  const bool decoded = decodeGif(bytes, keyed, kKeyPixel);
-  PIPIT_FUZZ_CHECK(decodeGif(bytes, other, kOther) == decoded, Text());
-  if (!decoded) return 0;
+  PIPIT_FUZZ_CHECK(decodeGif(bytes, keyed, kKeyPixel), Text());
+  PIPIT_FUZZ_CHECK(decodeGif(bytes, other, kOther), Text());
   for (std::size_t i = 0; i < area; ++i) {
     PIPIT_FUZZ_CHECK(keyed[i] >> 24 == 0xFF && other[i] >> 24 == 0xFF, Text());
     PIPIT_FUZZ_CHECK(keyed[i] == other[i] || (keyed[i] == (kKeyPixel | 0xFF000000) &&

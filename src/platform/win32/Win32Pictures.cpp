@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/GifDecoder.h"
 #include "platform/KeyedScaling.h"
@@ -70,6 +71,21 @@ std::unique_ptr<Frame> openFrame(IWICImagingFactory& factory, const std::string&
     return nullptr;
   }
   return f;
+}
+
+// Whether the frame's pixels can all be made, read a row at a time into one
+// row's room, so that a damaged file is found when it is read and none of
+// its pixels are kept.
+bool framePixelsRead(const Frame& f) {
+  std::vector<BYTE> row(std::size_t{f.width} * 4);
+  for (UINT y = 0; y < f.height; ++y) {
+    const WICRect rect{0, static_cast<INT>(y), static_cast<INT>(f.width), 1};
+    if (FAILED(f.converter->CopyPixels(&rect, f.width * 4, static_cast<UINT>(row.size()),
+                                       row.data()))) {
+      return false;
+    }
+  }
+  return true;
 }
 
 // A 32-bit top-down DIB section of the size, and where its pixels are.
@@ -140,7 +156,8 @@ Outcome<PictureHandle> Win32Pictures::load(const Text& path) const {
   auto held = std::make_shared<const std::string>(std::move(bytes.value()));
   // GIF, the form of every picture she ships with, is read here: the imaging
   // component is started only for other forms. What a GIF leaves transparent
-  // shows the desktop, as her key colour does.
+  // shows the desktop, as her key colour does. Its size is read only from
+  // data that decodes.
   if (held->starts_with("GIF8")) {
     const std::optional<GifSize> size = readGifSize(*held);
     if (!size) return Pictures::invalidPicture();
@@ -151,7 +168,7 @@ Outcome<PictureHandle> Win32Pictures::load(const Text& path) const {
   const std::shared_ptr<IWICImagingFactory> imaging = factory();
   if (!imaging) return Failure::fileAccess();
   const std::unique_ptr<Frame> frame = openFrame(*imaging, *held);
-  if (!frame) return Pictures::invalidPicture();
+  if (!frame || !framePixelsRead(*frame)) return Pictures::invalidPicture();
   return PictureHandle(std::make_shared<Win32Picture>(
       static_cast<int32_t>(frame->width), static_cast<int32_t>(frame->height),
       [imaging, held] { return decode(*imaging, *held); }));

@@ -3,9 +3,10 @@
 // file): GIFs through GifDecoder, every other form through the Windows
 // Imaging Component.
 //
-// Loading reads the file and checks that it decodes to a picture of a
-// sensible size, so a broken model is still found when it is read; the
-// pixels are made when the picture is first drawn. A model names many
+// Loading reads the file and checks that all of its data decodes to a
+// picture of a sensible size, keeping none of the pixels, so a damaged model
+// is found when it is read and never later; the pixels are made when the
+// picture is first drawn. A model names many
 // expressions and she shows one at a time: those never shown cost their
 // compressed bytes only, and start-up decodes just what her first frame
 // shows.
@@ -41,7 +42,8 @@ class Win32Picture final : public Picture {
   int32_t height() const override { return height_; }
   // A 32-bit top-down DIB section; select it into a memory DC to draw.
   // Made at the first call after the picture was read or its pixels let go;
-  // null when the file's pixels turned out broken, which draws nothing.
+  // null only when no bitmap can be had (the data was checked when read),
+  // which draws nothing.
   HBITMAP bitmap() const;
   // Lets the pixels go until the picture is drawn again: a model holds all
   // her expressions, and only the ones on screen need theirs.
