@@ -1,10 +1,10 @@
 #pragma once
-// Her pictures for the scale of the screen she is on. Every picture the
-// model names is looked for as drawn for that scale, else for the nearest
-// larger one, else the nearest smaller (see PicturePath.h), and made the
-// size that scale gives with the key colour kept exact. The launcher's
-// pictures all come through here, so a scale change is followed by loading
-// them again.
+// Her pictures for the scale of the screen she is on. The file the model
+// names must be there and decode at every scale; then it is drawn from the
+// set for that scale, else the nearest larger, else the nearest smaller
+// (see PicturePath.h), else from itself, and made the size that scale gives
+// with the key colour kept exact. The launcher's pictures all come through
+// here, so a scale change is followed by loading them again.
 #include <cstdint>
 
 #include "platform/Pictures.h"
@@ -23,7 +23,8 @@ class ScaledPictures final : public Pictures {
   // A length in pixels at 100 %, at her window's scale.
   int32_t px(int32_t pixels) const;
 
-  // A picture missing at every scale fails as the 100 % one does.
+  // Fails as the model's own file does; a set that cannot be read only
+  // stands aside.
   Outcome<PictureHandle> load(const Text& path) const override;
   Outcome<PictureHandle> resize(const PictureHandle& picture, int32_t width,
                                 int32_t height) const override {

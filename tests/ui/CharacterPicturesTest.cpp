@@ -1,6 +1,8 @@
 // Her pictures, the layout around them and her blink, against a fake window.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "FakeCharacterWindowView.h"
 #include "base/Path.h"
 #include "fakes/FakePictures.h"
@@ -8,6 +10,7 @@
 #include "fakes/LogRecords.h"
 #include "ui/Blinker.h"
 #include "ui/CharacterPictures.h"
+#include "ui/PicturePath.h"
 
 namespace pipit {
 namespace {
@@ -44,7 +47,10 @@ TEST_F(CharacterPicturesTest, TheLayoutFollowsHerSettingsAndTheStyle) {
 
 TEST_F(CharacterPicturesTest, AMissingStylePictureEndsTheProgramWithItsBoxAndLine) {
   simpleMode.set(true);
-  files.content.erase(picture(u"model_simple", u"balloon_user.gif"));
+  const Text balloon = picture(u"model_simple", u"balloon_user.gif");
+  files.content.erase(balloon);
+  files.content[scaledPictureName(balloon, 150)] = fakes::FakePictures::gif(60, 18);
+  view.screenDpi = 144;  // the set for the scale is no stand-in for a missing file
   EXPECT_THROW(characterPictures.layOut(settings), fakes::ProcessExited);
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].title, u"メインフォーム初期化失敗");
@@ -52,6 +58,30 @@ TEST_F(CharacterPicturesTest, AMissingStylePictureEndsTheProgramWithItsBoxAndLin
             u"メインフォームの初期化に失敗しました。プログラムを終了します。");
   EXPECT_EQ(fakes::logRecords(files, cp).back(),
             u"InputForm.visualize() メインフォーム初期化エラー:53:ファイルが見つかりません。");
+}
+
+// The model's own file answers for a picture at every scale; a set only
+// stands in for one that is there and decodes. Each row: dpi, the 100 % file
+// and main@150.gif ('+' there, '-' missing, '!' damaged), then the width
+// shown (the set is drawn 61 wide, so it tells where it came from) or the
+// failure's number.
+TEST_F(CharacterPicturesTest, TheModelsOwnFileDecidesAndASetOnlyStandsInForIt) {
+  const std::tuple<int32_t, std::string, int32_t> rows[] = {
+      {96, "++", 40},  {96, "-+", 53},  {96, "!+", 481},  {144, "++", 61}, {144, "+-", 60},
+      {144, "+!", 60}, {144, "-+", 53}, {144, "!+", 481}, {192, "++", 81}, {192, "+!", 80}};
+  const Text own = picture(u"model", u"main.gif");
+  for (const auto& [dpi, held, expected] : rows) {
+    for (const auto& [path, state, width] :
+         {std::tuple{own, held[0], 40}, std::tuple{scaledPictureName(own, 150), held[1], 61}}) {
+      files.content.erase(path);
+      if (state == '+') files.content[path] = fakes::FakePictures::gif(width, 18);
+      if (state == '!') files.content[path] = fakes::FakePictures::damagedGif(width, 18);
+    }
+    view.screenDpi = dpi;
+    const auto loaded = scaledPictures.load(own);
+    EXPECT_EQ(loaded ? loaded.value()->width() : loaded.failure().number, expected)
+        << dpi << " " << held;
+  }
 }
 
 TEST_F(CharacterPicturesTest, SheBlinksOnceEveryEightyTicksAndHerPictureComesBack) {

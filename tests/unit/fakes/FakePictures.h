@@ -1,6 +1,7 @@
 #pragma once
 // A picture decoder that reads through the Files port and "decodes" GIF and
-// ICO headers, enough to learn a picture's size and to reject what is none.
+// ICO headers, enough to learn a picture's size and to reject what is none
+// or holds damaged data.
 #include <map>
 #include <memory>
 #include <set>
@@ -38,6 +39,7 @@ class FakePictures : public Pictures {
     if (!bytes) return bytes.failure();
     const std::string& b = bytes.value();
     auto byte = [&](std::size_t i) { return static_cast<unsigned char>(b[i]); };
+    if (b.ends_with(kDamage)) return invalidPicture();
     if (b.size() >= 10 && b.compare(0, 4, "GIF8") == 0) {
       return PictureHandle(
           std::make_shared<FakePicture>(path, byte(6) | (byte(7) << 8), byte(8) | (byte(9) << 8)));
@@ -65,8 +67,11 @@ class FakePictures : public Pictures {
     }
     return bytes + std::string(3, '\0');
   }
+  // A header that reads, followed by image data that does not decode.
+  static std::string damagedGif(int width, int height) { return gif(width, height) + kDamage; }
 
  private:
+  static constexpr const char* kDamage = "\x02\x02\xFF\xFF";
   const Files& files_;
 };
 
