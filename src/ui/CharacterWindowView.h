@@ -66,8 +66,8 @@ class CharacterWindowView {
   virtual bool isVisible() const = 0;
   virtual void setTopMost() = 0;
   virtual PixelPoint position() const = 0;
-  // Moves the window; one that would lie outside every screen goes onto the
-  // primary screen instead.
+  // Moves the window there while enough of her stays on a monitor to take
+  // hold of; one out of reach goes onto the nearest work area instead.
   virtual void moveTo(PixelPoint topLeft) = 0;
   // The dots per inch of the screen she is on: 96 at 100 %, 144 at 150 %.
   // Her model's pixels are drawn and laid out at this scale.

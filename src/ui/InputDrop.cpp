@@ -2,8 +2,7 @@
 
 namespace pipit {
 
-uint32_t inputDropEffect(DropOffer offer, uint32_t allowed) {
-  if (!offer.files && !offer.text) return kDropNone;
+uint32_t inputDropEffect(uint32_t allowed) {
   // Never a move, whatever the keys held: a source that moves by copying
   // and then deleting the original would delete the user's file, of which
   // she only reads the name.

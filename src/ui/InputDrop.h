@@ -1,7 +1,8 @@
 #pragma once
-// What a drag over her input box may do. She takes files, to register the
-// first one as a command, and text, which opens the settings dialog without
-// a file; she never takes anything away from where it came from.
+// What a drag over her input box may do. She takes any drop: the first of
+// its files is registered as a command, and a drop without one (text, a
+// picture, anything) opens the settings dialog without a path. She never
+// takes anything away from where it came from.
 #include <cstdint>
 
 namespace pipit {
@@ -15,13 +16,7 @@ enum DropEffect : uint32_t {
   kDropLink = 4,
 };
 
-// The formats of a drag that she takes.
-struct DropOffer {
-  bool files = false;
-  bool text = false;
-};
-
 // The one effect she reports to the source of a drag, of those it allows.
-uint32_t inputDropEffect(DropOffer offer, uint32_t allowed);
+uint32_t inputDropEffect(uint32_t allowed);
 
 }  // namespace pipit

@@ -44,8 +44,15 @@ void InputForm::init(bool onStart) {
   // position on a screen that is gone can be told from one half on screen.
   pictures_.layOut(settings_);
   if (onStart) {
-    view_.moveTo({toPixels(configuration.getFormLeft(), view_.twipsPerPixelX()),
-                  toPixels(configuration.getFormTop(), view_.twipsPerPixelY())});
+    const PixelPoint wanted{toPixels(configuration.getFormLeft(), view_.twipsPerPixelX()),
+                            toPixels(configuration.getFormTop(), view_.twipsPerPixelY())};
+    view_.moveTo(wanted);
+    // Twips do not all have a pixel of their own: while she stands where
+    // they put her, the file gets the user's numbers back, not ours.
+    storedPlace_.reset();
+    if (view_.position() == wanted) {
+      storedPlace_ = StoredPlace{wanted, configuration.getFormTop(), configuration.getFormLeft()};
+    }
   }
   show();
   // The list's history is read once she is on screen; nothing is counted
@@ -83,11 +90,15 @@ void InputForm::hide() {
 }
 
 float InputForm::top() const {
-  return static_cast<float>(view_.position().y * view_.twipsPerPixelY());
+  const PixelPoint at = view_.position();
+  if (storedPlace_ && storedPlace_->at == at) return static_cast<float>(storedPlace_->top);
+  return static_cast<float>(at.y * view_.twipsPerPixelY());
 }
 
 float InputForm::left() const {
-  return static_cast<float>(view_.position().x * view_.twipsPerPixelX());
+  const PixelPoint at = view_.position();
+  if (storedPlace_ && storedPlace_->at == at) return static_cast<float>(storedPlace_->left);
+  return static_cast<float>(at.x * view_.twipsPerPixelX());
 }
 
 void InputForm::clearForm(bool forcedHide, bool hideDelay) {

@@ -5,6 +5,7 @@
 // blink and the input box's word list are parts of their own; this is the
 // face they show to start-up, request handling, the tray and the window.
 #include <functional>
+#include <optional>
 
 #include "core/LauncherParts.h"
 #include "core/Logger.h"
@@ -138,6 +139,14 @@ class InputForm final : public InputFormControl, public TrayTarget {
   CommandMenu commandMenu_;
   WordList words_;
 
+  // The place read from the settings at start, in their twips, and the
+  // pixel she was put at for it; none when she had to be moved.
+  struct StoredPlace {
+    PixelPoint at;
+    int32_t top = 0;
+    int32_t left = 0;
+  };
+  std::optional<StoredPlace> storedPlace_;
   Text characterMessage_;
   bool hideCancelled_ = false;
   bool programsAsked_ = false;

@@ -1,7 +1,8 @@
 #include "ui/ScreenPlacement.h"
 
 #include <algorithm>
-#include <cstdint>
+#include <cmath>
+#include <limits>
 
 namespace pipit {
 namespace {
@@ -14,32 +15,38 @@ int64_t overlap(int64_t start, int64_t length, int64_t areaStart, int64_t areaLe
 }
 
 int64_t clampInto(int64_t start, int64_t length, int64_t areaStart, int64_t areaLength) {
-  // Larger than the area: its top-left shows, where her caption and face are.
   return std::max(areaStart, std::min(start, areaStart + areaLength - length));
 }
 
 }  // namespace
 
-PixelPoint keepOnScreen(PixelPoint wanted, PixelPoint size,
-                        const std::vector<PixelRect>& workAreas) {
-  if (workAreas.empty()) return wanted;
-  const int64_t whole = int64_t{size.x} * size.y;
-  int64_t covered = 0;
-  const PixelRect* most = &workAreas.front();
-  int64_t mostCovered = 0;
-  for (const PixelRect& area : workAreas) {
-    const int64_t part = overlap(wanted.x, size.x, area.left, area.width) *
-                         overlap(wanted.y, size.y, area.top, area.height);
-    covered += part;
-    if (part > mostCovered) {
-      most = &area;
-      mostCovered = part;
+PixelPoint keepReachable(PixelPoint wanted, PixelPoint size, int32_t grip,
+                         const std::vector<Screen>& screens) {
+  if (screens.empty()) return wanted;
+  const int64_t gripX = std::min<int64_t>(std::max(grip, 1), std::max(size.x, 1));
+  const int64_t gripY = std::min<int64_t>(std::max(grip, 1), std::max(size.y, 1));
+  for (const Screen& screen : screens) {
+    const PixelRect& area = screen.area;
+    if (overlap(wanted.x, size.x, area.left, area.width) >= gripX &&
+        overlap(wanted.y, size.y, area.top, area.height) >= gripY) {
+      return wanted;
     }
   }
-  if (covered >= whole) return wanted;
-  if (mostCovered == 0) return {most->left, most->top};
-  return {static_cast<int32_t>(clampInto(wanted.x, size.x, most->left, most->width)),
-          static_cast<int32_t>(clampInto(wanted.y, size.y, most->top, most->height))};
+  PixelPoint nearest = wanted;
+  double shortest = std::numeric_limits<double>::infinity();
+  for (const Screen& screen : screens) {
+    const PixelRect& work = screen.workArea;
+    const int64_t x = clampInto(wanted.x, size.x, work.left, work.width);
+    const int64_t y = clampInto(wanted.y, size.y, work.top, work.height);
+    // In doubles: a leg may span the whole 32-bit range, its square not.
+    const double moved =
+        std::hypot(static_cast<double>(x - wanted.x), static_cast<double>(y - wanted.y));
+    if (moved < shortest) {
+      shortest = moved;
+      nearest = {static_cast<int32_t>(x), static_cast<int32_t>(y)};
+    }
+  }
+  return nearest;
 }
 
 }  // namespace pipit

@@ -1,26 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "ui/InputDrop.h"
 
 namespace pipit {
 namespace {
 
+// Whatever the drag holds: files, text, or neither.
 TEST(InputDropTest, SheCopiesOrLinksAndNeverMoves) {
   constexpr uint32_t kAll = kDropCopy | kDropMove | kDropLink;
-  struct Case {
-    DropOffer offer;
-    uint32_t allowed, effect;
-  };
-  for (const Case& c : {
-           Case{{true, false}, kAll, kDropCopy},
-           Case{{false, true}, kDropCopy | kDropMove, kDropCopy},
-           Case{{true, true}, kDropMove | kDropLink, kDropLink},
-           Case{{true, false}, kDropMove, kDropNone},
-           Case{{true, false}, kDropNone, kDropNone},
-           Case{{false, false}, kAll, kDropNone},
-       }) {
-    EXPECT_EQ(inputDropEffect(c.offer, c.allowed), c.effect)
-        << c.offer.files << c.offer.text << " allowed " << c.allowed;
+  const std::vector<std::pair<uint32_t, uint32_t>> cases = {{kAll, kDropCopy},
+                                                            {kDropCopy | kDropMove, kDropCopy},
+                                                            {kDropMove | kDropLink, kDropLink},
+                                                            {kDropMove, kDropNone},
+                                                            {kDropNone, kDropNone}};
+  for (const auto& [allowed, effect] : cases) {
+    EXPECT_EQ(inputDropEffect(allowed), effect) << "allowed " << allowed;
   }
 }
 

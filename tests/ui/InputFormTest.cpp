@@ -96,14 +96,16 @@ TEST_F(InputFormTest, StartUpLaysHerOutAtTheStoredPlaceWithOneHotKeyAndTheWordLi
   core.addCommand(u"memo", u"notepad.exe");
   core.addCommand(u"[区切り線]", u"");
   core.addCommand(u"memo", u"other.exe");
-  core.configuration.setFormLeft(1200);
+  core.configuration.setFormLeft(1205);  // no pixel of its own
   core.configuration.setFormTop(2400);
   view.twipsPerPixel = 12;  // 120 dpi: not the 15 of a 96-dpi screen
   form.init(true);
   form.init(false);
 
   EXPECT_EQ(view.at, (PixelPoint{100, 200}));
-  EXPECT_EQ(form.left(), 1200.0f);
+  EXPECT_EQ(form.left(), 1205.0f);
+  view.at = {10, 200};  // dragged away: the file gets where she is now
+  EXPECT_EQ(form.left(), 120.0f);
   EXPECT_EQ(view.hotKeys, 1);
   EXPECT_EQ(view.words, (std::vector<Text>{u"memo", u"memo"}));
   EXPECT_EQ(view.layout->formWidth, 250);
@@ -367,17 +369,29 @@ TEST(FormUtilityTest, KeyNamesAreExactAndSingle) {
   for (const auto& [name, code] : cases) EXPECT_EQ(getKeyCode(name), code) << toUtf8(name);
 }
 
-TEST(ScreenPlacementTest, AWindowPartlyOrWhollyOffTheScreensIsBroughtBack) {
-  const std::vector<PixelRect> screens = {{0, 0, 1024, 738}, {1024, 0, 800, 600}};
-  EXPECT_EQ(keepOnScreen({900, 100}, {250, 300}, screens), (PixelPoint{900, 100}));
-  EXPECT_EQ(keepOnScreen({1500, 500}, {250, 300}, screens), (PixelPoint{1500, 300}));
-  EXPECT_EQ(keepOnScreen({-240, 10}, {250, 300}, screens), (PixelPoint{0, 10}));
-  // Saved at 100 %, read at 150 %: the twips now reach past the edge.
-  EXPECT_EQ(keepOnScreen({864, 615}, {645, 465}, screens), (PixelPoint{379, 273}));
-  EXPECT_EQ(keepOnScreen({0, 0}, {2000, 100}, screens), (PixelPoint{0, 0}));
-  EXPECT_EQ(keepOnScreen({3000, 100}, {250, 300}, screens), (PixelPoint{0, 0}));
-  EXPECT_EQ(keepOnScreen({-250, 10}, {250, 300}, screens), (PixelPoint{0, 0}));
-  EXPECT_EQ(keepOnScreen({2147483600, 0}, {250, 300}, screens), (PixelPoint{0, 0}));
+// Left 1024x768 with its taskbar along the bottom, right 800x600 higher up.
+TEST(ScreenPlacementTest, SheStaysWhereStoredWhileAGripOfHerIsOnAMonitor) {
+  const std::vector<Screen> screens = {{{0, 0, 1024, 768}, {0, 0, 1024, 738}},
+                                       {{1024, -100, 800, 600}, {1024, -100, 800, 600}}};
+  struct Case {
+    PixelPoint wanted, size, placed;
+  };
+  for (const Case& c : {
+           Case{{900, 100}, {250, 300}, {900, 100}},      // across both monitors
+           Case{{-200, 10}, {250, 300}, {-200, 10}},      // parked past the left edge
+           Case{{100, 700}, {250, 300}, {100, 700}},      // over the taskbar
+           Case{{1792, 468}, {250, 300}, {1792, 468}},    // a corner just grip-sized
+           Case{{-219, 10}, {250, 300}, {0, 10}},         // 31 pixels: out of reach
+           Case{{1000, 480}, {250, 300}, {774, 438}},     // too little on each side
+           Case{{3000, 100}, {250, 300}, {1574, 100}},    // a monitor gone: the nearest
+           Case{{-5000, -5000}, {250, 300}, {0, 0}},      // the nearest is the primary
+           Case{{-3000, 100}, {2000, 100}, {0, 100}},     // wider than a monitor
+           Case{{2147483600, 0}, {250, 300}, {1574, 0}},  // no wrap near the range's end
+           Case{{1010, 600}, {20, 20}, {1004, 600}},      // smaller than a grip: whole
+       }) {
+    EXPECT_EQ(keepReachable(c.wanted, c.size, 32, screens), c.placed)
+        << c.wanted.x << "," << c.wanted.y;
+  }
 }
 
 // A program chosen in the list takes its own road and is counted when it

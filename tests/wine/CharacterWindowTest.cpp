@@ -12,11 +12,75 @@
 #include "CharacterDriver.h"
 #include "LauncherHarness.h"
 #include "ProcessHoldings.h"
+#include "platform/win32/ComApartment.h"
+#include "settings/ConfigFormLayout.h"
 
 namespace pipit::wintest {
 namespace {
 
 constexpr wchar_t kTrayClass[] = L"PipitLauncherTray";
+
+// A drag from this process, as another program makes one: text, or a
+// format she knows nothing of. It drops at `point` on the third look.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"  // COM objects end in Release
+class DragSource final : public IDropSource, public IDataObject {
+ public:
+  explicit DragSource(bool withText) : withText_(withText) {}
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+    if (IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IDataObject)) {
+      *object = static_cast<IDataObject*>(this);
+    } else if (IsEqualIID(id, IID_IDropSource)) {
+      *object = static_cast<IDropSource*>(this);
+    } else {
+      *object = nullptr;
+      return E_NOINTERFACE;
+    }
+    return S_OK;  // on the stack: counting is moot
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL, DWORD) override {
+    return ++looks_ < 3 ? S_OK : DRAGDROP_S_DROP;
+  }
+  HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+  HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
+    if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
+    medium->tymed = TYMED_HGLOBAL;
+    medium->hGlobal = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 16);
+    medium->pUnkForRelease = nullptr;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
+    return withText_ && format->cfFormat == CF_UNICODETEXT ? S_OK : DV_E_FORMATETC;
+  }
+  HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
+    return OLE_E_ADVISENOTSUPPORTED;
+  }
+  HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
+  HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override {
+    return OLE_E_ADVISENOTSUPPORTED;
+  }
+
+ private:
+  bool withText_;
+  int looks_ = 0;
+};
+#pragma GCC diagnostic pop
+
+DWORD dragOnto(POINT point, bool withText) {
+  SetCursorPos(point.x, point.y);
+  DragSource source(withText);
+  DWORD effect = DROPEFFECT_NONE;
+  DoDragDrop(&source, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
+  return effect;
+}
 
 Text openedLog() {
   const Text path = openedLogPath();
@@ -101,6 +165,21 @@ TEST_F(CharacterWindowTest, TypedWordsRunHideAndComeBackByHotKeyAndTray) {
   EXPECT_NE(install.config().find(u"PREF/TOP\t3000\r\nPREF/LEFT\t4500\r\n"), Text::npos);
 }
 
+// Past the left edge and the bottom: still within reach, so hers. The top
+// has no pixel of its own and comes back as the user wrote it.
+TEST_F(CharacterWindowTest, AParkedPlaceIsKeptOnScreenAndInTheFile) {
+  const Character her = startWith(
+      u"PREF/HOTKEY_MOD\tCTRL\r\nPREF/HOTKEY_VALUE\tQ\r\nPREF/TOP\t9007\r\nPREF/LEFT\t-3000\r\n");
+  ASSERT_TRUE(her.window);
+  RECT rect{};
+  GetWindowRect(her.window, &rect);
+  EXPECT_EQ(rect.left, -200);
+  EXPECT_EQ(rect.top, 600);
+  PostMessageW(her.window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(install.waitForExit(), 0u);
+  EXPECT_NE(install.config().find(u"PREF/TOP\t9007\r\nPREF/LEFT\t-3000\r\n"), Text::npos);
+}
+
 TEST_F(CharacterWindowTest, TheCommandMenuListsTheTableAndSwitchesHerStyle) {
   const Character her = startWith(
       u"PREF/HOTKEY_MOD\tCTRL\r\nPREF/HOTKEY_VALUE\tQ\r\nPREF/TOP\t0\r\nPREF/LEFT\t0\r\n"
@@ -125,19 +204,32 @@ TEST_F(CharacterWindowTest, TheCommandMenuListsTheTableAndSwitchesHerStyle) {
   expectSimpleStyleAt(her, before);
 }
 
-TEST_F(CharacterWindowTest, OleWaitsForThePointerAndAThousandCommandsLeakNothing) {
+TEST_F(CharacterWindowTest, DropsWorkFromTheFirstDragAndAThousandCommandsLeakNothing) {
   SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
   const Character her = startWith(
       u"PREF/HIDDEN_MODE\t0\r\nPREF/HOTKEY_MOD\tCTRL\r\nPREF/HOTKEY_VALUE\tQ\r\n"
       u"PREF/TOP\t1500\r\nPREF/LEFT\t1500\r\n");
   ASSERT_TRUE(her.window);
-  // OLE, which takes dropped text, starts once the pointer has been over her.
-  constexpr wchar_t kDropTarget[] = L"OleDropTargetInterface";
-  EXPECT_EQ(GetPropW(her.combo, kDropTarget), nullptr);
+  // The user goes to another window to start a drag there; the pointer has
+  // never been over her.
+  const win32::OleApartment ole;
+  const HWND elsewhere = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                         nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(elsewhere);
+  EXPECT_TRUE(waitUntil([&] { return GetPropW(her.combo, L"OleDropTargetInterface"); }));
   RECT box{};
   GetWindowRect(her.combo, &box);
-  SetCursorPos((box.left + box.right) / 2, (box.top + box.bottom) / 2);
-  EXPECT_TRUE(waitUntil([&] { return GetPropW(her.combo, kDropTarget) != nullptr; }));
+  for (const bool withText : {true, false}) {
+    SCOPED_TRACE(withText ? "text" : "neither files nor text");
+    EXPECT_EQ(dragOnto({(box.left + box.right) / 2, (box.top + box.bottom) / 2}, withText),
+              DROPEFFECT_COPY);
+    const HWND dialog = install.waitForWindow(L"PipitConfigForm");
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(textOf(GetDlgItem(dialog, configform::kPathText)), u"");
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindowVisible(dialog); }));
+  }
+  DestroyWindow(elsewhere);
 
   HANDLE process =
       OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, install.processId());

@@ -20,29 +20,31 @@ namespace {
 constexpr COLORREF kKeyColour = RGB(255, 0, 0);
 constexpr COLORREF kBalloonColour = RGB(255, 255, 255);
 constexpr int kDropListHeight = 240;  // the input box's list when it opens, at 100 %
+constexpr int kGripPixels = 32;       // at 100 %
 
-std::vector<PixelRect> workAreas() {
-  std::vector<PixelRect> areas;
+std::vector<Screen> screens() {
+  std::vector<Screen> found;
   EnumDisplayMonitors(
       nullptr, nullptr,
       [](HMONITOR monitor, HDC, LPRECT, LPARAM data) -> BOOL {
         MONITORINFO info{};
         info.cbSize = sizeof info;
         if (!GetMonitorInfoW(monitor, &info)) return TRUE;
-        auto& list = *reinterpret_cast<std::vector<PixelRect>*>(data);
-        const PixelRect area{info.rcWork.left, info.rcWork.top,
-                             info.rcWork.right - info.rcWork.left,
-                             info.rcWork.bottom - info.rcWork.top};
-        // The primary screen first: keepOnScreen falls back to it.
+        auto& list = *reinterpret_cast<std::vector<Screen>*>(data);
+        const auto pixels = [](const RECT& rect) {
+          return PixelRect{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+        };
+        const Screen screen{pixels(info.rcMonitor), pixels(info.rcWork)};
+        // The primary screen first: it wins a tie.
         if (info.dwFlags & MONITORINFOF_PRIMARY) {
-          list.insert(list.begin(), area);
+          list.insert(list.begin(), screen);
         } else {
-          list.push_back(area);
+          list.push_back(screen);
         }
         return TRUE;
       },
-      reinterpret_cast<LPARAM>(&areas));
-  return areas;
+      reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 // A picture she no longer shows keeps its file's bytes, not its pixels.
@@ -114,11 +116,14 @@ Status CharacterWindow::create() {
 void CharacterWindow::acceptDrops() {
   // Through OLE she takes dropped text too and tells the source she only
   // copies. OLE costs its libraries and, under Wine, a server thread with
-  // its stack, 2 MB at rest: it is started when the pointer first comes over
-  // her. Files dropped before that come as the shell's message, as they did
-  // before OLE drops were taken. The combo box's registration serves the
-  // edit inside it too; where OLE cannot register, files keep coming that
-  // way.
+  // its stacks, 2 MB: it is started only once a drag from elsewhere can
+  // come. A drag never tells the window it passes over, so the trigger is
+  // what comes before one: the pointer over her, or the user at another
+  // window (the press that starts a drag there takes the activation from
+  // her). Files dropped before that come as the shell's message. The combo
+  // box's registration serves the edit inside it too; where OLE cannot
+  // register, files keep coming that way.
+  if (dropTarget_) return;
   ole_.emplace();
   *dropTarget_.put() = new InputDropTarget([this](const Text& firstFile) {
     // The source waits for the drop to end: the dialog opens after it.
@@ -319,6 +324,8 @@ void CharacterWindow::focusInput() { SetFocus(input_); }
 void CharacterWindow::show() {
   ShowWindow(handle(), SW_SHOWNORMAL);
   SetForegroundWindow(handle());
+  // Refused the activation, she never learns when the user is elsewhere.
+  if (GetForegroundWindow() != handle()) acceptDrops();
 }
 
 void CharacterWindow::hide() { ShowWindow(handle(), SW_HIDE); }
@@ -338,8 +345,9 @@ PixelPoint CharacterWindow::position() const {
 void CharacterWindow::moveTo(PixelPoint topLeft) {
   RECT rect{};
   GetWindowRect(handle(), &rect);
-  const PixelPoint place =
-      keepOnScreen(topLeft, {rect.right - rect.left, rect.bottom - rect.top}, workAreas());
+  // A square of her the size of a large icon is enough to take hold of.
+  const PixelPoint place = keepReachable(topLeft, {rect.right - rect.left, rect.bottom - rect.top},
+                                         MulDiv(kGripPixels, dpi_, 96), screens());
   SetWindowPos(handle(), nullptr, place.x, place.y, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -446,9 +454,11 @@ LRESULT CharacterWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HOTKEY:
       form().doHotkeyAction();
       return 0;
-    case WM_SETCURSOR:
-      // The pointer is over her or one of her controls.
-      if (!dropTarget_) acceptDrops();
+    case WM_SETCURSOR:  // the pointer is over her or one of her controls
+      acceptDrops();
+      break;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) acceptDrops();
       break;
     case WM_TIMER:
       form().onTimer(static_cast<TimerId>(wParam));

@@ -16,15 +16,6 @@ FORMATETC formatOf(CLIPFORMAT format) {
   return {format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
 }
 
-bool offers(IDataObject* data, CLIPFORMAT format) {
-  FORMATETC wanted = formatOf(format);
-  return data && data->QueryGetData(&wanted) == S_OK;
-}
-
-DropOffer offerOf(IDataObject* data) {
-  return {offers(data, CF_HDROP), offers(data, CF_UNICODETEXT)};
-}
-
 // The data of one format, given back to its source with the object.
 class Medium {
  public:
@@ -75,30 +66,24 @@ ULONG InputDropTarget::Release() {
   return left;
 }
 
-HRESULT InputDropTarget::DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) {
+HRESULT InputDropTarget::DragEnter(IDataObject*, DWORD, POINTL, DWORD* effect) {
   if (!effect) return E_INVALIDARG;
-  offer_ = offerOf(data);
-  *effect = inputDropEffect(offer_, *effect);
+  *effect = inputDropEffect(*effect);
   return S_OK;
 }
 
 HRESULT InputDropTarget::DragOver(DWORD, POINTL, DWORD* effect) {
   if (!effect) return E_INVALIDARG;
-  *effect = inputDropEffect(offer_, *effect);
+  *effect = inputDropEffect(*effect);
   return S_OK;
 }
 
-HRESULT InputDropTarget::DragLeave() {
-  offer_ = {};
-  return S_OK;
-}
+HRESULT InputDropTarget::DragLeave() { return S_OK; }
 
 HRESULT InputDropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
   if (!effect) return E_INVALIDARG;
-  offer_ = offerOf(data);
-  *effect = inputDropEffect(offer_, *effect);
-  if (*effect != kDropNone && dropped_) dropped_(offer_.files ? firstFile(data) : Text());
-  offer_ = {};
+  *effect = inputDropEffect(*effect);
+  if (*effect != kDropNone && dropped_) dropped_(firstFile(data));
   return S_OK;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Her input box as an OLE drop target. It reports inputDropEffect's effect
 // to the drag source and hands on the first file's name, or nothing for a
-// text; what the drop then does is the form's.
+// drop without files; what the drop then does is the form's.
 #include <windows.h>
 
 #include <oleidl.h>
@@ -47,7 +47,6 @@ class InputDropTarget final : public IDropTarget {
   ~InputDropTarget() = default;  // through Release only
 
   ULONG references_ = 1;  // the creator's; one thread, the window's
-  DropOffer offer_;       // of the drag over the box now
   Dropped dropped_;
 };
 #pragma GCC diagnostic pop
