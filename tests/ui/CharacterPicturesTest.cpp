@@ -60,11 +60,8 @@ TEST_F(CharacterPicturesTest, AMissingStylePictureEndsTheProgramWithItsBoxAndLin
             u"InputForm.visualize() メインフォーム初期化エラー:53:ファイルが見つかりません。");
 }
 
-// The model's own file answers for a picture at every scale; a set only
-// stands in for one that is there and decodes. Each row: dpi, the 100 % file
-// and main@150.gif ('+' there, '-' missing, '!' damaged), then the width
-// shown (the set is drawn 61 wide, so it tells where it came from) or the
-// failure's number.
+// Per dpi, main.gif and main@150.gif ('+' there, '-' missing, '!' damaged):
+// the width shown (the set's 61 tells it from main.gif's 40), or the failure.
 TEST_F(CharacterPicturesTest, TheModelsOwnFileDecidesAndASetOnlyStandsInForIt) {
   const std::tuple<int32_t, std::string, int32_t> rows[] = {
       {96, "++", 40},  {96, "-+", 53},  {96, "!+", 481},  {144, "++", 61}, {144, "+-", 60},

@@ -96,19 +96,16 @@ TEST(Win32PicturesTest, TellsMissingFolderAndCorruptApart) {
   wintest::TempFolder temp;
   wintest::writeFile(temp.file(u"text.gif"), "GIF89a but nothing after it");
   wintest::writeFile(temp.file(u"empty.gif"), "");
-  // Sound headers; the data of the one cannot be decoded, the other's is cut
-  // short.
-  using namespace std::string_literals;
-  wintest::writeFile(temp.file(u"data.gif"), "GIF89a\1\0\1\0\0\0\0,\0\0\0\0\1\0\1\0\0\2\1\xFF\0;"s);
-  const std::string bmp = "BM"s + std::string(8, '\0') + "6\0\0\0(\0\0\0\2\0\0\0\2\0\0\0\1\0\x18"s;
-  wintest::writeFile(temp.file(u"cut.bmp"), bmp + std::string(25, '\0'));
-  wintest::writeFile(temp.file(u"whole.bmp"), bmp + std::string(41, '\0'));
-  EXPECT_TRUE(win32::Win32Pictures().load(temp.file(u"whole.bmp")).ok());
+  // A sound 2 x 2 header with no pixels after it.
+  wintest::writeFile(temp.file(u"cut.bmp"), std::string("BM\0\0\0\0\0\0\0\0"
+                                                        "6\0\0\0(\0\0\0\2\0\0\0\2\0\0\0\1\0\x18",
+                                                        29) +
+                                                std::string(25, '\0'));
   CreateDirectoryW(win32::wide(temp.file(u"folder.gif")), nullptr);
   win32::Win32Pictures pictures;
   const std::pair<const char16_t*, int32_t> cases[] = {
-      {u"missing.gif", 53}, {u"nofolder\\x.gif", 53}, {u"folder.gif", 75}, {u"text.gif", 481},
-      {u"empty.gif", 481},  {u"data.gif", 481},       {u"cut.bmp", 481},
+      {u"missing.gif", 53}, {u"nofolder\\x.gif", 53}, {u"folder.gif", 75},
+      {u"text.gif", 481},   {u"empty.gif", 481},      {u"cut.bmp", 481},
   };
   for (const auto& [name, number] : cases) {
     auto picture = pictures.load(temp.file(name));
