@@ -47,10 +47,7 @@ TEST_F(CharacterPicturesTest, TheLayoutFollowsHerSettingsAndTheStyle) {
 
 TEST_F(CharacterPicturesTest, AMissingStylePictureEndsTheProgramWithItsBoxAndLine) {
   simpleMode.set(true);
-  const Text balloon = picture(u"model_simple", u"balloon_user.gif");
-  files.content.erase(balloon);
-  files.content[scaledPictureName(balloon, 150)] = fakes::FakePictures::gif(60, 18);
-  view.screenDpi = 144;  // the set for the scale is no stand-in for a missing file
+  files.content.erase(picture(u"model_simple", u"balloon_user.gif"));
   EXPECT_THROW(characterPictures.layOut(settings), fakes::ProcessExited);
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].title, u"メインフォーム初期化失敗");
