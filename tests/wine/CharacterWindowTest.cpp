@@ -180,6 +180,30 @@ TEST_F(CharacterWindowTest, AParkedPlaceIsKeptOnScreenAndInTheFile) {
   EXPECT_NE(install.config().find(u"PREF/TOP\t9007\r\nPREF/LEFT\t-3000\r\n"), Text::npos);
 }
 
+// Keys typed the moment she shows, as the keyboard sends them, reach her
+// input box and run however long her table is; the list fills meanwhile.
+TEST_F(CharacterWindowTest, WithTheLargestTableTheFirstCommandTypedIsRun) {
+  Text table = u"PREF/HIDDEN_MODE\t0\r\nPREF/HOTKEY_MOD\tCTRL\r\nPREF/HOTKEY_VALUE\tQ\r\n";
+  for (int i = 0; i < 32766; ++i) table += u"word" + fromUtf8(std::to_string(i)) + u"\tx.exe\t\r\n";
+  install.writeConfig(table + u"rec\trecorder.exe|first\t\r\n");
+  install.start();
+  const Character her(install.waitForWindow(kWindowClass));
+  ASSERT_TRUE(her.window);
+  std::vector<INPUT> keys;
+  for (const WORD key : {WORD{'R'}, WORD{'E'}, WORD{'C'}, WORD{VK_RETURN}}) {
+    for (const DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wVk = key;
+      input.ki.dwFlags = up;
+      keys.push_back(input);
+    }
+  }
+  SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+  EXPECT_TRUE(waitUntil([&] { return startsWith(recorded(), u"first"); })) << toUtf8(recorded());
+  EXPECT_TRUE(waitUntil([&] { return SendMessageW(her.combo, CB_GETCOUNT, 0, 0) == 32767; }));
+}
+
 TEST_F(CharacterWindowTest, TheCommandMenuListsTheTableAndSwitchesHerStyle) {
   const Character her = startWith(
       u"PREF/HOTKEY_MOD\tCTRL\r\nPREF/HOTKEY_VALUE\tQ\r\nPREF/TOP\t0\r\nPREF/LEFT\t0\r\n"

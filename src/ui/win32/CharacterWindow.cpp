@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/Win32Pictures.h"
@@ -21,6 +22,10 @@ constexpr COLORREF kKeyColour = RGB(255, 0, 0);
 constexpr COLORREF kBalloonColour = RGB(255, 255, 255);
 constexpr int kDropListHeight = 240;  // the input box's list when it opens, at 100 %
 constexpr int kGripPixels = 32;       // at 100 %
+// The list's rows put in at once, and at each idle tick after.
+constexpr std::size_t kFirstRows = 200;
+constexpr std::size_t kRowsPerTick = 200;
+constexpr UINT_PTR kFillTimer = 100;  // beside the form's timers
 
 std::vector<Screen> screens() {
   std::vector<Screen> found;
@@ -270,16 +275,42 @@ void CharacterWindow::setCommandWords(const std::vector<Text>& words) {
   std::size_t characters = 0;
   for (const Text& word : words) characters += word.size() + 1;
   SendMessageW(input_, CB_INITSTORAGE, words.size(), characters * sizeof(wchar_t));
-  for (const Text& word : words) {
-    SendMessageW(input_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(word)));
-  }
   if (inputList_) {
     SendMessageW(inputList_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(inputList_, nullptr, TRUE);
   }
   restoreEdit(kept);
   adjustingList_ = false;
+  // A row costs the list box tens of microseconds, far more under Wine: a
+  // table of thousands would keep her from the keys for seconds. The first
+  // rows go in at once, for a list that opens now; the rest while she has
+  // nothing else to do, since a timer's tick waits behind every key.
+  unfilledWords_ = words;
+  filledWords_ = 0;
+  fillList(kFirstRows);
   if (dropped && !words.empty()) showCommandList(true);
+}
+
+void CharacterWindow::fillList(std::size_t rows) {
+  const std::size_t end = std::min(unfilledWords_.size(), filledWords_ + rows);
+  if (filledWords_ < end) {
+    if (inputList_) SendMessageW(inputList_, WM_SETREDRAW, FALSE, 0);
+    for (; filledWords_ < end; ++filledWords_) {
+      SendMessageW(input_, CB_ADDSTRING, 0,
+                   reinterpret_cast<LPARAM>(wide(unfilledWords_[filledWords_])));
+    }
+    if (inputList_) {
+      SendMessageW(inputList_, WM_SETREDRAW, TRUE, 0);
+      InvalidateRect(inputList_, nullptr, TRUE);
+    }
+  }
+  if (filledWords_ < unfilledWords_.size()) {
+    SetTimer(handle(), kFillTimer, USER_TIMER_MINIMUM, nullptr);
+  } else {
+    KillTimer(handle(), kFillTimer);
+    unfilledWords_ = {};
+    filledWords_ = 0;
+  }
 }
 
 void CharacterWindow::showCommandList(bool open) {
@@ -461,7 +492,16 @@ LRESULT CharacterWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (LOWORD(wParam) == WA_INACTIVE) acceptDrops();
       break;
     case WM_TIMER:
-      form().onTimer(static_cast<TimerId>(wParam));
+      if (wParam == kFillTimer) {
+        fillList(kRowsPerTick);
+      } else {
+        form().onTimer(static_cast<TimerId>(wParam));
+      }
+      return 0;
+    case WM_SETFOCUS:
+      // Activated by a click or a show, she takes keys in her input box:
+      // a key never lands on the window itself, where nothing reads it.
+      SetFocus(input_);
       return 0;
     case WM_CLOSE:
       form().onClose();

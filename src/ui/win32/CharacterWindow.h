@@ -109,6 +109,9 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   void restoreEdit(const EditState& state);
   bool listDropped() const;
   void releaseListRow();
+  // Puts up to `rows` more of the words in the list, and asks for a tick
+  // to go on while some are left.
+  void fillList(std::size_t rows);
   void paint(HDC target) const;
   void acceptDrops();
   // The controls' font, for the window's scale.
@@ -129,7 +132,9 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   IconHandle smallIcon_;
   std::optional<OleApartment> ole_;  // outlives the drop target
   ComPtr<InputDropTarget> dropTarget_;
-  Text droppedFile_;  // of the last drop, until its message comes
+  Text droppedFile_;                 // of the last drop, until its message comes
+  std::vector<Text> unfilledWords_;  // the list's words while it fills
+  std::size_t filledWords_ = 0;      // of them, those the list holds
   // Between the index's thread and the window's: the list not yet taken,
   // and where to post word of it while the window exists.
   std::mutex programsMutex_;
