@@ -3,6 +3,30 @@
 #include <algorithm>
 
 namespace pipit {
+namespace {
+
+bool equalNoCase(TextView a, TextView b) {
+  const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c | 0x20) : c; };
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(),
+                    [&](char16_t x, char16_t y) { return lower(x) == lower(y); });
+}
+
+Text decodeShortcut(std::string_view bytes, const CodePage& ansi) {
+  if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
+    Text text;
+    text.reserve(bytes.size() / 2);
+    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+      text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                    (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    }
+    return text;
+  }
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return fromUtf8(bytes.substr(3));
+  return ansi.decode(bytes);
+}
+
+}  // namespace
 
 void removeDuplicates(std::vector<InstalledProgram>& programs) {
   std::sort(programs.begin(), programs.end());
@@ -22,6 +46,37 @@ bool isPackagedAppId(TextView id) {
     return (c >= u'0' && c <= u'9') ||
            (c >= u'a' && c <= u'z' && c != u'i' && c != u'l' && c != u'o' && c != u'u');
   });
+}
+
+std::optional<Text> internetShortcutAddress(std::string_view bytes, const CodePage& ansi) {
+  const Text text = decodeShortcut(bytes, ansi);
+  const TextView all(text);
+  bool inSection = false;
+  std::size_t start = 0;
+  while (start < all.size()) {
+    // The shell's profile reader ends a line at CR or LF alike.
+    std::size_t end = all.find_first_of(u"\r\n", start);
+    if (end == TextView::npos) end = all.size();
+    const Text line = trimBlanks(all.substr(start, end - start));
+    start = end + 1;
+    if (!line.empty() && line.front() == u'[') {
+      inSection = equalNoCase(line, u"[InternetShortcut]");
+      continue;
+    }
+    const std::size_t equals = line.find(u'=');
+    if (!inSection || equals == Text::npos ||
+        !equalNoCase(trimBlanks(TextView(line).substr(0, equals)), u"URL")) {
+      continue;
+    }
+    Text address = trimBlanks(TextView(line).substr(equals + 1));
+    const bool printable = std::none_of(address.begin(), address.end(), [](char16_t c) {
+      return c < u' ' || c == u'\x7F' || c == u'\uFFFD';
+    });
+    if (address.empty() || address.size() > kLongestShortcutAddress || !printable)
+      return std::nullopt;
+    return address;
+  }
+  return std::nullopt;
 }
 
 }  // namespace pipit

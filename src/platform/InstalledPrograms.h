@@ -8,8 +8,11 @@
 #include <compare>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <vector>
 
+#include "base/CodePage.h"
 #include "base/Text.h"
 
 namespace pipit {
@@ -74,5 +77,18 @@ void removeDuplicates(std::vector<InstalledProgram>& programs);
 // to a packaged app. The folder also holds every desktop program, under ids
 // that are paths or plain names; those come from their shortcuts already.
 bool isPackagedAppId(TextView id);
+
+// The longest address an Internet shortcut may hold and be listed: what
+// the system's Internet functions and the browser object carry
+// (INTERNET_MAX_URL_LENGTH without its NUL). The shell opens a .url through
+// those, so a longer one would open cut short, if at all.
+inline constexpr std::size_t kLongestShortcutAddress = 2083;
+
+// The address an Internet shortcut (.url) file opens: the URL= line of its
+// [InternetShortcut] section, in the ANSI code page unless the file begins
+// with a UTF-16 or UTF-8 mark. Nothing when there is no such line, or its
+// address is empty, longer than kLongestShortcutAddress, or holds control
+// characters or bytes that are no text: the shell could not open it.
+std::optional<Text> internetShortcutAddress(std::string_view bytes, const CodePage& ansi);
 
 }  // namespace pipit

@@ -1,7 +1,9 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 
 #include "base/Text.h"
+#include "platform/ShortcutTarget.h"
 
 namespace pipit {
 
@@ -22,6 +24,14 @@ class Shell {
   // Starts a command line as it stands, without waiting. False when the
   // system would not start it.
   virtual bool startCommandLine(const Text& commandLine) = 0;
+  // The file-system target a shortcut file names, with its arguments and
+  // working folder, variables expanded; nothing when the file is no
+  // shortcut or names no path. The road for a shortcut open() refuses
+  // though its target would start. A shell that cannot read shortcuts
+  // keeps this answer.
+  virtual std::optional<ShortcutTarget> shortcutTarget(const Text& /*shortcut*/) {
+    return std::nullopt;
+  }
 };
 
 }  // namespace pipit

@@ -17,6 +17,18 @@ constexpr int64_t kFileNotFound = 2;
 constexpr TextView kTooLongCode = u"206";
 constexpr TextView kTooLongMessage = u"文字列が長すぎるため、実行できませんでした。";
 
+// A shortcut file by its name: ".lnk" at the end, in any case.
+bool isShortcutFile(TextView path) {
+  constexpr TextView kExtension = u".lnk";
+  if (path.size() <= kExtension.size()) return false;
+  const TextView end = path.substr(path.size() - kExtension.size());
+  for (std::size_t i = 0; i < end.size(); ++i) {
+    const char16_t c = end[i] >= u'A' && end[i] <= u'Z' ? char16_t(end[i] | 0x20) : end[i];
+    if (c != kExtension[i]) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool isWebAddress(TextView path) {
@@ -73,9 +85,10 @@ ExecutionResponse ShellExecutor::execute(ExecutionRequest& request) {
 std::optional<int64_t> ShellExecutor::openThroughShell(ExecutionRequest& request) {
   request.setExecutionPath(restoreExtentionDirectory(request.getExecutionPath()));
   const Text& path = request.getExecutionPath();
-  // A long web address still opens: its scheme's program takes it. A browser
-  // has no use for parameters or a working folder.
-  if (isWebAddress(path) && path.size() > kLongestShellText) {
+  // A long address of any scheme still opens: the program registered for
+  // its scheme takes it, as the shell would hand it on. Such a program has
+  // no use for parameters or a working folder.
+  if (path.size() > kLongestShellText && !schemeOf(path).empty()) {
     logger_.writeLog(kExecuteLabel, u"長いURLのため、スキームに登録されたプログラムで開きます");
     return openWebAddress(shell_, path);
   }
@@ -86,8 +99,33 @@ std::optional<int64_t> ShellExecutor::openThroughShell(ExecutionRequest& request
     return std::nullopt;
   }
   logger_.writeLog(kExecuteLabel, u"ShellExecute関数へ処理を委譲します");
-  return shell_.open(request.getExecutionPath(), request.getParameter(),
-                     request.getExecutionDirectory());
+  const int64_t result = shell_.open(path, request.getParameter(), request.getExecutionDirectory());
+  if (result > kLastShellError || !isShortcutFile(path)) return result;
+  return openShortcutTarget(request, result);
+}
+
+// Some shells cannot open a shortcut whose target they could start (Wine's,
+// for a target outside the ANSI code page): its target is started the way
+// the shortcut would start it. Where that is no better, the first answer
+// stands.
+int64_t ShellExecutor::openShortcutTarget(const ExecutionRequest& request, int64_t refused) {
+  std::optional<ShortcutTarget> target = shell_.shortcutTarget(request.getExecutionPath());
+  if (!target) return refused;
+  // Parameters of the request follow the shortcut's own, as they would
+  // follow a program's.
+  if (!request.getParameter().empty()) {
+    if (!target->arguments.empty()) target->arguments += u' ';
+    target->arguments += request.getParameter();
+  }
+  if (target->directory.empty()) target->directory = request.getExecutionDirectory();
+  if (!fitsTheShell(target->path, target->arguments, target->directory)) return refused;
+  if (logger_.enabled()) {
+    logger_.writeLog(kExecuteLabel,
+                     u"ショートカットを開けなかったため、リンク先を直接実行します：" +
+                         target->path + u",引数=" + target->arguments + u",作業ディレクトリ=" +
+                         target->directory);
+  }
+  return shell_.open(target->path, target->arguments, target->directory);
 }
 
 Text ShellExecutor::restoreExtentionDirectory(const Text& path) {

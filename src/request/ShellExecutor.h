@@ -30,6 +30,8 @@ class ShellExecutor {
  private:
   // Nothing when the request is longer than any road takes.
   std::optional<int64_t> openThroughShell(ExecutionRequest& request);
+  // The shortcut's target, or `refused` again.
+  int64_t openShortcutTarget(const ExecutionRequest& request, int64_t refused);
 
   Logger& logger_;
   LauncherCore& core_;

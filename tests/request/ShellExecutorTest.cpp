@@ -121,6 +121,9 @@ TEST_F(ShellExecutorTest, WhatTheShellCannotTakeIsRefusedAndLongAddressesGoToThe
       // Too long for the browser object as well: the new window is skipped.
       {web + Text(8000, u'a'), 1, 1, u"", 0, 1},
       {web + Text(32766, u'a'), 0, 0, u"206", 0, 0},
+      // Every scheme with a program registered takes the same road.
+      {u"mailto:a@example.jp?body=" + Text(600, u'a'), 0, 0, u"", 0, 1},
+      {u"ftp://example.jp/" + Text(600, u'a'), 0, 0, u"206", 0, 0},
   };
   core.configuration.setNewIE(true);
   for (const Case& c : cases) {
@@ -134,6 +137,29 @@ TEST_F(ShellExecutorTest, WhatTheShellCannotTakeIsRefusedAndLongAddressesGoToThe
     EXPECT_EQ(shell.started.size(), c.started) << c.path.size();
   }
   EXPECT_TRUE(browser.opened.empty());
+}
+
+TEST_F(ShellExecutorTest, AShortcutTheShellRefusesStartsItsTargetTheWayTheShortcutWould) {
+  const Text link = u"C:\\Menu\\Café.lnk", app = u"C:\\Café\\app.exe", dir = u"C:\\Café";
+  shell.shortcuts = {{link, {app, u"-x", dir}}, {link + u".exe", {app, u"", u""}}};
+  const struct {
+    Text path, parameter;
+    int64_t linkResult, appResult;
+    fakes::ShellCall last;
+    Text code;
+  } cases[] = {
+      {link, u"", 42, 33, {link, u"", u"D:\\"}, u""},
+      {link, u"p", 31, 33, {app, u"-x p", dir}, u""},
+      {link, u"", 31, 2, {app, u"-x", dir}, u"2"},  // the target's answer is told
+      {u"C:\\Gone.LNK", u"", 31, 33, {u"C:\\Gone.LNK", u"", u"D:\\"}, u"31"},
+      {link + u".exe", u"", 31, 33, {link + u".exe", u"", u"D:\\"}, u"31"},
+  };
+  for (const auto& c : cases) {
+    shell.result = c.linkResult;
+    shell.resultFor = {{app, c.appResult}};
+    EXPECT_EQ(run(c.path, c.parameter, u"D:\\").getErrorCode(), c.code) << toUtf8(c.path);
+    EXPECT_EQ(shell.calls.back(), c.last) << toUtf8(c.path) << c.linkResult;
+  }
 }
 
 TEST(ShellRoutesTest, TheAddressTakesThePlaceOfTheHandlersPlaceholderAsOneArgument) {

@@ -24,6 +24,30 @@ TEST(InstalledProgramsTest, OnlyPackagedAppIdsAreTakenFromTheAppsFolder) {
     EXPECT_FALSE(isPackagedAppId(id)) << toUtf8(id);
 }
 
+TEST(InstalledProgramsTest, AnInternetShortcutIsListedOnlyWithAnAddressTheShellCouldOpen) {
+  const CodePage cp = CodePage::named("CP932");
+  const std::string top = "[InternetShortcut]\r\n", longest(kLongestShortcutAddress - 8, 'a');
+  std::string utf16 = "\xFF\xFE";
+  for (const char16_t c : Text(u"[InternetShortcut]\nURL=https://例.jp/"))
+    utf16.append({static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)});
+  const std::pair<std::string, std::optional<Text>> cases[] = {
+      {"[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,11\r\n" + top +
+           "url = https://a.example/ \r\nURL=https://b.example/\r\n",
+       u"https://a.example/"},
+      {top + cp.encode(u"URL=https://例.jp/\r\n"), u"https://例.jp/"},
+      {utf16, u"https://例.jp/"},
+      {"\xEF\xBB\xBF[internetshortcut]\nURL=https://\xE4\xBE\x8B.jp/", u"https://例.jp/"},
+      {top + "URL=https://" + longest, u"https://" + fromUtf8(longest)},
+      {top + "URL=https://a" + longest, std::nullopt},
+      {top + "URL=https://" + std::string(100'000, 'a'), std::nullopt},
+      {std::string("\x9A\0\xFF[InternetShortcut]\rURL=\x81\x7F\x01", 29), std::nullopt},
+      {top + "URL=  \r\nBASEURL=https://a.example/\r\n", std::nullopt},
+      {"[Other]\r\nURL=https://a.example/\r\n", std::nullopt},
+  };
+  for (const auto& [bytes, address] : cases)
+    EXPECT_EQ(internetShortcutAddress(bytes, cp), address) << bytes.substr(0, 60);
+}
+
 // What the worker asks of the folders and the programs, in order.
 struct Journal {
   std::mutex mutex;

@@ -187,6 +187,13 @@ class Scan {
         return entry;
       }
       entry.targetPath = std::move(*target);
+      if (targetGone(entry.targetPath)) {
+        std::optional<Text> named = reader_.itemListTarget();
+        if (named && !targetGone(*named)) entry.targetPath = std::move(*named);
+      }
+    } else if (!reader_.internetAddress(path, shortcut.size)) {
+      entry.broken = true;
+      return entry;
     }
     const Text stem = shortcut.fileName.substr(0, shortcut.fileName.size() - kExtensionLength);
     if (listing.hasNames) {

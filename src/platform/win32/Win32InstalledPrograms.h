@@ -7,9 +7,11 @@
 // shell asked, as asking costs more than reading the shortcut (about 0.6 ms a
 // file under Wine). A .lnk whose target is a file-system path that no longer
 // exists is left out; one without a path is kept, as the shell opens it some
-// other way. What each shortcut said is remembered by its write time and
-// size (and its folder's desktop.ini's), so a rescan after a change reads only
-// the shortcuts that changed; whether the targets exist is asked every time.
+// other way. A .url is left out unless it holds an address the shell could
+// open (internetShortcutAddress()). What each shortcut said is remembered by
+// its write time and size (and its folder's desktop.ini's), so a rescan
+// after a change reads only the shortcuts that changed; whether the targets
+// exist is asked every time.
 #include <windows.h>
 
 #include <atomic>

@@ -11,11 +11,24 @@
 
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/ShortcutReader.h"
 
 namespace pipit::win32 {
 namespace {
 // ASSOCF_IS_PROTOCOL, declared only for programs that need Windows 8.
 constexpr auto kIsProtocol = static_cast<ASSOCF>(0x1000);
+// No command line, path or argument text is longer than this with its NUL.
+constexpr std::size_t kLongestText = 32768;
+
+// Registry commands and shortcuts may name their folders through variables,
+// which neither CreateProcessW nor the open call's directory expands.
+Text expanded(const wchar_t* text) {
+  std::wstring result(kLongestText, L'\0');
+  const DWORD size = static_cast<DWORD>(result.size());
+  const DWORD needed = ExpandEnvironmentStringsW(text, result.data(), size);
+  const wchar_t* chosen = needed > 0 && needed <= size ? result.c_str() : text;
+  return fromWide(chosen, std::wcslen(chosen));
+}
 }  // namespace
 
 int64_t Win32Shell::open(const Text& file, const Text& parameters, const Text& directory) {
@@ -34,7 +47,7 @@ Text Win32Shell::schemeCommand(const Text& scheme) {
   if (scheme.empty()) return {};
   // A command longer than a command line is of no use, so one buffer of
   // that size is enough. Wine leaves the length unchanged on success.
-  std::wstring command(32768, L'\0');
+  std::wstring command(kLongestText, L'\0');
   // The protocol flag makes Windows 8 and later answer with the browser the
   // user chose; older systems do not know it.
   const ASSOCF tried[] = {kIsProtocol, ASSOCF_NONE};
@@ -45,12 +58,8 @@ Text Win32Shell::schemeCommand(const Text& scheme) {
       continue;
     }
     // A command kept as an expandable string names its program through
-    // variables, which CreateProcessW does not expand.
-    std::wstring expanded(command.size(), L'\0');
-    const DWORD size = static_cast<DWORD>(expanded.size());
-    const DWORD needed = ExpandEnvironmentStringsW(command.c_str(), expanded.data(), size);
-    const std::wstring& result = needed > 0 && needed <= size ? expanded : command;
-    return fromWide(result.c_str(), std::wcslen(result.c_str()));
+    // variables.
+    return expanded(command.c_str());
   }
   return {};
 }
@@ -67,6 +76,15 @@ bool Win32Shell::startCommandLine(const Text& commandLine) {
   const ObjectHandle process(started.hProcess);
   const ObjectHandle thread(started.hThread);
   return true;
+}
+
+std::optional<ShortcutTarget> Win32Shell::shortcutTarget(const Text& shortcut) {
+  std::optional<ShortcutTarget> target = readShortcut(shortcut);
+  if (!target) return std::nullopt;
+  target->path = expanded(wide(target->path));
+  target->arguments = expanded(wide(target->arguments));
+  target->directory = expanded(wide(target->directory));
+  return target;
 }
 
 }  // namespace pipit::win32

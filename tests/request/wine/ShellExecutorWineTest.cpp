@@ -93,6 +93,25 @@ TEST_F(ShellExecutorWineTest, AMissingProgramIsCode2WithItsMessage) {
   EXPECT_EQ(r.getDescription(), u"");
 }
 
+// Past what the open call takes, an address goes whole to its scheme's
+// program, Wine's browser, which hands mailto to the mailer named beside
+// the browser: the recorder too, for this test.
+TEST_F(ShellExecutorWineTest, LongAddressesOfEverySchemeReachTheirProgramWhole) {
+  const wchar_t* key = L"Software\\Wine\\WineBrowser";
+  wchar_t recorder[MAX_PATH] = {};
+  DWORD size = sizeof recorder;
+  RegGetValueW(HKEY_CURRENT_USER, key, L"Browsers", RRF_RT_REG_SZ, nullptr, recorder, &size);
+  RegSetKeyValueW(HKEY_CURRENT_USER, key, L"Mailers", REG_SZ, recorder, size);
+  Text mail = u"mailto:pipit@example.jp?body=" + uniqueAddress();
+  mail.append(600 - mail.size(), u'a');
+  for (const Text& address : {mail, uniqueAddress() + u"&long=" + Text(3000, u'b')}) {
+    EXPECT_EQ(run(address).getErrorCode(), u"");
+    EXPECT_TRUE(wintest::waitUntil([&] { return openedLog().find(address + u"\n") != Text::npos; }))
+        << toUtf8(address.substr(0, 7));
+  }
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, key, L"Mailers");
+}
+
 // Window texts of another process: only WM_GETTEXT reaches them.
 Text textOf(HWND window) {
   DWORD_PTR length = 0;

@@ -29,15 +29,24 @@ class FakeShell : public Shell {
  public:
   std::vector<ShellCall> calls;
   int64_t result = 42;
-  bool fail = false;  // throws, as a broken platform call might
+  std::map<Text, int64_t> resultFor;  // by file, before `result`
+  bool fail = false;                  // throws, as a broken platform call might
   int64_t open(const Text& file, const Text& parameters, const Text& directory) override {
     if (fail) throw std::runtime_error("shell gone");
     calls.push_back({file, parameters, directory});
-    return result;
+    const auto it = resultFor.find(file);
+    return it == resultFor.end() ? result : it->second;
   }
   Text handler = u"browser.exe \"%1\"";
   std::vector<Text> started;
-  Text schemeCommand(const Text& scheme) override { return scheme == u"https" ? handler : u""; }
+  Text schemeCommand(const Text& scheme) override {
+    return scheme == u"https" || scheme == u"mailto" ? handler : u"";
+  }
+  std::map<Text, ShortcutTarget> shortcuts;
+  std::optional<ShortcutTarget> shortcutTarget(const Text& shortcut) override {
+    const auto it = shortcuts.find(shortcut);
+    return it == shortcuts.end() ? std::nullopt : std::optional(it->second);
+  }
   bool startCommandLine(const Text& commandLine) override {
     started.push_back(commandLine);
     return true;
