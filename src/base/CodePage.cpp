@@ -6,15 +6,12 @@
 #include <iconv.h>
 #include <langinfo.h>
 
+#include <cctype>
 #include <cerrno>
 #include <memory>
 #endif
 
 namespace pipit {
-
-#ifdef _WIN32
-CodePage::CodePage(std::string name) : name_(std::move(name)) {}
-#endif
 
 CodePage CodePage::system() { return CodePage(std::string()); }
 CodePage CodePage::named(std::string name) { return CodePage(std::move(name)); }
@@ -32,14 +29,27 @@ UINT codePageNumber(const std::string& name) {
 }
 }  // namespace
 
-Text CodePage::decode(std::string_view bytes) const {
+CodePage::CodePage(std::string name) : name_(std::move(name)) {
+  const UINT cp = codePageNumber(name_);
+  if ((cp == CP_ACP ? GetACP() : cp) != 932) shiftJis_.reset(new CodePage("932"));
+}
+
+Text CodePage::decode(std::string_view bytes, bool* lossy) const {
   if (bytes.empty()) return {};
   const UINT cp = codePageNumber(name_);
   const int size = static_cast<int>(bytes.size());
-  const int needed = MultiByteToWideChar(cp, 0, bytes.data(), size, nullptr, 0);
+  // Asked strictly first: without the flag Windows gives its replacement
+  // character and no word of it.
+  DWORD flags = lossy != nullptr ? MB_ERR_INVALID_CHARS : 0;
+  int needed = MultiByteToWideChar(cp, flags, bytes.data(), size, nullptr, 0);
+  if (needed <= 0 && flags != 0) {
+    if (GetLastError() == ERROR_NO_UNICODE_TRANSLATION) *lossy = true;
+    flags = 0;
+    needed = MultiByteToWideChar(cp, flags, bytes.data(), size, nullptr, 0);
+  }
   if (needed <= 0) return {};
   std::wstring wide(static_cast<std::size_t>(needed), L'\0');
-  MultiByteToWideChar(cp, 0, bytes.data(), size, wide.data(), needed);
+  MultiByteToWideChar(cp, flags, bytes.data(), size, wide.data(), needed);
   return Text(wide.begin(), wide.end());
 }
 
@@ -142,19 +152,31 @@ struct CodePage::Converters {
   Iconv encoder;
 };
 
+namespace {
+bool namesShiftJis(std::string charset) {
+  for (char& c : charset) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (const char* name : {"CP932", "932", "WINDOWS-31J", "SHIFT_JIS", "SHIFT-JIS", "SJIS"}) {
+    if (charset == name) return true;
+  }
+  return false;
+}
+}  // namespace
+
 CodePage::CodePage(std::string name)
     : name_(std::move(name)),
       converters_(std::make_shared<const Converters>(Converters{
-          openIconv("UTF-16LE", charsetOf(name_)), openIconv(charsetOf(name_), "UTF-16LE")})) {}
+          openIconv("UTF-16LE", charsetOf(name_)), openIconv(charsetOf(name_), "UTF-16LE")})) {
+  if (!namesShiftJis(charsetOf(name_))) shiftJis_.reset(new CodePage("CP932"));
+}
 
-Text CodePage::decode(std::string_view bytes) const {
+Text CodePage::decode(std::string_view bytes, bool* lossy) const {
   if (bytes.empty()) return {};
   iconv_t cd = converters_->decoder.get();
   if (!cd) return fromUtf8(bytes);
   iconv(cd, nullptr, nullptr, nullptr, nullptr);  // a fresh start
   const std::string_view fffd("\xFD\xFF", 2);
-  const std::string utf16 =
-      convert(cd, bytes, fffd, [](const char*, std::size_t) { return std::size_t{1}; });
+  const std::string utf16 = convert(
+      cd, bytes, fffd, [](const char*, std::size_t) { return std::size_t{1}; }, lossy);
   Text text(utf16.size() / 2, u'\0');
   for (std::size_t i = 0; i < text.size(); ++i) {
     text[i] = static_cast<char16_t>(static_cast<unsigned char>(utf16[2 * i]) |

@@ -1,5 +1,7 @@
 #include "base/SettingsText.h"
 
+#include <algorithm>
+
 namespace pipit {
 namespace {
 
@@ -39,6 +41,59 @@ bool isAscii(std::string_view bytes) {
   return true;
 }
 
+// Every byte that is not ASCII is one Shift-JIS gives a half-width katakana.
+bool isKatakanaOnly(std::string_view bytes) {
+  for (const char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b >= 0x80 && (b < 0xA1 || b > 0xDF)) return false;
+  }
+  return true;
+}
+
+// Code page 932 leaves rows 0x85, 0x86, 0xEB, 0xEC and 0xEF empty.
+bool isShiftJisLead(unsigned char b) {
+  if (b == 0x85 || b == 0x86 || b == 0xEB || b == 0xEC || b == 0xEF) return false;
+  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+// Calls `line(content, end)` for each line, `end` being the bytes that
+// ended it (empty for a last line without an end).
+template <class Line>
+void eachLine(std::string_view bytes, bool lfEndsLines, Line line) {
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    // Files with CR, the usual ones, look for one byte, which find() does
+    // with memchr; find_first_of() tests every byte against a set.
+    const auto end = lfEndsLines ? bytes.find_first_of("\r\n", start) : bytes.find('\r', start);
+    if (end == std::string_view::npos) {
+      line(bytes.substr(start), std::string_view());
+      return;
+    }
+    std::size_t next = end + 1;
+    if (bytes[end] == '\r' && next < bytes.size() && bytes[next] == '\n') ++next;
+    line(bytes.substr(start, end - start), bytes.substr(end, next - end));
+    start = next;
+  }
+}
+
+// A line in UTF-8 that Shift-JIS text practically never is: Japanese in
+// UTF-8 takes three bytes a character, and lead bytes from 0xE0 up exist in
+// valid UTF-8 only as the start of three- and four-byte forms.
+bool hasUtf8Line(std::string_view bytes, bool lfEndsLines) {
+  bool found = false;
+  eachLine(bytes, lfEndsLines, [&](std::string_view line, std::string_view) {
+    if (found) return;
+    const bool longForm = std::any_of(line.begin(), line.end(),
+                                      [](char c) { return static_cast<unsigned char>(c) >= 0xE0; });
+    found = longForm && isUtf8(line);
+  });
+  return found;
+}
+
+TextEncoding legacyEncoding(std::string_view bytes) {
+  return isShiftJis(bytes) ? TextEncoding::ShiftJis : TextEncoding::Ansi;
+}
+
 }  // namespace
 
 bool isUtf8(std::string_view bytes, bool cut) {
@@ -50,33 +105,54 @@ bool isUtf8(std::string_view bytes, bool cut) {
   return true;
 }
 
+bool isShiftJis(std::string_view bytes, bool cut) {
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (b < 0x80 || (b >= 0xA1 && b <= 0xDF)) continue;
+    if (!isShiftJisLead(b)) return false;
+    if (++i == bytes.size()) return cut;
+    const auto trail = static_cast<unsigned char>(bytes[i]);
+    if (trail < 0x40 || trail == 0x7F || trail > 0xFC) return false;
+  }
+  return true;
+}
+
 SettingsForm detectSettingsForm(std::string_view bytes, bool whole) {
   SettingsForm form;
-  if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
-    form.encoding = TextEncoding::Utf8;
-    form.bomSize = kUtf8Bom.size();
-  } else if (!isAscii(bytes) && isUtf8(bytes, !whole)) {
-    form.encoding = TextEncoding::Utf8;
-  }
   form.lfEndsLines = bytes.find('\r') == std::string_view::npos;
+  if (bytes.starts_with(kUtf8Bom)) {
+    form.bomSize = kUtf8Bom.size();
+    bytes.remove_prefix(form.bomSize);
+    form.encoding = isUtf8(bytes, !whole) ? TextEncoding::Utf8 : TextEncoding::ByLine;
+  } else if (isAscii(bytes)) {
+    form.encoding = TextEncoding::Ansi;
+  } else if (isUtf8(bytes, !whole)) {
+    form.encoding = isKatakanaOnly(bytes) ? TextEncoding::ShiftJis : TextEncoding::Utf8;
+  } else if (hasUtf8Line(bytes, form.lfEndsLines)) {
+    form.encoding = TextEncoding::ByLine;
+  } else {
+    form.encoding = isShiftJis(bytes, !whole) ? TextEncoding::ShiftJis : TextEncoding::Ansi;
+  }
   return form;
+}
+
+TextEncoding lineEncoding(std::string_view line, TextEncoding fileEncoding) {
+  switch (fileEncoding) {
+    case TextEncoding::ByLine:
+      return isUtf8(line) && !isKatakanaOnly(line) ? TextEncoding::Utf8 : legacyEncoding(line);
+    case TextEncoding::Utf8:
+      return isUtf8(line) ? TextEncoding::Utf8 : legacyEncoding(line);
+    case TextEncoding::Ansi:
+    case TextEncoding::ShiftJis:
+      break;
+  }
+  return fileEncoding;
 }
 
 std::vector<std::string_view> splitByteLines(std::string_view bytes, bool lfEndsLines) {
   std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    // Files with CR, the usual ones, look for one byte, which find() does
-    // with memchr; find_first_of() tests every byte against a set.
-    const auto end = lfEndsLines ? bytes.find_first_of("\r\n", start) : bytes.find('\r', start);
-    if (end == std::string_view::npos) {
-      lines.push_back(bytes.substr(start));
-      break;
-    }
-    lines.push_back(bytes.substr(start, end - start));
-    start = end + 1;
-    if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n') ++start;
-  }
+  eachLine(bytes, lfEndsLines,
+           [&](std::string_view line, std::string_view) { lines.push_back(line); });
   return lines;
 }
 
@@ -96,19 +172,51 @@ std::string_view trimByteBlanks(std::string_view bytes) {
   return bytes.substr(first, bytes.find_last_not_of(' ') - first + 1);
 }
 
-Text decodeSettings(std::string_view bytes, TextEncoding encoding, const CodePage& codePage) {
+Text decodeSettings(std::string_view bytes, TextEncoding encoding, const CodePage& codePage,
+                    bool* lossy) {
   // Most fields are ASCII in every encoding; they need no converter.
   if (isAscii(bytes)) return Text(bytes.begin(), bytes.end());
-  return encoding == TextEncoding::Utf8 ? fromUtf8(bytes) : codePage.decode(bytes);
+  switch (lineEncoding(bytes, encoding)) {
+    case TextEncoding::Utf8:
+      return fromUtf8(bytes);
+    case TextEncoding::ShiftJis:
+      return codePage.shiftJis().decode(bytes, lossy);
+    case TextEncoding::Ansi:
+    case TextEncoding::ByLine:
+      break;
+  }
+  return codePage.decode(bytes, lossy);
+}
+
+Text decodeSettingsFile(std::string_view bytes, const CodePage& codePage, bool* lossy) {
+  const SettingsForm form = detectSettingsForm(bytes);
+  bytes.remove_prefix(form.bomSize);
+  if (form.encoding != TextEncoding::ByLine) {
+    return decodeSettings(bytes, form.encoding, codePage, lossy);
+  }
+  Text text;
+  text.reserve(bytes.size());
+  eachLine(bytes, form.lfEndsLines, [&](std::string_view line, std::string_view end) {
+    text += decodeSettings(line, TextEncoding::ByLine, codePage, lossy);
+    text.append(end.begin(), end.end());
+  });
+  return text;
 }
 
 std::string encodeSettings(TextView text, const CodePage& codePage) {
-  // Code page bytes that happen to be valid UTF-8 would be read back as
-  // UTF-8: those files are written as UTF-8 from the start.
-  if (auto ansi = codePage.encodeExactly(text); ansi && (isAscii(*ansi) || !isUtf8(*ansi))) {
-    return std::move(*ansi);
+  // The reader judges unmarked bytes by their look: code page bytes that
+  // would be taken for UTF-8, or on another system for Shift-JIS, are
+  // written as UTF-8 with a mark instead. Bytes read with the page that made
+  // them give back the text they were made from.
+  if (auto ansi = codePage.encodeExactly(text)) {
+    const TextEncoding read = detectSettingsForm(*ansi).encoding;
+    if (read == TextEncoding::Ansi || (read == TextEncoding::ShiftJis && codePage.isShiftJis())) {
+      return std::move(*ansi);
+    }
   }
-  return std::string(kUtf8Bom) + toUtf8(text);
+  return encodeUtf8WithMark(text);
 }
+
+std::string encodeUtf8WithMark(TextView text) { return std::string(kUtf8Bom) + toUtf8(text); }
 
 }  // namespace pipit

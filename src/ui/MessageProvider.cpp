@@ -5,6 +5,7 @@
 
 #include "base/Number.h"
 #include "base/Path.h"
+#include "base/SettingsText.h"
 #include "ui/PicturePath.h"
 
 namespace pipit {
@@ -65,8 +66,8 @@ Status MessageProvider::loadModel() {
   Status status = [&]() -> Status {
     auto bytes = files_.readAll(path);
     if (!bytes) return at(bytes.failure(), relative);
-    if (Status read = readLines(relative, codePage_.decode(bytes.value()), model); !read)
-      return read;
+    const Text content = decodeSettingsFile(bytes.value(), codePage_);
+    if (Status read = readLines(relative, content, model); !read) return read;
     if (model.lines.empty()) {
       return at(Failure::subscriptOutOfRange(), Text(relative) + u": 台詞の行がありません");
     }

@@ -57,6 +57,9 @@ TEST_F(LoadClipboardTextTest, QuotesGoAndBlanksAloneAreNoPath) {
   put(u"C:\\bom.txt", ReadProblem::None, "\xEF\xBB\xBF\xED\x95\x9C");
   EXPECT_EQ(load(u"C:\\u.txt"), (std::variant<Text, ClipMessage>(u"挨さつ\r\nb\r\n")));
   EXPECT_EQ(load(u"C:\\bom.txt"), (std::variant<Text, ClipMessage>(u"한\r\n")));
+  // Shift-JIS katakana alone happens to be valid UTF-8, but stays katakana.
+  put(u"C:\\kana.txt", ReadProblem::None, "\xC3\xBD");
+  EXPECT_EQ(load(u"C:\\kana.txt"), (std::variant<Text, ClipMessage>(u"ﾃｽ\r\n")));
 }
 
 TEST_F(LoadClipboardTextTest, OnlyAMissingFileIsNotFound) {

@@ -285,5 +285,14 @@ TEST_F(MessageProviderTest, ChoosesEndsHalfAsOftenAsTheMiddle) {
   EXPECT_EQ(seen[u"only"], draws);
 }
 
+// The shipped model is Shift-JIS, and reads so on any system.
+TEST_F(MessageProviderTest, AShiftJisModelReadsOnAWesternSystem) {
+  MessageProvider western{
+      files, pictures, view, simpleMode, scripted, logger, CodePage::named("CP1252")};
+  write(u"CONF/YOBINA\tご主人\r\nCMD/FOCUS\ta.gif\tなんでも\r\n");
+  ASSERT_TRUE(western.loadModel().ok());
+  EXPECT_EQ(western.settings().getYobina(), u"ご主人");
+}
+
 }  // namespace
 }  // namespace pipit

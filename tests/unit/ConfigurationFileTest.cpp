@@ -256,7 +256,8 @@ TEST_F(ConfigurationFileTest, FilesFromOtherEditorsReadAsTheyLook) {
 // Shift-JIS whenever every value fits; the whole file in UTF-8 with a mark
 // when one does not, so that no name comes back as "?".
 TEST_F(ConfigurationFileTest, SavesShiftJisUnlessAValueDoesNotFit) {
-  for (const Text& path : {Text(u"C:\\メモ\\notepad.exe"), Text(u"C:\\😀\\한\\a.exe")}) {
+  for (const Text& path :
+       {Text(u"C:\\メモ\\notepad.exe"), Text(u"C:\\ﾃｽ\\a.exe"), Text(u"C:\\😀\\한\\a.exe")}) {
     auto c = readOk(u"PREF/TOP\t0\r\nPREF/LEFT\t0\r\n");
     auto row = std::make_shared<CommandInfo>();
     row->setCommand(u"メモ");
@@ -273,6 +274,29 @@ TEST_F(ConfigurationFileTest, SavesShiftJisUnlessAValueDoesNotFit) {
     ASSERT_TRUE(again.ok());
     EXPECT_EQ(again.value().commands()[0]->getExecutionPath(), path);
   }
+}
+
+// UTF-8 from an editor with a Shift-JIS line appended by another tool: both
+// read, and the file is saved in the one encoding that holds them both.
+TEST_F(ConfigurationFileTest, AFileOfTwoEncodingsKeepsBothAndIsSavedAsUtf8) {
+  const std::string mixed = "\xE3\x83\xA1\xE3\x83\xA2\ta\r\n\x93\x64\x91\xEC\tb\r\n";
+  files.content[configPath] = mixed;
+  ASSERT_TRUE(file.saveConfiguration(file.getConfigurationFromFile(configPath).value()).ok());
+  EXPECT_TRUE(files.content[configPath].starts_with("\xEF\xBB\xBF"));
+  EXPECT_EQ(words(file.getConfigurationFromFile(configPath).value()),
+            (std::vector<Text>{u"メモ|a|", u"電卓|b|"}));
+}
+
+// Bytes no character has would be saved as a replacement for good: the file
+// stays as it is, and the failure names the line. Text never written back
+// as it was read does not count.
+TEST_F(ConfigurationFileTest, AFileWithUndecodableBytesIsNeverOverwritten) {
+  const std::string bytes = "# \x81\r\nPREF/NEWIE\t\x81\r\nPREF/TOP\t5\t\x81\r\nbad\x81\tp\r\n";
+  files.content[configPath] = bytes;
+  const Status saved = file.saveConfiguration(file.getConfigurationFromFile(configPath).value());
+  ASSERT_FALSE(saved.ok());
+  EXPECT_NE(saved.failure().description.find(u"4 行目"), Text::npos);
+  EXPECT_EQ(files.content[configPath], bytes);
 }
 
 }  // namespace

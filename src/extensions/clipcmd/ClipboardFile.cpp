@@ -81,10 +81,8 @@ std::variant<Text, ClipMessage> loadClipboardText(TextView argument, TextView pr
   switch (file.problem) {
     case ReadProblem::None: {
       // Today's editors save UTF-8: such a file reads as written, not as
-      // ANSI mojibake.
-      const SettingsForm form = detectSettingsForm(file.bytes);
-      return clipboardText(decodeSettings(std::string_view(file.bytes).substr(form.bomSize),
-                                          form.encoding, codePage));
+      // ANSI mojibake, and a file in Shift-JIS as such on any system.
+      return clipboardText(decodeSettingsFile(file.bytes, codePage));
     }
     case ReadProblem::MissingFile:
       return ClipMessage::MissingFile;
