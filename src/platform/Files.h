@@ -26,6 +26,13 @@ class Files {
   // Replaces the whole file in one step: a reader sees the old content or the
   // new one, never a part; on failure the old file stays as it was.
   virtual Status replace(const Text& path, std::string_view bytes) = 0;
+  // Gives the file a new name, which must not be taken: nothing is ever
+  // replaced. Ports of programs that never set a file aside refuse.
+  virtual Status rename(const Text& from, const Text& to) {
+    (void)from;
+    (void)to;
+    return Failure::fileAccess();
+  }
 };
 
 }  // namespace pipit

@@ -128,16 +128,19 @@ std::optional<UsageEntry> readLine(std::string_view line) {
 
 }  // namespace
 
-std::vector<UsageEntry> readUsageFile(std::string_view bytes) {
-  std::vector<UsageEntry> entries;
-  if (!bytes.starts_with(kUtf8Bom)) return entries;
-  bytes.remove_prefix(kUtf8Bom.size());
+UsageFileContent readUsageFile(std::string_view bytes) {
+  UsageFileContent content;
+  if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
   // We write CR LF; an editor may have left LF alone.
   const bool lfEndsLines = bytes.find('\r') == std::string_view::npos;
   for (const std::string_view line : splitByteLines(bytes, lfEndsLines)) {
-    if (auto entry = readLine(line)) entries.push_back(std::move(*entry));
+    if (auto entry = readLine(line)) {
+      content.entries.push_back(std::move(*entry));
+    } else if (!line.empty()) {
+      content.whole = false;
+    }
   }
-  return entries;
+  return content;
 }
 
 std::string writeUsageFile(const std::vector<UsageEntry>& entries) {

@@ -2,8 +2,9 @@
 // "usage.txt" beside "config.txt": how often and how lately each command
 // word and program was started from the input box's list.
 //
-// UTF-8 with a byte order mark (names may hold any character), CR LF line
-// ends, one entry a line, five TAB-separated fields:
+// UTF-8 with a byte order mark (names may hold any character; an editor
+// may leave the mark out), CR LF line ends, one entry a line, five
+// TAB-separated fields:
 //
 //   kind     "command" or "program"
 //   name     the command word or the program's name
@@ -43,12 +44,17 @@ struct UsageEntry {
   bool operator==(const UsageEntry&) const = default;
 };
 
-// The entries in file order. A line that does not read whole is left out,
-// and a file without the byte order mark is not ours at all (an editor
-// may have saved it in the ANSI code page, which would misread every name):
-// it gives nothing. A key met twice (only a hand-edited file has that)
-// comes back twice; the reader decides which counts.
-std::vector<UsageEntry> readUsageFile(std::string_view bytes);
+struct UsageFileContent {
+  std::vector<UsageEntry> entries;
+  // Every line but empty ones was an entry. A line that is not, in another
+  // encoding or another shape, is nothing a later write could keep.
+  bool whole = true;
+};
+
+// The entries in file order. A line that does not read whole, in UTF-8, is
+// left out. A key met twice (only a hand-edited file has that) comes back
+// twice; the reader decides which counts.
+UsageFileContent readUsageFile(std::string_view bytes);
 
 std::string writeUsageFile(const std::vector<UsageEntry>& entries);
 

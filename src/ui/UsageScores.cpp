@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "base/Number.h"
 #include "base/Path.h"
 
 namespace pipit {
@@ -26,15 +27,49 @@ Text UsageScores::path() const {
 
 void UsageScores::load() {
   entries_.clear();
+  setAsideFirst_ = false;
   const auto bytes = files_.readAll(path());
-  if (!bytes) return;
+  if (!bytes) {
+    // A file that is there but cannot be read now may still hold a history.
+    setAsideFirst_ = bytes.failure().number != Failure::fileNotFound().number;
+    return;
+  }
+  UsageFileContent content = readUsageFile(bytes.value());
+  setAsideFirst_ = !content.whole;
   // The file is written best first, so the first entries are the ones to
   // keep from a file grown too long by hand; the first of a duplicated key
   // likewise.
-  for (UsageEntry& entry : readUsageFile(bytes.value())) {
+  for (UsageEntry& entry : content.entries) {
     if (entries_.size() == kMaxEntries) break;
     entries_.emplace(std::move(entry.key), Stored{entry.milliUses, entry.minute});
   }
+}
+
+Status UsageScores::setAside() {
+  constexpr TextView kLabel = u"UsageScores.setAside()";
+  constexpr int kNames = 100;
+  const Text folder = appendPathSeparator(files_.programFolder());
+  const int32_t taken = Failure::fileAccess().number;
+  Status moved = Failure::fileAccess();
+  // A name taken fails with a file access error; any other failure would
+  // fail again under the next name.
+  for (int n = 1; n <= kNames && !moved && moved.failure().number == taken; ++n) {
+    const Text name = u"usage-unreadable-" + decimalText(n) + u".txt";
+    moved = files_.rename(path(), folder + name);
+    if (moved && logger_ != nullptr) {
+      logger_->writeLog(kLabel, u"usage.txt を読めなかったため " + name + u" として残しました",
+                        true);
+    }
+  }
+  // A file gone since it was read leaves nothing to keep.
+  if (!moved && moved.failure().number == Failure::fileNotFound().number) return Status::success();
+  if (!moved && logger_ != nullptr) {
+    logger_->writeLog(
+        kLabel,
+        u"usage.txt を読めず、別の名前にもできないため書き換えません:" + moved.failure().toText(),
+        true);
+  }
+  return moved;
 }
 
 Status UsageScores::countStart(const UsageKey& key) {
@@ -53,6 +88,10 @@ Status UsageScores::countStart(const UsageKey& key) {
     if (last->key == key) --last;
     entries_.erase(last->key);
     kept.erase(last);
+  }
+  if (setAsideFirst_) {
+    if (Status moved = setAside(); !moved) return moved;
+    setAsideFirst_ = false;
   }
   return files_.replace(path(), writeUsageFile(kept));
 }

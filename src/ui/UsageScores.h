@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "base/Failure.h"
+#include "core/Logger.h"
 #include "platform/Files.h"
 #include "platform/WallClock.h"
 #include "ui/UsageFile.h"
@@ -31,18 +32,23 @@ class UsageScores {
   static constexpr std::size_t kMaxEntries = 1000;
   static constexpr int64_t kHalfLifeMinutes = int64_t{30} * 24 * 60;
 
-  UsageScores(Files& files, const WallClock& clock) : files_(files), clock_(clock) {}
+  // `logger` tells of a file set aside; without one nothing is told.
+  UsageScores(Files& files, const WallClock& clock, Logger* logger = nullptr)
+      : files_(files), clock_(clock), logger_(logger) {}
 
   // "usage.txt" in the program's folder.
   Text path() const;
 
-  // Reads the file, forgetting what was held. A missing or unreadable file
-  // is an empty history and damaged lines are left out: a history is never
-  // worth a failure, and the next start writes the file whole again.
+  // Reads the file, forgetting what was held. A missing file is an empty
+  // history. Of a file that does not read whole (not there to read, damaged
+  // lines, another encoding) the lines that read are held, and before the
+  // next write the file is set aside under a new name, never overwritten:
+  // a history is never worth a failure, nor worth losing.
   void load();
 
-  // Counts one start and rewrites the file. When the write fails the old
-  // file stays and the count is still held here; the next start writes it.
+  // Counts one start and rewrites the file. When the write fails, or a file
+  // that did not read whole cannot be set aside, the old file stays and the
+  // count is still held here; the next start writes it.
   Status countStart(const UsageKey& key);
 
   // 0 for a key never started. Use one time for every score of one list, so
@@ -59,10 +65,13 @@ class UsageScores {
   static double valueAt(const Stored& stored, int32_t minute);
   // Every entry, highest score at `minute` first.
   std::vector<UsageEntry> ranked(int32_t minute) const;
+  Status setAside();
 
   Files& files_;
   const WallClock& clock_;
+  Logger* logger_;
   std::map<UsageKey, Stored> entries_;
+  bool setAsideFirst_ = false;  // the file did not read whole
 };
 
 }  // namespace pipit

@@ -12,8 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   fakes::FakeFiles files;
   fakes::FakeWallClock clock;
   UsageScores scores(files, clock);
-  const auto entries = readUsageFile(files.content[scores.path()] = fuzz::bytesOf(data, size));
-  PIPIT_FUZZ_CHECK(readUsageFile(writeUsageFile(entries)) == entries, Text());
+  const auto entries =
+      readUsageFile(files.content[scores.path()] = fuzz::bytesOf(data, size)).entries;
+  PIPIT_FUZZ_CHECK(readUsageFile(writeUsageFile(entries)).entries == entries, Text());
   scores.load();
   const UsageKey key = entries.empty() ? UsageKey{} : entries.front().key;
   for (const int64_t seconds : {INT64_MIN, INT64_MAX}) {

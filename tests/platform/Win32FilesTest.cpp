@@ -41,6 +41,14 @@ TEST_F(Win32FilesTest, ReplaceAppendAndReadKeepEveryByte) {
   EXPECT_EQ(files.readAll(file).value().size(), big.size());
 }
 
+// A file set aside never takes a name that is taken.
+TEST_F(Win32FilesTest, RenameNeverReplaces) {
+  ASSERT_TRUE(files.replace(file, "mine").ok() && files.replace(temp.file(u"a"), "taken").ok());
+  EXPECT_EQ(files.rename(file, temp.file(u"a")).failure().number, 75);
+  EXPECT_TRUE(files.rename(file, temp.file(u"b")).ok() && files.readAll(temp.file(u"a")).ok());
+  EXPECT_EQ(files.rename(file, temp.file(u"c")).failure().number, 53);
+}
+
 TEST_F(Win32FilesTest, FailuresAreReportedAndLeaveTheOldFileWhole) {
   EXPECT_EQ(files.readAll(folder + u"\\missing.txt").failure().number, 53);
   EXPECT_FALSE(files.readAll(folder).ok()) << "a folder is not a file";

@@ -52,7 +52,7 @@ TEST(UsageScoresTest, StartsCountHalvingEveryThirtyDaysAndReadBack) {
       {{}, {}, {{10, kMemo}, {5, kMemo}}, 0, {{kMemo, 2}}},  // the clock set back
       {lf, {}, {}, 0, {{kX, 1}, {kMemoWord, 1}}},
       {damaged, {}, {{0, kMemoD}}, 0, {{kMemo, 2}, {kMemoD, 1}, {kX, 0}, {wordX, 0}}},
-      {kMemoLine, {}, {{0, kX}}, 0, {{kMemo, 0}, {kX, 1}}},  // no byte order mark
+      {kMemoLine, {}, {{0, kX}}, 0, {{kMemo, 2}, {kX, 1}}},  // no byte order mark
       {full, {}, {{0, kX}}, 0, {{kX, 1}, {p(1000), 0}, {p(999), 0}, {p(998), 4.002}}},
       {kBom + kMemoLine, kBom + kMemoLine, {{0, kMemo}}, 0, {{kMemo, 3}}, true},
   };
@@ -80,6 +80,25 @@ TEST(UsageScoresTest, StartsCountHalvingEveryThirtyDaysAndReadBack) {
     }
     EXPECT_EQ(files.content[kPath], c.after.value_or(files.content[kPath]));
   }
+}
+
+// A file that does not read whole is set aside under a free name before the
+// first write, never overwritten, and the log (debug.txt) tells of it.
+TEST(UsageScoresTest, AFileThatDoesNotReadWholeIsSetAsideFirst) {
+  const std::string file = kMemoLine + "program\t\x83\x81\t\t1000" + kNow;  // Shift-JIS
+  fakes::FakeFiles files;
+  fakes::FakeClock ticks;
+  Logger logger{files, ticks, CodePage::named("CP932")};
+  fakes::FakeWallClock clock{kNewYear};
+  UsageScores scores(files, clock, &logger);
+  files.content = {{kPath, file}, {u"C:\\Tools\\Pipit\\usage-unreadable-1.txt", "older"}};
+  scores.load();
+  ASSERT_TRUE(scores.countStart(kX).ok() && scores.countStart(kX).ok());
+  EXPECT_EQ(files.content.size(), 4u);
+  EXPECT_EQ(files.content[u"C:\\Tools\\Pipit\\usage-unreadable-2.txt"], file);
+  files.failing[kPath] = Failure::permissionDenied();  // unreadable, and cannot be renamed
+  scores.load();
+  EXPECT_FALSE(scores.countStart(kX).ok());
 }
 
 }  // namespace

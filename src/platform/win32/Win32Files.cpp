@@ -146,4 +146,10 @@ Status Win32Files::replace(const Text& path, std::string_view bytes) {
   return failureOf(error);
 }
 
+Status Win32Files::rename(const Text& from, const Text& to) {
+  // Without MOVEFILE_REPLACE_EXISTING a taken name fails the move.
+  if (!MoveFileExW(wide(from), wide(to), MOVEFILE_WRITE_THROUGH)) return failureOf(GetLastError());
+  return Status::success();
+}
+
 }  // namespace pipit::win32

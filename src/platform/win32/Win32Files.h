@@ -24,6 +24,7 @@ class Win32Files final : public Files {
   Outcome<std::string> readAll(const Text& path) const override;
   Status append(const Text& path, std::string_view bytes) override;
   Status replace(const Text& path, std::string_view bytes) override;
+  Status rename(const Text& from, const Text& to) override;
 
  private:
   Text folder_;

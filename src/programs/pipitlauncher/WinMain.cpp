@@ -87,7 +87,7 @@ struct Launcher {
   Blinker blinker{window, characterPictures};
   ClockRandom random{clock};
   MessageProvider model{files, scaledPictures, blinker, style, random, logger, codePage};
-  UsageScores usage{files, clock};
+  UsageScores usage{files, clock, &logger};
   InputForm form{{window, core, logger, dialogs, clock, pump, usage},
                  {style, characterPictures, blinker},
                  {model, model.settings()},

@@ -46,6 +46,13 @@ class FakeFiles : public Files {
     content[path] = std::string(bytes);
     return Status::success();
   }
+  Status rename(const Text& from, const Text& to) override {
+    if (const auto f = failing.find(from); f != failing.end()) return f->second;
+    if (!content.contains(from)) return Failure::fileNotFound();
+    if (!content.emplace(to, content[from]).second) return Failure::fileAccess();
+    content.erase(from);
+    return Status::success();
+  }
 };
 
 class FakeClock : public Clock {
