@@ -1,5 +1,7 @@
 #include "platform/ShellRoutes.h"
 
+#include <algorithm>
+
 namespace pipit {
 namespace {
 
@@ -37,6 +39,18 @@ void appendArgument(Text& line, const Text& argument, bool quoteFollows) {
   const std::size_t last = argument.find_last_not_of(u'\\');
   const std::size_t backslashes = last == Text::npos ? argument.size() : argument.size() - last - 1;
   line.append(backslashes, u'\\');
+}
+
+int hexValue(char16_t c) {
+  if (c >= u'0' && c <= u'9') return c - u'0';
+  if (c >= u'a' && c <= u'f') return c - u'a' + 10;
+  if (c >= u'A' && c <= u'F') return c - u'A' + 10;
+  return -1;
+}
+
+bool isFileScheme(TextView scheme) {
+  return scheme.size() == 4 && (scheme[0] | 0x20) == u'f' && (scheme[1] | 0x20) == u'i' &&
+         (scheme[2] | 0x20) == u'l' && (scheme[3] | 0x20) == u'e';
 }
 
 }  // namespace
@@ -105,6 +119,42 @@ std::optional<Text> handlerCommandLine(TextView command, TextView address) {
   }
   if (line.size() > kLongestCommandLine) return std::nullopt;
   return line;
+}
+
+std::optional<Text> pathOfFileAddress(TextView address) {
+  if (!isFileScheme(schemeOf(address))) return std::nullopt;
+  TextView rest = address.substr(5);
+  // What follows the path is no part of the file's name.
+  rest = rest.substr(0, rest.find_first_of(u"?#"));
+  Text prefix;
+  if (startsWith(rest, u"///")) {
+    rest.remove_prefix(3);
+  } else if (startsWith(rest, u"//localhost/")) {
+    rest.remove_prefix(12);
+  } else if (startsWith(rest, u"//")) {
+    rest.remove_prefix(2);
+    prefix = u"\\\\";
+  } else if (startsWith(rest, u"/")) {
+    rest.remove_prefix(1);
+  }
+  std::string bytes;
+  for (std::size_t i = 0; i < rest.size();) {
+    const std::size_t escape = std::min(rest.find(u'%', i), rest.size());
+    bytes += toUtf8(rest.substr(i, escape - i));
+    if (escape == rest.size()) break;
+    const int high = escape + 2 < rest.size() ? hexValue(rest[escape + 1]) : -1;
+    const int low = high < 0 ? -1 : hexValue(rest[escape + 2]);
+    if (low < 0) return std::nullopt;
+    bytes += static_cast<char>(high * 16 + low);
+    i = escape + 3;
+  }
+  Text path = prefix + fromUtf8(bytes);
+  // Escapes of another code page than UTF-8 name no file we could find.
+  if (path.size() == prefix.size() || path.find(u'\uFFFD') != Text::npos) return std::nullopt;
+  for (char16_t& c : path) {
+    if (c == u'/') c = u'\\';
+  }
+  return path;
 }
 
 std::optional<int64_t> openWebAddress(Shell& shell, const Text& address) {

@@ -57,6 +57,11 @@ Text schemeOf(TextView address);
 // Nothing when the result is longer than a command line.
 std::optional<Text> handlerCommandLine(TextView command, TextView address);
 
+// The path a "file:" address names, its escapes read as UTF-8:
+// "file:///C:/a%20b" is "C:\a b", "file://server/share/x" is
+// "\\server\share\x". Nothing for another scheme or a broken escape.
+std::optional<Text> pathOfFileAddress(TextView address);
+
 // Opens an address through the open call while it is short enough, and
 // through the program registered for its scheme beyond. The shell's number,
 // or nothing when no road carries an address this long.

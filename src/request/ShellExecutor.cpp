@@ -89,6 +89,12 @@ std::optional<int64_t> ShellExecutor::openThroughShell(ExecutionRequest& request
   // its scheme takes it, as the shell would hand it on. Such a program has
   // no use for parameters or a working folder.
   if (path.size() > kLongestShellText && !schemeOf(path).empty()) {
+    // A file address names a path, often far shorter than its escapes.
+    const std::optional<Text> local = pathOfFileAddress(path);
+    if (local && fitsTheShell(*local, request.getParameter(), request.getExecutionDirectory())) {
+      logger_.writeLog(kExecuteLabel, u"長いファイルURLのため、そのパスを開きます");
+      return shell_.open(*local, request.getParameter(), request.getExecutionDirectory());
+    }
     logger_.writeLog(kExecuteLabel, u"長いURLのため、スキームに登録されたプログラムで開きます");
     return openWebAddress(shell_, path);
   }

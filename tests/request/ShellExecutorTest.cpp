@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "RequestFixture.h"
+#include "base/UrlEncode.h"
 #include "platform/ShellRoutes.h"
 #include "request/ShellExecutor.h"
 
@@ -124,6 +125,9 @@ TEST_F(ShellExecutorTest, WhatTheShellCannotTakeIsRefusedAndLongAddressesGoToThe
       // Every scheme with a program registered takes the same road.
       {u"mailto:a@example.jp?body=" + Text(600, u'a'), 0, 0, u"", 0, 1},
       {u"ftp://example.jp/" + Text(600, u'a'), 0, 0, u"206", 0, 0},
+      // A file address opens the path it names, where that fits.
+      {u"file:///C:/" + urlEncode(Text(60, u'天')), 0, 0, u"", 1, 0},
+      {u"file:///C:/" + Text(600, u'a'), 0, 0, u"206", 0, 0},
   };
   core.configuration.setNewIE(true);
   for (const Case& c : cases) {
@@ -142,23 +146,19 @@ TEST_F(ShellExecutorTest, WhatTheShellCannotTakeIsRefusedAndLongAddressesGoToThe
 TEST_F(ShellExecutorTest, AShortcutTheShellRefusesStartsItsTargetTheWayTheShortcutWould) {
   const Text link = u"C:\\Menu\\Café.lnk", app = u"C:\\Café\\app.exe", dir = u"C:\\Café";
   shell.shortcuts = {{link, {app, u"-x", dir}}, {link + u".exe", {app, u"", u""}}};
-  const struct {
-    Text path, parameter;
-    int64_t linkResult, appResult;
-    fakes::ShellCall last;
-    Text code;
-  } cases[] = {
+  // path, parameter, the answers to it and its target, last call, code
+  const std::tuple<Text, Text, int64_t, int64_t, fakes::ShellCall, Text> cases[] = {
       {link, u"", 42, 33, {link, u"", u"D:\\"}, u""},
       {link, u"p", 31, 33, {app, u"-x p", dir}, u""},
       {link, u"", 31, 2, {app, u"-x", dir}, u"2"},  // the target's answer is told
       {u"C:\\Gone.LNK", u"", 31, 33, {u"C:\\Gone.LNK", u"", u"D:\\"}, u"31"},
       {link + u".exe", u"", 31, 33, {link + u".exe", u"", u"D:\\"}, u"31"},
   };
-  for (const auto& c : cases) {
-    shell.result = c.linkResult;
-    shell.resultFor = {{app, c.appResult}};
-    EXPECT_EQ(run(c.path, c.parameter, u"D:\\").getErrorCode(), c.code) << toUtf8(c.path);
-    EXPECT_EQ(shell.calls.back(), c.last) << toUtf8(c.path) << c.linkResult;
+  for (const auto& [path, parameter, linkResult, appResult, last, code] : cases) {
+    shell.result = linkResult;
+    shell.resultFor = {{app, appResult}};
+    EXPECT_EQ(run(path, parameter, u"D:\\").getErrorCode(), code) << toUtf8(path);
+    EXPECT_EQ(shell.calls.back(), last) << toUtf8(path) << linkResult;
   }
 }
 
@@ -180,6 +180,10 @@ TEST(ShellRoutesTest, TheAddressTakesThePlaceOfTheHandlersPlaceholderAsOneArgume
   EXPECT_FALSE(handlerCommandLine(u"b.exe %1", Text(kLongestCommandLine - 5, u'a')));
   EXPECT_EQ(schemeOf(u"https://a/"), u"https");
   EXPECT_EQ(schemeOf(u"C:\\a:b"), u"");
+  EXPECT_EQ(pathOfFileAddress(u"FILE:///C:/a%20b/%E5%A4%A9?q#f"), u"C:\\a b\\天");
+  EXPECT_EQ(pathOfFileAddress(u"file://server/share/𠀋"), u"\\\\server\\share\\𠀋");
+  for (const TextView bad : {u"file:///C:/%E5%A4", u"file:///C:/%4", u"https://a/"})
+    EXPECT_FALSE(pathOfFileAddress(bad)) << toUtf8(bad);
 }
 
 TEST_F(ShellExecutorTest, LogsEveryStepOfTheShellCall) {

@@ -93,9 +93,8 @@ TEST_F(ShellExecutorWineTest, AMissingProgramIsCode2WithItsMessage) {
   EXPECT_EQ(r.getDescription(), u"");
 }
 
-// Past what the open call takes, an address goes whole to its scheme's
-// program, Wine's browser, which hands mailto to the mailer named beside
-// the browser: the recorder too, for this test.
+// Past what the open call takes, addresses go whole to their scheme's
+// program: Wine's browser, which hands mailto to its mailer, the recorder.
 TEST_F(ShellExecutorWineTest, LongAddressesOfEverySchemeReachTheirProgramWhole) {
   const wchar_t* key = L"Software\\Wine\\WineBrowser";
   wchar_t recorder[MAX_PATH] = {};
