@@ -67,6 +67,7 @@ void ConfigurationManager::main(const LauncherParts& parts) {
 }
 
 void ConfigurationManager::terminate(bool sessionEnding) {
+  terminating_ = true;
   skippingFailure([&] { logger_.writeMethodStart(kTerminateLabel); });
   if (parts_) {
     MainWindowControl& window = parts_->mainWindow;

@@ -38,6 +38,8 @@ class ConfigurationManager {
   // ends the process. Every step that fails is skipped; a save that fails is
   // logged and, unless the session is ending, told to the user.
   [[noreturn]] void terminate(bool sessionEnding = false);
+  // True once terminate has begun: the process ends from there on.
+  bool isTerminating() const { return terminating_; }
 
   // The one settings object of the running launcher: always the same object,
   // whose content setConfiguration replaces.
@@ -74,6 +76,7 @@ class ConfigurationManager {
   Registry registry_;
   Configuration currentConfiguration_;
   std::optional<LauncherParts> parts_;
+  bool terminating_ = false;
 };
 
 }  // namespace pipit

@@ -119,7 +119,11 @@ void InputForm::clearForm(bool forcedHide, bool hideDelay) {
   }
 }
 
+// The hot key, the tray, her menu, Enter, F2 and a second close do nothing
+// once shutdown has begun: a box it shows lets their events through, and
+// she stays enabled under it.
 void InputForm::doHotkeyAction() {
+  if (core_.isTerminating()) return;
   hideCancelled_ = true;
   show();
   words_.putInput(Text(), false);
@@ -157,10 +161,13 @@ void InputForm::onFilesDropped(const Text& firstFile) {
 }
 
 void InputForm::onRightButton() {
+  if (core_.isTerminating()) return;
   if (const auto word = commandMenu_.showMenu(view_)) remoteExecute(*word);
 }
 
-void InputForm::onClose() { core_.terminate(); }
+void InputForm::onClose() {
+  if (!core_.isTerminating()) core_.terminate();
+}
 
 void InputForm::onSessionEnd() { core_.endSession(); }
 
@@ -173,7 +180,7 @@ void InputForm::onScaleChanged() {
 
 void InputForm::ExecutionButton_Click() {
   const Text input = view_.inputText();
-  if (input.empty()) return;
+  if (input.empty() || core_.isTerminating()) return;
   const std::optional<UsageKey> chosen = words_.chosen();
   if (!chosen || chosen->kind == ListKind::CommandWord) {
     const ExecutionResponse response = requests_.dispatch(input);
@@ -188,7 +195,7 @@ void InputForm::ExecutionButton_Click() {
 
 void InputForm::onMakeCommand() {
   const std::optional<UsageKey> chosen = words_.chosen();
-  if (!chosen || chosen->kind != ListKind::Program) return;
+  if (!chosen || chosen->kind != ListKind::Program || core_.isTerminating()) return;
   answer(chosen->name, requests_.offerAsCommand(chosen->target, chosen->name));
 }
 

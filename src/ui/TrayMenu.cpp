@@ -27,6 +27,8 @@ void TrayMenu::onTaskbarCreated() {
 }
 
 void TrayMenu::onIconMessage(uint32_t mouseMessage) {
+  // A box of the shutdown may be up; the icon goes with it.
+  if (core_.isTerminating()) return;
   // Only the button-down messages act, so a double click shows her once.
   if (mouseMessage == kLeftButtonDown) {
     window_.doHotkeyAction();

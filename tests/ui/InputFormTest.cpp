@@ -361,6 +361,23 @@ TEST_F(InputFormTest, TheTrayShowsHidesAndAsksBeforeEnding) {
   EXPECT_EQ(trayView.icons, 1);
 }
 
+TEST_F(InputFormTest, OnceShutdownHasBegunNoRoadShowsHerOrStartsAnything) {
+  FakeTrayView trayView;
+  TrayMenu tray(trayView, form, core, dialogs);
+  form.init(true);
+  core.terminating = true;  // the box of a failed save at close is up
+  view.input = u"memo";
+  form.doHotkeyAction();
+  for (const uint32_t button : {TrayMenu::kLeftButtonDown, TrayMenu::kRightButtonDown})
+    tray.onIconMessage(button);
+  form.onRightButton();
+  form.ExecutionButton_Click();
+  form.onClose();
+  EXPECT_FALSE(view.visible);
+  EXPECT_TRUE(trayView.menus.empty() && view.menus.empty() && dispatched.empty());
+  EXPECT_EQ(core.terminated, 0);
+}
+
 TEST(FormUtilityTest, KeyNamesAreExactAndSingle) {
   const std::vector<std::pair<Text, int>> cases = {
       {u"ALT", 1},  {u"CTRL", 2}, {u"SHIFT", 4}, {u"0", 0x30},     {u"9", 0x39},

@@ -157,7 +157,9 @@ TEST_F(ConfigurationManagerTest, TerminateStoresThePositionSavesAndEnds) {
 }
 
 TEST_F(ConfigurationManagerTest, TerminateSkipsFailingStepsAndStillEnds) {
-  // A failed save is always logged and, but at a session's end, told.
+  // A failed save is logged and, but at a session's end, told in shutdown.
+  bool terminatingUnderTheBox = false;
+  dialogs.onShow = [&] { terminatingUnderTheBox = manager.isTerminating(); };
   for (const bool sessionEnding : {false, true}) {
     SCOPED_TRACE(sessionEnding ? "session end" : "close");
     files.content.clear();
@@ -177,6 +179,7 @@ TEST_F(ConfigurationManagerTest, TerminateSkipsFailingStepsAndStillEnds) {
     }
     files.failing.clear();
   }
+  EXPECT_TRUE(terminatingUnderTheBox);
 }
 
 TEST_F(ConfigurationManagerTest, SetConfigurationSavesReadsBackAndReinitialises) {

@@ -28,6 +28,7 @@ class ConfigurationManagerCore final : public LauncherCore, public SettingsCore 
     return request;
   }
   [[noreturn]] void terminate() override { manager_.terminate(); }
+  bool isTerminating() const override { return manager_.isTerminating(); }
   [[noreturn]] void endSession() override { manager_.terminate(true); }
 
   // SettingsCore

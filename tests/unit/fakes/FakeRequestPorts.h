@@ -95,6 +95,8 @@ class FakeCore : public LauncherCore {
     return std::nullopt;
   }
   Configuration& getConfiguration() override { return configuration; }
+  bool terminating = false;
+  bool isTerminating() const override { return terminating; }
   [[noreturn]] void terminate() override {
     ++terminated;
     if (onTerminate) onTerminate();
