@@ -23,7 +23,7 @@
 #include "ui/ModelSettings.h"
 #include "ui/SimpleMode.h"
 #include "ui/TrayMenu.h"
-#include "ui/UsageScores.h"
+#include "finding/UsageScores.h"
 #include "ui/WordList.h"
 
 namespace pipit {

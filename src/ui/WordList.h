@@ -9,9 +9,9 @@
 #include "core/Configuration.h"
 #include "platform/InstalledPrograms.h"
 #include "ui/CharacterWindowView.h"
-#include "ui/CommandFinder.h"
-#include "ui/ListRows.h"
-#include "ui/UsageScores.h"
+#include "finding/NameFinder.h"
+#include "finding/ListRows.h"
+#include "finding/UsageScores.h"
 
 namespace pipit {
 
@@ -51,8 +51,8 @@ class WordList {
 
   CharacterWindowView& view_;
   UsageScores& usage_;
-  CommandFinder finder_;
-  CommandFinder programFinder_;  // over the programs' names
+  NameFinder finder_;
+  NameFinder programFinder_;  // over the programs' names
   std::vector<InstalledProgram> programs_;
   std::vector<ListRow> rows_;  // what the drop-down list holds now
   bool rowsValid_ = false;

@@ -4,7 +4,7 @@
 
 #include "FuzzSupport.h"
 #include "fakes/FakePorts.h"
-#include "ui/UsageScores.h"
+#include "finding/UsageScores.h"
 
 using namespace pipit;
 

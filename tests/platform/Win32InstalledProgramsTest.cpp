@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "WinTestSupport.h"
-#include "platform/ProgramIndexThread.h"
+#include "finding/ProgramIndexThread.h"
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/Win32InstalledPrograms.h"
 

@@ -10,7 +10,7 @@
 #include "base/Product.h"
 #include "core/ConfigurationManager.h"
 #include "core/Logger.h"
-#include "platform/ProgramIndexThread.h"
+#include "finding/ProgramIndexThread.h"
 #include "platform/win32/SingleInstance.h"
 #include "platform/win32/Win32Browser.h"
 #include "platform/win32/Win32Clipboard.h"
@@ -87,7 +87,9 @@ struct Launcher {
   Blinker blinker{window, characterPictures};
   ClockRandom random{clock};
   MessageProvider model{files, scaledPictures, blinker, style, random, logger, codePage};
-  UsageScores usage{files, clock, &logger};
+  UsageScores usage{files, clock, [&logger](TextView label, const Text& line) {
+                      logger.writeLog(label, line, true);
+                    }};
   InputForm form{{window, core, logger, dialogs, clock, pump, usage},
                  {style, characterPictures, blinker},
                  {model, model.settings()},

@@ -9,7 +9,7 @@
 
 #include "BenchReport.h"
 #include "base/Number.h"
-#include "ui/CommandFinder.h"
+#include "finding/NameFinder.h"
 
 using namespace pipit;
 using bench::bestOf;
@@ -21,7 +21,7 @@ int main() {
   words.reserve(32767);
   for (int i = 0; i < 32767; ++i) words.push_back(Text(stems[i % 10]) + decimalText(i));
 
-  CommandFinder finder;
+  NameFinder finder;
   const double fold = bestOf(5, [&] { finder.setWords(words); });
   const TextView keystrokes[] = {u"m",  u"me",  u"mem",   u"memo",     u"め",         u"めも",
                                  u"ﾒﾓ", u"kit", u"kitte", u"denntaku", u"ｐａｉｎｔ", u"zzz"};

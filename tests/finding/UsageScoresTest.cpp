@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "fakes/FakePorts.h"
-#include "ui/UsageScores.h"
+#include "finding/UsageScores.h"
 
 namespace pipit {
 namespace {
@@ -83,19 +83,21 @@ TEST(UsageScoresTest, StartsCountHalvingEveryThirtyDaysAndReadBack) {
 }
 
 // A file that does not read whole is set aside under a free name before the
-// first write, never overwritten, and the log (debug.txt) tells of it.
+// first write, never overwritten, and the log is told of it.
 TEST(UsageScoresTest, AFileThatDoesNotReadWholeIsSetAsideFirst) {
   const std::string file = kMemoLine + "program\t\x83\x81\t\t1000" + kNow;  // Shift-JIS
   fakes::FakeFiles files;
-  fakes::FakeClock ticks;
-  Logger logger{files, ticks, CodePage::named("CP932")};
+  std::vector<Text> told;
   fakes::FakeWallClock clock{kNewYear};
-  UsageScores scores(files, clock, &logger);
+  UsageScores scores(files, clock, [&told](TextView, const Text& line) { told.push_back(line); });
   files.content = {{kPath, file}, {u"C:\\Tools\\Pipit\\usage-unreadable-1.txt", "older"}};
   scores.load();
   ASSERT_TRUE(scores.countStart(kX).ok() && scores.countStart(kX).ok());
-  EXPECT_EQ(files.content.size(), 4u);
+  EXPECT_EQ(files.content.size(), 3u);
   EXPECT_EQ(files.content[u"C:\\Tools\\Pipit\\usage-unreadable-2.txt"], file);
+  EXPECT_EQ(
+      told,
+      (std::vector<Text>{u"usage.txt を読めなかったため usage-unreadable-2.txt として残しました"}));
   files.failing[kPath] = Failure::permissionDenied();  // unreadable, and cannot be renamed
   scores.load();
   EXPECT_FALSE(scores.countStart(kX).ok());

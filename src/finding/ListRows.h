@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "base/Text.h"
-#include "ui/ListKind.h"
+#include "finding/ListKind.h"
 
 namespace pipit {
 
@@ -31,7 +31,7 @@ struct ProgramMatch {
   double score = 0;  // UsageScores::scoreAt, at one time for the whole list
 };
 
-// `matchingWords` index `words` in the order CommandFinder::find gives; the
+// `matchingWords` index `words` in the order NameFinder::find gives; the
 // programs come in their finder's order, which breaks ties of score, and the
 // best `programLimit` of them get rows. A command word and a program of the
 // same name both get a row.

@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "base/Text.h"
-#include "ui/ListKind.h"
+#include "finding/ListKind.h"
 
 namespace pipit {
 

@@ -1,4 +1,4 @@
-#include "ui/ListRows.h"
+#include "finding/ListRows.h"
 
 #include <algorithm>
 #include <map>

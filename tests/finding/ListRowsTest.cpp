@@ -2,7 +2,7 @@
 // and the text in the box on Enter traced back to its row.
 #include <gtest/gtest.h>
 
-#include "ui/ListRows.h"
+#include "finding/ListRows.h"
 
 namespace pipit {
 namespace {

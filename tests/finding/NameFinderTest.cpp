@@ -2,13 +2,13 @@
 // order of the list, and typed text that is not text at all.
 #include <gtest/gtest.h>
 
-#include "ui/CommandFinder.h"
+#include "finding/NameFinder.h"
 
 namespace pipit {
 namespace {
 
 std::vector<Text> found(TextView typed, std::vector<Text> table) {
-  CommandFinder finder;
+  NameFinder finder;
   finder.setWords(std::move(table));
   std::vector<Text> words;
   for (const std::size_t i : finder.find(typed)) words.push_back(finder.words()[i]);
@@ -21,7 +21,7 @@ struct Case {
   std::vector<Text> expected;
 };
 
-TEST(CommandFinderTest, TheListHoldsWhatMatchesStartsFirstInTableOrder) {
+TEST(NameFinderTest, TheListHoldsWhatMatchesStartsFirstInTableOrder) {
   const std::vector<Text> office{u"ゴミメモ", u"メール", u"メモ帳", u"Memo", u"メモ帳", u"電卓"};
   const Case cases[] = {
       {u"", office, office},
@@ -61,7 +61,7 @@ TEST(CommandFinderTest, TheListHoldsWhatMatchesStartsFirstInTableOrder) {
   }
 }
 
-TEST(CommandFinderTest, RomajiIsReadAsAnInputMethodReadsIt) {
+TEST(NameFinderTest, RomajiIsReadAsAnInputMethodReadsIt) {
   const Case cases[] = {
       // Spellings beyond Hepburn and kunrei, a few rows at a time.
       {u"fafyufyefyifwu", {u"ファフュフェフィフゥ", u"ファフユ"}, {u"ファフュフェフィフゥ"}},
@@ -92,7 +92,7 @@ TEST(CommandFinderTest, RomajiIsReadAsAnInputMethodReadsIt) {
   }
 }
 
-TEST(CommandFinderTest, TextThatIsNoWordFindsNothingAndBreaksNothing) {
+TEST(NameFinderTest, TextThatIsNoWordFindsNothingAndBreaksNothing) {
   const Text high(1, char16_t(0xD83D)), low(1, char16_t(0xDE00));
   const std::vector<Text> odd{u"   ", u"!?#", high + low + u" smile", u"", u"a\tb"};
   EXPECT_EQ(found(u" ", odd), (std::vector<Text>{u"   ", high + low + u" smile"}));

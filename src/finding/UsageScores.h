@@ -14,14 +14,15 @@
 // kept to a thousandth of a use, as the file holds them.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "base/Failure.h"
-#include "core/Logger.h"
+#include "finding/UsageFile.h"
 #include "platform/Files.h"
 #include "platform/WallClock.h"
-#include "ui/UsageFile.h"
 
 namespace pipit {
 
@@ -32,9 +33,13 @@ class UsageScores {
   static constexpr std::size_t kMaxEntries = 1000;
   static constexpr int64_t kHalfLifeMinutes = int64_t{30} * 24 * 60;
 
-  // `logger` tells of a file set aside; without one nothing is told.
-  UsageScores(Files& files, const WallClock& clock, Logger* logger = nullptr)
-      : files_(files), clock_(clock), logger_(logger) {}
+  // Tells the log a line it keeps at every log level, under the label of
+  // the function that tells it.
+  using ForcedLogLine = std::function<void(TextView label, const Text& line)>;
+
+  // `log` tells of a file set aside; without one nothing is told.
+  UsageScores(Files& files, const WallClock& clock, ForcedLogLine log = {})
+      : files_(files), clock_(clock), log_(std::move(log)) {}
 
   // "usage.txt" in the program's folder.
   Text path() const;
@@ -69,7 +74,7 @@ class UsageScores {
 
   Files& files_;
   const WallClock& clock_;
-  Logger* logger_;
+  ForcedLogLine log_;
   std::map<UsageKey, Stored> entries_;
   bool setAsideFirst_ = false;  // the file did not read whole
 };

@@ -1,10 +1,10 @@
-#include "ui/CommandFinder.h"
+#include "finding/NameFinder.h"
 
 #include <algorithm>
 #include <numeric>
 
-#include "ui/RomajiReading.h"
-#include "ui/TextFolding.h"
+#include "finding/RomajiReading.h"
+#include "finding/TextFolding.h"
 
 namespace pipit {
 namespace {
@@ -75,14 +75,14 @@ std::vector<ReadingSearch> searchesFor(TextView typed) {
 
 }  // namespace
 
-void CommandFinder::setWords(std::vector<Text> words) {
+void NameFinder::setWords(std::vector<Text> words) {
   words_ = std::move(words);
   folded_.clear();
   folded_.reserve(words_.size());
   for (const Text& word : words_) folded_.push_back(foldForFinding(word));
 }
 
-std::vector<std::size_t> CommandFinder::find(TextView typed) const {
+std::vector<std::size_t> NameFinder::find(TextView typed) const {
   std::vector<std::size_t> found;
   if (typed.empty()) {
     found.resize(words_.size());

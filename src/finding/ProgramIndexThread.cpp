@@ -1,4 +1,4 @@
-#include "platform/ProgramIndexThread.h"
+#include "finding/ProgramIndexThread.h"
 
 #include <exception>
 #include <utility>

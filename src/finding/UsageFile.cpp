@@ -1,4 +1,4 @@
-#include "ui/UsageFile.h"
+#include "finding/UsageFile.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "ui/TextFolding.h"
+#include "finding/TextFolding.h"
 
 namespace pipit {
 namespace {

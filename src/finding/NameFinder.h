@@ -1,6 +1,7 @@
 #pragma once
-// Finds command words as the user types: the words are folded once, when the
-// table is loaded, so a keystroke only folds what was typed and searches.
+// Finds command words and program names as the user types: the names are
+// folded once, when they are given, so a keystroke only folds what was typed
+// and searches.
 #include <cstddef>
 #include <vector>
 
@@ -8,7 +9,7 @@
 
 namespace pipit {
 
-class CommandFinder {
+class NameFinder {
  public:
   void setWords(std::vector<Text> words);
   const std::vector<Text>& words() const { return words_; }

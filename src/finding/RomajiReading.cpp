@@ -1,4 +1,4 @@
-#include "ui/RomajiReading.h"
+#include "finding/RomajiReading.h"
 
 #include <algorithm>
 #include <map>

@@ -1,4 +1,4 @@
-#include "ui/UsageScores.h"
+#include "finding/UsageScores.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,18 +56,13 @@ Status UsageScores::setAside() {
   for (int n = 1; n <= kNames && !moved && moved.failure().number == taken; ++n) {
     const Text name = u"usage-unreadable-" + decimalText(n) + u".txt";
     moved = files_.rename(path(), folder + name);
-    if (moved && logger_ != nullptr) {
-      logger_->writeLog(kLabel, u"usage.txt を読めなかったため " + name + u" として残しました",
-                        true);
-    }
+    if (moved && log_) log_(kLabel, u"usage.txt を読めなかったため " + name + u" として残しました");
   }
   // A file gone since it was read leaves nothing to keep.
   if (!moved && moved.failure().number == Failure::fileNotFound().number) return Status::success();
-  if (!moved && logger_ != nullptr) {
-    logger_->writeLog(
-        kLabel,
-        u"usage.txt を読めず、別の名前にもできないため書き換えません:" + moved.failure().toText(),
-        true);
+  if (!moved && log_) {
+    log_(kLabel,
+         u"usage.txt を読めず、別の名前にもできないため書き換えません:" + moved.failure().toText());
   }
   return moved;
 }
