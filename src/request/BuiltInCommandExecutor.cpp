@@ -31,17 +31,17 @@ ExecutionResponse BuiltInCommandExecutor::executeBuiltIn(const ExecutionRequest&
       return response;
     }
     window.visualize();
-    window.setCharacterMessage(ports_.lines.getMessage(responseKeys::kFocus, u""));
+    window.setCharacterMessage(ports_.lines.getMessage(responses::kFocus, u""));
     response.setDescription(u"モード切替要求を処理しました");
   } else if (keyword == kExit) {
-    window.setTxtMessage(ports_.lines.getMessage(responseKeys::kExit, u""));
+    window.setTxtMessage(ports_.lines.getMessage(responses::kExit, u""));
     if (!window.isSimpleMode()) {
       waitFor(ports_.core.getConfiguration().getHiddenDelay(), ports_.clock, ports_.pump);
     }
     ports_.core.terminate();
   } else {
     response.setError(true);
-    window.setCharacterMessage(ports_.lines.getMessage(responseKeys::kUnknown, u""));
+    window.setCharacterMessage(ports_.lines.getMessage(responses::kUnknown, u""));
     response.setErrorMessage(keyword + u"は不明なビルトインコマンドです。");
   }
   return response;
@@ -49,7 +49,7 @@ ExecutionResponse BuiltInCommandExecutor::executeBuiltIn(const ExecutionRequest&
 
 ExecutionResponse BuiltInCommandExecutor::offerAsCommand(const Text& path, const Text& command) {
   ports_.configForm.init(path, command);
-  ports_.window.setCharacterMessage(ports_.lines.getMessage(responseKeys::kSettings, u""));
+  ports_.window.setCharacterMessage(ports_.lines.getMessage(responses::kSettings, u""));
   ExecutionResponse response;
   response.setDescription(u"設定画面の要求を処理しました。");
   return response;

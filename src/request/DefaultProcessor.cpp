@@ -43,7 +43,7 @@ ExecutionResponse DefaultProcessor::startProgram(const Text& name, const Text& t
   return answered(log, kProgramLabel, [&] {
     ExecutionRequest request;
     request.setExecutionPath(target);
-    parts_.window.setCharacterMessage(parts_.lines.getMessage(responseKeys::kCommandRun, name));
+    parts_.window.setCharacterMessage(parts_.lines.getMessage(responses::kCommandRun, name));
     return parts_.shell.execute(request);
   });
 }
@@ -113,7 +113,7 @@ ExecutionResponse DefaultProcessor::run(ExecutionRequest& request) {
   log.writeLog(kProcessLabel, u"ShellExecuteコマンドとして処理します。");
   const Text path = request.getExecutionPath();
   parts_.window.setCharacterMessage(parts_.lines.getMessage(
-      isWebAddress(path) ? responseKeys::kWebAddress : responseKeys::kCommandRun, path));
+      isWebAddress(path) ? responses::kWebAddress : responses::kCommandRun, path));
   return parts_.shell.execute(request);
 }
 

@@ -60,11 +60,11 @@ ExecutionResponse RequestDispatcher::dispatch(const Text& input) {
 ExecutionResponse RequestDispatcher::runProcessor(int32_t mode, const Text& input) {
   switch (mode) {
     case kUrlMode:
-      parts_.window.setCharacterMessage(parts_.lines.getMessage(responseKeys::kWebAddress, input));
+      parts_.window.setCharacterMessage(parts_.lines.getMessage(responses::kWebAddress, input));
       return parts_.urls.process(input);
     case kSearchMode:
       parts_.window.setCharacterMessage(
-          parts_.lines.getMessage(responseKeys::kSearch, TextView(input).substr(1)));
+          parts_.lines.getMessage(responses::kSearch, TextView(input).substr(1)));
       return parts_.searches.process(input);
     default:
       return parts_.defaults.process(input);

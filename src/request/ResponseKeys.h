@@ -3,7 +3,7 @@
 // line for each, so a key is a name shared with every model folder.
 #include "base/Text.h"
 
-namespace pipit::responseKeys {
+namespace pipit::responses {
 
 constexpr TextView kFocus = u"CMD/FOCUS";
 constexpr TextView kError = u"CMD/エラー";
@@ -14,4 +14,4 @@ constexpr TextView kSettings = u"CMD/設定";
 constexpr TextView kExit = u"CMD/終了";
 constexpr TextView kUnknown = u"CMD/不明";
 
-}  // namespace pipit::responseKeys
+}  // namespace pipit::responses

@@ -128,7 +128,7 @@ void InputForm::doHotkeyAction() {
   show();
   words_.putInput(Text(), false);
   view_.focusInput();
-  view_.setMessageText(lines_.getMessage(responseKeys::kFocus, u""));
+  view_.setMessageText(lines_.getMessage(responses::kFocus, u""));
 }
 
 void InputForm::hideFromTray() {
@@ -216,10 +216,10 @@ void InputForm::answer(const Text& sent, const ExecutionResponse& response) {
     doHotkeyAction();
     const Text detail =
         u"\r\n" + response.getErrorMessage() + u"(" + response.getErrorCode() + u")";
-    view_.setMessageText(lines_.getMessage(responseKeys::kError, detail));
+    view_.setMessageText(lines_.getMessage(responses::kError, detail));
     if (style_.isSimple()) {
       // Her text box is hidden in the simple style: the line comes as a box.
-      dialogs_.messageBox(lines_.getMessage(responseKeys::kError, detail), u"", MessageButtons::Ok,
+      dialogs_.messageBox(lines_.getMessage(responses::kError, detail), u"", MessageButtons::Ok,
                           MessageIcon::None);
     }
     // Enter again sends the same words as a web search; typing replaces them.
