@@ -53,7 +53,8 @@ TEST_F(Win32InstalledProgramsTest, ScanListsEveryShortcutTheShellCouldOpenOnce) 
              site = start + u"\\site.url", deep = dir(u"start\\sub\\deeper") + u"\\深い.lnk",
              named = dir(u"start\\named") + u"\\tool.lnk",
              again = dir(u"start\\again") + u"\\plain.lnk", top = desk + u"\\top.lnk";
-  for (const Text& file : {plain, memo, outside, deep, named, top}) makeShortcut(file, program);
+  for (const Text* file : {&plain, &memo, &outside, &deep, &named, &top})
+    makeShortcut(*file, program);
   makeShortcut(again, other);
   makeShortcut(special);
   makeShortcut(start + u"\\gone.lnk", gone);
@@ -98,7 +99,7 @@ TEST_F(Win32InstalledProgramsTest, ScanListsEveryShortcutTheShellCouldOpenOnce) 
   listed.push_back({u"gone", start + u"\\gone.lnk"});
   listed.push_back({u"broken", start + u"\\broken.lnk"});
   listed.push_back({u"long", start + u"\\long.url"});
-  EXPECT_EQ(preview, sorted(listed));
+  EXPECT_EQ(preview, sorted(std::move(listed)));
   // Shortcuts remembered from the scan before still follow their files and
   // targets; only a rewritten one brings a first list again, without what
   // the scan before left out.

@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <utility>
 
+#include "platform/ShortcutScan.h"
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/PackagedApps.h"
@@ -44,171 +45,61 @@ bool hasExtension(TextView name, TextView extension) {
          equalNoCase(name.substr(name.size() - extension.size()), extension);
 }
 
-Text inFolder(const Text& folder, const Text& name) {
-  Text path;
-  path.reserve(folder.size() + 1 + name.size());
-  return path.append(folder).append(1, u'\\').append(name);
+uint64_t count(const FILETIME& time) {
+  return (uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime;
 }
 
-bool sameTime(const FILETIME& a, const FILETIME& b) {
-  return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
-}
-
-constexpr std::size_t kExtensionLength = 4;  // ".lnk", ".url"
-
-struct Shortcut {
-  Text fileName;
-  FILETIME written;
-  uint64_t size;
-  bool isLink;  // .lnk; else .url
-};
-
-// One folder's shortcuts and subfolders, from one listing.
-struct Listing {
-  std::vector<Shortcut> shortcuts;
-  std::vector<Text> subfolders;
-  FILETIME namesWritten{};  // desktop.ini's, zero when there is none
-  bool hasNames = false;
-};
-
-Listing list(const Text& folder) {
-  Listing listing;
-  WIN32_FIND_DATAW found;
-  const FindHandle search(FindFirstFileExW(wide(folder + u"\\*"), FindExInfoBasic, &found,
-                                           FindExSearchNameMatch, nullptr,
-                                           FIND_FIRST_EX_LARGE_FETCH));
-  if (!search) return listing;  // gone, or not ours to read
-  do {
-    Text name = fromWide(found.cFileName, std::wcslen(found.cFileName));
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      // A linked folder may lead back up the tree, or anywhere.
-      if (name != u"." && name != u".." && !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-        listing.subfolders.push_back(std::move(name));
-    } else if (equalNoCase(name, u"desktop.ini")) {
-      listing.hasNames = true;
-      listing.namesWritten = found.ftLastWriteTime;
-    } else if (const bool link = hasExtension(name, u".lnk"); link || hasExtension(name, u".url")) {
-      const uint64_t size = (uint64_t{found.nFileSizeHigh} << 32) | found.nFileSizeLow;
-      listing.shortcuts.push_back({std::move(name), found.ftLastWriteTime, size, link});
-    }
-  } while (FindNextFileW(search.get(), &found));
-  return listing;
-}
-
-// One scan: the folders listed, then the shortcuts read or recalled.
-class Scan {
+// The system's side of one scan: the listings, the link object, the shell's
+// names and the targets.
+class Win32ShortcutFiles final : public ShortcutFiles {
  public:
-  Scan(const std::atomic<bool>& stop, std::unordered_map<Text, RememberedShortcut>& remembered)
-      : stop_(stop), before_(std::exchange(remembered, {})), remembered_(remembered) {}
-
-  void walk(const ProgramFolder& root) {
-    std::vector<Text> pending{root.path};
-    while (!pending.empty() && !stop_) {
-      Text folder = std::move(pending.back());
-      pending.pop_back();
-      Listing listing = list(folder);
-      if (root.withSubfolders) {
-        for (const Text& name : listing.subfolders) pending.push_back(inFolder(folder, name));
+  ShortcutListing list(const Text& folder) override {
+    ShortcutListing listing;
+    WIN32_FIND_DATAW found;
+    const FindHandle search(FindFirstFileExW(wide(folder + u"\\*"), FindExInfoBasic, &found,
+                                             FindExSearchNameMatch, nullptr,
+                                             FIND_FIRST_EX_LARGE_FETCH));
+    if (!search) return listing;  // gone, or not ours to read
+    do {
+      Text name = fromWide(found.cFileName, std::wcslen(found.cFileName));
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        // A linked folder may lead back up the tree, or anywhere.
+        if (name != u"." && name != u".." &&
+            !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+          listing.subfolders.push_back(std::move(name));
+      } else if (equalNoCase(name, u"desktop.ini")) {
+        listing.hasNames = true;
+        listing.namesWritten = count(found.ftLastWriteTime);
+      } else if (const bool link = hasExtension(name, u".lnk");
+                 link || hasExtension(name, u".url")) {
+        const uint64_t size = (uint64_t{found.nFileSizeHigh} << 32) | found.nFileSizeLow;
+        listing.shortcuts.push_back({std::move(name), count(found.ftLastWriteTime), size, link});
       }
-      for (const Shortcut& shortcut : listing.shortcuts) {
-        if (!recall(inFolder(folder, shortcut.fileName), shortcut, listing.namesWritten)) ++unread_;
-      }
-      listed_.push_back({std::move(folder), std::move(listing)});
-      if (!root.withSubfolders) break;
-    }
+    } while (FindNextFileW(search.get(), &found));
+    return listing;
   }
 
-  // What the listings name, when some shortcut has not been read before.
-  std::optional<std::vector<InstalledProgram>> preview() const {
-    if (unread_ == 0) return std::nullopt;
-    std::vector<InstalledProgram> programs;
-    for (const auto& [folder, listing] : listed_) {
-      for (const Shortcut& shortcut : listing.shortcuts) {
-        Text path = inFolder(folder, shortcut.fileName);
-        const auto known = before_.find(path);
-        // What the last scan left out stays out of the first list; the scan
-        // itself asks about its target again.
-        if (known != before_.end() && known->second.gone) continue;
-        Text name = known != before_.end()
-                        ? known->second.name
-                        : shortcut.fileName.substr(0, shortcut.fileName.size() - kExtensionLength);
-        programs.push_back({std::move(name), std::move(path)});
-      }
-    }
-    return programs;
+  std::optional<Text> linkTarget(const Text& file, uint64_t size) override {
+    return reader_.targetPath(file, size);
+  }
+  std::optional<Text> itemListTarget() override { return reader_.itemListTarget(); }
+  bool hasInternetAddress(const Text& file, uint64_t size) override {
+    return reader_.internetAddress(file, size).has_value();
   }
 
-  std::vector<InstalledProgram>& read() {
-    for (const auto& [folder, listing] : listed_) addShortcuts(folder, listing);
-    return found_;
-  }
-
- private:
-  struct Listed {
-    Text folder;
-    Listing listing;
-  };
-
-  void addShortcuts(const Text& folder, const Listing& listing) {
-    std::optional<ShellNames> shellNames;  // bound at the first name it is asked for
-    for (const Shortcut& shortcut : listing.shortcuts) {
-      if (stop_) return;
-      Text path = inFolder(folder, shortcut.fileName);
-      std::optional<RememberedShortcut> entry = recall(path, shortcut, listing.namesWritten);
-      if (!entry) entry = read(folder, path, shortcut, listing, shellNames);
-      const bool gone = entry->broken || targetGone(entry->targetPath);
-      entry->gone = gone;
-      Text name = gone ? Text() : entry->name;
-      remembered_.insert_or_assign(path, std::move(*entry));
-      if (!gone) found_.push_back({std::move(name), std::move(path)});
+  Text shellName(const Text& folder, const Text& fileName) override {
+    // Bound at the first name asked for in a folder, kept while names of
+    // that folder are asked for.
+    if (!shellNames_ || namesFolder_ != folder) {
+      shellNames_.emplace(folder);
+      namesFolder_ = folder;
     }
-  }
-
-  std::optional<RememberedShortcut> recall(const Text& path, const Shortcut& shortcut,
-                                           const FILETIME& namesWritten) const {
-    const auto it = before_.find(path);
-    if (it == before_.end()) return std::nullopt;
-    const RememberedShortcut& known = it->second;
-    const bool same = sameTime(known.written, shortcut.written) && known.size == shortcut.size &&
-                      sameTime(known.namesWritten, namesWritten);
-    if (!same) return std::nullopt;
-    return known;
-  }
-
-  RememberedShortcut read(const Text& folder, const Text& path, const Shortcut& shortcut,
-                          const Listing& listing, std::optional<ShellNames>& shellNames) {
-    RememberedShortcut entry{shortcut.written, shortcut.size, listing.namesWritten, {}, {}};
-    if (shortcut.isLink) {
-      std::optional<Text> target = reader_.targetPath(path, shortcut.size);
-      // Not a shortcut the shell could open either; remembered as such, so
-      // that the next scan does not read it again.
-      if (!target) {
-        entry.broken = true;
-        return entry;
-      }
-      entry.targetPath = std::move(*target);
-      if (targetGone(entry.targetPath)) {
-        std::optional<Text> named = reader_.itemListTarget();
-        if (named && !targetGone(*named)) entry.targetPath = std::move(*named);
-      }
-    } else if (!reader_.internetAddress(path, shortcut.size)) {
-      entry.broken = true;
-      return entry;
-    }
-    const Text stem = shortcut.fileName.substr(0, shortcut.fileName.size() - kExtensionLength);
-    if (listing.hasNames) {
-      if (!shellNames) shellNames.emplace(folder);
-      entry.name = shellNames->displayName(shortcut.fileName);
-      // The shell shows the extension where the user asked it to.
-      if (entry.name == shortcut.fileName) entry.name = stem;
-    }
-    if (entry.name.empty()) entry.name = stem;
-    return entry;
+    return shellNames_->displayName(fileName);
   }
 
   // Only a local path that the system says is not there: a network target
   // may be only out of reach for now, and asking about it can take long.
-  bool targetGone(const Text& path) {
+  bool targetGone(const Text& path) override {
     if (path.size() < 3 || path[1] != u':' || path[2] != u'\\') return false;
     const char16_t letter = path[0] | 0x20;
     if (letter < u'a' || letter > u'z') return false;
@@ -220,14 +111,11 @@ class Scan {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
   }
 
-  const std::atomic<bool>& stop_;
-  std::vector<Listed> listed_;
-  std::size_t unread_ = 0;  // shortcuts no earlier scan read as they are now
-  const std::unordered_map<Text, RememberedShortcut> before_;
-  std::unordered_map<Text, RememberedShortcut>& remembered_;  // what this scan saw
+ private:
   ShortcutReader reader_;
+  Text namesFolder_;
+  std::optional<ShellNames> shellNames_;
   std::array<UINT, 26> driveTypes_{};  // DRIVE_UNKNOWN (0) until asked
-  std::vector<InstalledProgram> found_;
 };
 
 }  // namespace
@@ -239,8 +127,9 @@ std::vector<InstalledProgram> Win32InstalledPrograms::scan(const std::atomic<boo
   const QuietDriveErrors quiet;
   std::vector<InstalledProgram> found;
   {
-    Scan scan(stop, remembered_);
-    for (const ProgramFolder& folder : folders()) scan.walk(folder);
+    Win32ShortcutFiles files;
+    ShortcutScan scan(files, stop, remembered_);
+    for (const ProgramFolder& folder : folders()) scan.walk(folder.path, folder.withSubfolders);
     if (preview && !stop) {
       if (std::optional<std::vector<InstalledProgram>> first = scan.preview()) {
         removeDuplicates(*first);

@@ -12,31 +12,17 @@
 // its write time and size (and its folder's desktop.ini's), so a rescan
 // after a change reads only the shortcuts that changed; whether the targets
 // exist is asked every time.
-#include <windows.h>
-
 #include <atomic>
-#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/InstalledPrograms.h"
+#include "platform/ShortcutScan.h"
 #include "platform/win32/ProgramFolders.h"
 
 namespace pipit::win32 {
-
-// What a scan found in one shortcut, kept for the next scan.
-struct RememberedShortcut {
-  FILETIME written;
-  uint64_t size;
-  FILETIME namesWritten;  // its folder's desktop.ini's; zero when there is none
-  Text name;
-  Text targetPath;      // a .lnk's target, empty when it has none or is a .url
-  bool broken = false;  // no shortcut the shell could open: never listed
-  bool gone = false;    // its target path was not there at that scan
-};
 
 class Win32InstalledPrograms final : public InstalledPrograms {
  public:
@@ -59,7 +45,7 @@ class Win32InstalledPrograms final : public InstalledPrograms {
 
   std::optional<std::vector<ProgramFolder>> folders_;
   mutable std::mutex scanning_;
-  mutable std::unordered_map<Text, RememberedShortcut> remembered_;  // by the shortcut's full path
+  mutable RememberedShortcuts remembered_;
 };
 
 }  // namespace pipit::win32

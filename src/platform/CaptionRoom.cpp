@@ -1,8 +1,8 @@
-#include "platform/win32/gui/CaptionRoom.h"
+#include "platform/CaptionRoom.h"
 
 #include <algorithm>
 
-namespace pipit::win32 {
+namespace pipit {
 namespace {
 
 int rightOf(const PixelRect& r) { return r.left + r.width; }
@@ -124,4 +124,4 @@ void makeRoomForCaptions(std::vector<PlacedControl>& controls, int clientWidth, 
   for (int i = 0; i < room.count(); ++i) room.fit(i);
 }
 
-}  // namespace pipit::win32
+}  // namespace pipit
