@@ -13,10 +13,9 @@
 #include <vector>
 
 #include "BenchReport.h"
+#include "CoreFixture.h"
 #include "base/CodePage.h"
 #include "base/UrlEncode.h"
-#include "core/ConfigurationManager.h"
-#include "fakes/FakePorts.h"
 #include "fakes/FakeRequestPorts.h"
 #include "programs/pipitlauncher/ConfigurationManagerCore.h"
 #include "request/RequestHandling.h"
@@ -44,23 +43,16 @@ Text wordOf(std::size_t i) {
 }
 
 void benchmarkDispatch() {
-  fakes::FakeFiles files;
-  fakes::FakeClock clock;
-  fakes::FakeDialogs dialogs;
-  fakes::FakeProcess process;
-  fakes::FakeRegistry registry;
+  fakes::CoreFixture launcher;
   fakes::FakeEventPump pump;
-  const CodePage cp = CodePage::named("CP932");
-  Logger logger{files, clock, cp};
-  ConfigurationManager manager{CorePorts{files, dialogs, process, registry, cp}, logger};
-  ConfigurationManagerCore core{manager};
+  ConfigurationManagerCore core{launcher.manager};
   fakes::FakeLines lines;
   fakes::FakeWindow window;
   fakes::FakeConfigForm configForm;
   CountingShell shell;
   fakes::FakeBrowser browser;
-  RequestHandling handling{
-      RequestPorts{logger, core, lines, window, configForm, files, clock, pump, shell, browser}};
+  RequestHandling handling{RequestPorts{launcher.logger, core, lines, window, configForm,
+                                        launcher.files, launcher.clock, pump, shell, browser}};
 
   CommandTable table;
   for (std::size_t i = 0; i < Configuration::kMaxCommands; ++i) {
@@ -70,7 +62,7 @@ void benchmarkDispatch() {
     row->setExecutionDirectory(u"C:\\Work");
     table.push_back(std::move(row));
   }
-  manager.getConfiguration().setCommands(table);
+  launcher.manager.getConfiguration().setCommands(table);
 
   // Registered words from the whole table, some with an argument, and words
   // that are in no row (which scan the whole table).

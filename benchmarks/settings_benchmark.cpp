@@ -6,21 +6,20 @@
 #include <cstdio>
 
 #include "BenchReport.h"
+#include "CoreFixture.h"
 #include "base/CodePage.h"
 #include "base/Number.h"
 #include "base/Path.h"
 #include "core/ConfigurationFile.h"
-#include "fakes/FakePorts.h"
 
 using namespace pipit;
 using bench::bestOf;
 
 int main() {
-  fakes::FakeFiles files;
-  fakes::FakeClock clock;
-  const CodePage codePage = CodePage::named("CP932");
-  Logger logger(files, clock, codePage);
-  ConfigurationFile file(files, codePage, logger);
+  fakes::CoreFixture launcher;
+  fakes::FakeFiles& files = launcher.files;
+  const CodePage& codePage = launcher.cp;
+  ConfigurationFile file(files, codePage, launcher.logger);
   const Text path = file.defaultPath();
 
   Configuration configuration;

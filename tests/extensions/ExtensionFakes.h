@@ -1,6 +1,6 @@
 #pragma once
-// Stand-ins for the files, the browser object, the shell and the message
-// boxes of the companion programs.
+// Stand-ins for the files of the companion programs; the browser object, the
+// shell and the message boxes are the launcher's fakes.
 #include <map>
 #include <optional>
 #include <string>
@@ -9,9 +9,8 @@
 #include "base/CodePage.h"
 #include "extensions/clipcmd/ClipboardFile.h"
 #include "extensions/common/ByteLines.h"
-#include "platform/Browser.h"
-#include "platform/Dialogs.h"
-#include "platform/Shell.h"
+#include "fakes/FakePorts.h"
+#include "fakes/FakeShell.h"
 
 namespace pipit::ext::fakes {
 
@@ -59,41 +58,10 @@ class FakeFileReader : public FileReader {
   }
 };
 
-class FakeBrowser : public Browser {
- public:
-  std::vector<Text> opened;
-  bool available = true;
-  bool openNewWindow(const Text& address) override {
-    opened.push_back(address);
-    return available;
-  }
-};
-
-class FakeShell : public Shell {
- public:
-  std::vector<Text> opened;
-  int64_t open(const Text& file, const Text&, const Text&) override {
-    opened.push_back(file);
-    return 33;
-  }
-  Text handler = u"browser.exe \"%1\"";
-  std::vector<Text> started;
-  Text schemeCommand(const Text&) override { return handler; }
-  bool startCommandLine(const Text& commandLine) override {
-    started.push_back(commandLine);
-    return true;
-  }
-};
-
-class FakeDialogs : public Dialogs {
- public:
-  std::vector<Text> asked;
-  MessageAnswer answer = MessageAnswer::Ok;
-  MessageAnswer messageBox(const Text& prompt, const Text&, MessageButtons, MessageIcon) override {
-    asked.push_back(prompt);
-    return answer;
-  }
-};
+// The ports the companions share with the launcher have one fake each.
+using pipit::fakes::FakeBrowser;
+using pipit::fakes::FakeDialogs;
+using pipit::fakes::FakeShell;
 
 inline CodePage shiftJis() { return CodePage::named("CP932"); }
 

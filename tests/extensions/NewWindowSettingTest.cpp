@@ -122,9 +122,9 @@ TEST(WebPageTest, OpensWhereTheSettingAndTheBrowserObjectAllow) {
   openAddress(u"https://c.example/", ports);
 
   EXPECT_EQ(browser.opened, (std::vector<Text>{u"https://b.example/", u"https://c.example/"}));
-  EXPECT_EQ(shell.opened, (std::vector<Text>{u"https://a.example/", u"https://c.example/"}));
+  EXPECT_EQ(shell.openedFiles(), (std::vector<Text>{u"https://a.example/", u"https://c.example/"}));
   EXPECT_EQ(settingReads, 3);
-  EXPECT_TRUE(dialogs.asked.empty());
+  EXPECT_TRUE(dialogs.prompts().empty());
 
   // A long address goes past the browser object to its scheme's program.
   browser.available = true;
@@ -137,7 +137,7 @@ TEST(WebPageTest, OpensWhereTheSettingAndTheBrowserObjectAllow) {
   EXPECT_FALSE(openAddress(paragraph + Text(30000, u'a'), ports));
   shell.handler.clear();
   EXPECT_FALSE(openAddress(paragraph, ports));
-  EXPECT_EQ(dialogs.asked, std::vector<Text>(2, Text(kAddressTooLong)));
+  EXPECT_EQ(dialogs.prompts(), std::vector<Text>(2, Text(kAddressTooLong)));
 }
 
 TEST(WebPageTest, WithoutWordsTheQuestionDecidesOnTheTopPage) {
@@ -152,9 +152,9 @@ TEST(WebPageTest, WithoutWordsTheQuestionDecidesOnTheTopPage) {
     const bool opened =
         openSearchOrTopPage(std::nullopt, u"https://top.example/", u"開きますか？", ports);
 
-    EXPECT_EQ(dialogs.asked, std::vector<Text>{u"開きますか？"});
+    EXPECT_EQ(dialogs.prompts(), std::vector<Text>{u"開きますか？"});
     EXPECT_EQ(opened, answer == MessageAnswer::Ok);
-    EXPECT_EQ(shell.opened.size(), answer == MessageAnswer::Ok ? 1u : 0u);
+    EXPECT_EQ(shell.openedFiles().size(), answer == MessageAnswer::Ok ? 1u : 0u);
     // Cancel ends before the launcher's settings are even read.
     EXPECT_EQ(settingRead, answer == MessageAnswer::Ok);
   }

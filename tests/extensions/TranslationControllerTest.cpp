@@ -112,7 +112,7 @@ TEST_F(TranslationControllerTest, AClipboardBeyondAnyPageIsCutWithANote) {
     // What was kept can be translated through the shell's long road.
     shown.selected = 13;
     TranslationController(shown, ports).onTranslate();
-    EXPECT_TRUE(dialogs.asked.empty()) << c.kept;
+    EXPECT_TRUE(dialogs.prompts().empty()) << c.kept;
   }
   EXPECT_GT(kanaFit, 3000u);
 }
@@ -120,7 +120,7 @@ TEST_F(TranslationControllerTest, AClipboardBeyondAnyPageIsCutWithANote) {
 TEST_F(TranslationControllerTest, TooLongATextStaysInTheOpenWindow) {
   view.shownText = Text(20000, u'あ');
   controller.onListKey(ListKey::Enter);
-  EXPECT_EQ(dialogs.asked, std::vector<Text>{Text(kAddressTooLong)});
+  EXPECT_EQ(dialogs.prompts(), std::vector<Text>{Text(kAddressTooLong)});
   EXPECT_TRUE(view.calls.empty());
 }
 

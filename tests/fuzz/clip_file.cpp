@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::size_t maxLine = data[1] % 32;
   const std::string bytes(fuzz::bytesOf(data + 2, size - 2));
 
-  fakes::FakeFileReader reader;
+  ext::fakes::FakeFileReader reader;
   reader.files[u"C:\\Tools\\Pipit\\a.txt"] = FileBytes{ReadProblem::None, bytes};
   const auto loaded = loadClipboardText(u"\"a.txt\"", u"C:\\Tools\\Pipit\\extention", reader, cp);
   PIPIT_FUZZ_CHECK(std::holds_alternative<Text>(loaded), Text());
@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     expected.emplace_back(whole.begin(), whole.end());
     for (char16_t& c : expected.back()) c &= 0xFF;
   }
-  fakes::StringSource source(bytes, piece);
+  ext::fakes::StringSource source(bytes, piece);
   ByteLines lines(source, maxLine);
   std::string line;
   std::size_t count = 0;
@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   }
   PIPIT_FUZZ_CHECK(count == expected.size(), widened);
 
-  fakes::StringSource settings(bytes, piece);
+  ext::fakes::StringSource settings(bytes, piece);
   (void)readNewIESetting(settings, cp);
   return 0;
 }

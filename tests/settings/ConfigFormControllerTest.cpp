@@ -2,10 +2,8 @@
 
 #include <memory>
 
+#include "CoreFixture.h"
 #include "FakeSettings.h"
-#include "core/ConfigurationManager.h"
-#include "fakes/FakeLauncherParts.h"
-#include "fakes/FakePorts.h"
 #include "programs/pipitlauncher/ConfigurationManagerCore.h"
 #include "settings/ConfigFormController.h"
 
@@ -199,34 +197,19 @@ TEST_F(ConfigFormControllerTest, AWindowThatCannotBeCreatedOpensNothing) {
 }
 
 // The dialog and the real ConfigurationManager over an in-memory folder.
-class ConfigFormWithManagerTest : public ::testing::Test {
+class ConfigFormWithManagerTest : public ::testing::Test, public fakes::CoreFixture {
  protected:
-  fakes::FakeFiles files;
-  fakes::FakeClock clock;
-  fakes::FakeDialogs dialogs;
-  fakes::FakeProcess process;
-  fakes::FakeRegistry registry;
-  CodePage cp = CodePage::named("CP932");
-  Logger logger{files, clock, cp};
-  ConfigurationManager manager{CorePorts{files, dialogs, process, registry, cp}, logger};
-  fakes::Journal journal;
-  fakes::FakeMainWindow window{journal};
-  fakes::FakeModel model{journal, window};
-  fakes::FakeTray tray{journal};
-  fakes::FakeCommandMenu menu{journal};
   ConfigurationManagerCore core{manager};
   fakes::FakeClipboard clipboard;
   fakes::FakeFileChooser chooser;
   fakes::FakeFormView view;
   ConfigFormController form{view, core, SettingsPorts{dialogs, clipboard, chooser}, logger};
-  const Text configPath = u"C:\\Tools\\Pipit\\config.txt";
 
-  void start(TextView config) {
-    files.content[configPath] = cp.encode(config);
-    manager.main(LauncherParts{window, model, tray, menu});
+  void start(TextView configText) {
+    writeConfig(configText);
+    manager.main(parts);
     journal.calls.clear();
   }
-  Text config() { return cp.decode(files.content[configPath]); }
 };
 
 TEST_F(ConfigFormWithManagerTest, DeletingEveryRowSavesAFileThatReadsBackEmpty) {

@@ -1,14 +1,13 @@
 #pragma once
-// Stand-ins for the settings dialog's window, the core and the clipboard and
-// file dialog ports.
+// Stand-ins for the settings dialog's window and the core; its ports' fakes
+// are the shared ones.
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/Configuration.h"
-#include "platform/Clipboard.h"
-#include "platform/FileChooser.h"
+#include "fakes/FakeSettingsPorts.h"
 #include "settings/ConfigFormView.h"
 #include "settings/SettingsCore.h"
 
@@ -98,30 +97,6 @@ class FakeSettingsCore : public SettingsCore {
   void unregisterStartup() override {
     calls.push_back("unregister");
     registered = false;
-  }
-};
-
-class FakeClipboard : public Clipboard {
- public:
-  Text text;
-  Text readText() override { return text; }
-  bool writeText(const Text& value) override {
-    text = value;
-    return true;
-  }
-};
-
-// Answers with the queued choices in order; an empty entry is a cancel.
-class FakeFileChooser : public FileChooser {
- public:
-  std::vector<std::optional<Text>> answers;
-  std::vector<Text> offered;
-  std::optional<Text> chooseFile(const Text& initialName) override {
-    offered.push_back(initialName);
-    if (answers.empty()) return std::nullopt;
-    auto answer = answers.front();
-    answers.erase(answers.begin());
-    return answer;
   }
 };
 

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/ConfigurationManager.h"
-#include "fakes/FakeLauncherParts.h"
-#include "fakes/FakePorts.h"
-#include "fakes/LogRecords.h"
+#include "CoreFixture.h"
 
 namespace pipit {
 namespace {
@@ -11,29 +8,8 @@ namespace {
 using Strings = std::vector<std::string>;
 using Texts = std::vector<Text>;
 
-class ConfigurationManagerTest : public ::testing::Test {
+class ConfigurationManagerTest : public ::testing::Test, public fakes::CoreFixture {
  protected:
-  fakes::FakeFiles files;
-  fakes::FakeClock clock;
-  fakes::FakeDialogs dialogs;
-  fakes::FakeProcess process;
-  fakes::FakeRegistry registry;
-  CodePage cp = CodePage::named("CP932");
-  Logger logger{files, clock, cp};
-  ConfigurationManager manager{CorePorts{files, dialogs, process, registry, cp}, logger};
-
-  fakes::Journal journal;
-  fakes::FakeMainWindow window{journal};
-  fakes::FakeModel model{journal, window};
-  fakes::FakeTray tray{journal};
-  fakes::FakeCommandMenu menu{journal};
-  LauncherParts parts{window, model, tray, menu};
-
-  const Text configPath = u"C:\\Tools\\Pipit\\config.txt";
-
-  void writeConfig(TextView text) { files.content[configPath] = cp.encode(text); }
-  Text config() { return cp.decode(files.content[configPath]); }
-  Texts log() { return fakes::logRecords(files, cp); }
   // Runs something that must end the process; returns the exit code.
   template <class F>
   int exitCodeOf(F f) {

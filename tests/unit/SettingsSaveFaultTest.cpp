@@ -5,9 +5,7 @@
 
 #include <algorithm>
 
-#include "core/ConfigurationManager.h"
-#include "fakes/FakeLauncherParts.h"
-#include "fakes/FakePorts.h"
+#include "CoreFixture.h"
 
 namespace pipit {
 namespace {
@@ -57,31 +55,9 @@ class SettingsSaveFaultTest : public ::testing::Test {
       cp.encode(u"PREF/STYLE\t0\r\nPREF/TOP\t7\r\n# mine\r\nold\told.exe\r\n");
 
   // A launcher started on the old file, whose files fail at step k.
-  struct Launcher {
-    explicit Launcher(StepFailingFiles& f, const CodePage& cp) : files(f), codePage(cp) {}
-    StepFailingFiles& files;
-    const CodePage& codePage;
-    fakes::FakeClock clock;
-    fakes::FakeDialogs dialogs;
-    fakes::FakeProcess process;
-    fakes::FakeRegistry registry;
-    Logger logger{files, clock, codePage};
-    ConfigurationManager manager{CorePorts{files, dialogs, process, registry, codePage}, logger};
-    fakes::Journal journal;
-    fakes::FakeMainWindow window{journal};
-    // Only the simple style's model can be missing.
-    struct StyleModel : ModelLoader {
-      explicit StyleModel(const fakes::FakeMainWindow& w) : window(w) {}
-      const fakes::FakeMainWindow& window;
-      bool simpleMissing = false;
-      Status loadModel() override {
-        if (simpleMissing && window.simpleMode) return Failure::fileNotFound();
-        return Status::success();
-      }
-    } model{window};
-    fakes::FakeTray tray{journal};
-    fakes::FakeCommandMenu menu{journal};
-    LauncherParts parts{window, model, tray, menu};
+  struct Launcher : fakes::CoreFixture {
+    explicit Launcher(StepFailingFiles& f) : CoreFixture(f), stepFiles(f) {}
+    StepFailingFiles& stepFiles;
   };
 
   // Runs `save` against a launcher whose k-th step fails, for k = 1, 2, ...
@@ -94,8 +70,8 @@ class SettingsSaveFaultTest : public ::testing::Test {
       StepFailingFiles files;
       files.content[configPath] = oldBytes;
       {
-        Launcher launcher(files, cp);
-        launcher.model.simpleMissing = simpleModelMissing;
+        Launcher launcher(files);
+        if (simpleModelMissing) launcher.model.simpleFailure = Failure::fileNotFound();
         launcher.manager.main(launcher.parts);
         files.failAt = k;
         save(launcher);
@@ -113,8 +89,8 @@ class SettingsSaveFaultTest : public ::testing::Test {
   // left naming that style may still stop it at the model.)
   void expectStarts(StepFailingFiles& files) {
     files.failAt = 0;
-    Launcher next(files, cp);
-    next.model.simpleMissing = simpleModelMissing;
+    Launcher next(files);
+    if (simpleModelMissing) next.model.simpleFailure = Failure::fileNotFound();
     try {
       next.manager.main(next.parts);
     } catch (const fakes::ProcessExited&) {
@@ -142,7 +118,7 @@ TEST_F(SettingsSaveFaultTest, ShutdownSavingThePosition) {
 TEST_F(SettingsSaveFaultTest, TheSettingsDialogSaving) {
   const std::string saved = eachStepFailing([](Launcher& l) {
     const Status status = l.manager.setConfiguration(withRow(u"新しい", u"new.exe"));
-    const bool wholeRun = l.files.steps < l.files.failAt;
+    const bool wholeRun = l.stepFiles.steps < l.stepFiles.failAt;
     EXPECT_EQ(status.ok(), wholeRun);
     EXPECT_EQ(l.manager.getConfiguration().commands().at(0)->getCommand(),
               wholeRun ? u"新しい" : u"old");

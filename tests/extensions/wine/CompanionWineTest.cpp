@@ -50,7 +50,7 @@ TEST_F(CompanionWineTest, RoutewebOpensTheRouteBetweenTheStationsGiven) {
 TEST_F(CompanionWineTest, RoutewebWithoutStationsAsksBeforeOpeningTheTopPage) {
   {
     Companion routeweb(install, u"routeweb", u"   ");
-    const auto box = waitForMessageBox(routeweb);
+    const auto box = routeweb.waitForMessageBox();
     ASSERT_TRUE(box);
     EXPECT_EQ(box->title, u"routeweb");
     EXPECT_EQ(box->prompt, u"駅が指定されていません。Yahoo!路線情報のトップページを開きますか？");
@@ -60,7 +60,7 @@ TEST_F(CompanionWineTest, RoutewebWithoutStationsAsksBeforeOpeningTheTopPage) {
     EXPECT_TRUE(nothingOpened(opened));
   }
   Companion routeweb(install, u"routeweb", u"");
-  const auto box = waitForMessageBox(routeweb);
+  const auto box = routeweb.waitForMessageBox();
   ASSERT_TRUE(box);
   answer(*box, IDOK);
   EXPECT_TRUE(ranToEnd(routeweb));
@@ -75,7 +75,7 @@ TEST_F(CompanionWineTest, DictwebLooksUpTheWholeCommandLineOrAsks) {
 
   OpenedLog later;
   Companion asking(install, u"dictweb", u"");
-  const auto box = waitForMessageBox(asking);
+  const auto box = asking.waitForMessageBox();
   ASSERT_TRUE(box);
   EXPECT_EQ(box->title, u"dictweb");
   EXPECT_EQ(box->prompt,
@@ -90,7 +90,7 @@ TEST_F(CompanionWineTest, AnOverlongCommandLineIsRefusedWithAMessage) {
   const Text words = Text(16000, u'駅') + Text(1, char16_t(0xD800)) + u" " + Text(15000, u'x') +
                      Text(1, char16_t(0xDC00));
   Companion routeweb(install, u"routeweb", words);
-  const auto box = waitForMessageBox(routeweb);
+  const auto box = routeweb.waitForMessageBox();
   ASSERT_TRUE(box);
   EXPECT_EQ(box->prompt,
             u"文字列が長すぎるため、ページを開けませんでした。短くしてやり直してください。");
@@ -230,7 +230,7 @@ TEST_F(CompanionWineTest, ClipcmdTellsWhyAndLeavesTheClipboardAlone) {
   for (const Case& c : cases) {
     setClipboardText(u"keep me");
     Companion clipcmd(install, u"clipcmd", c.argument);
-    const auto box = waitForMessageBox(clipcmd);
+    const auto box = clipcmd.waitForMessageBox();
     ASSERT_TRUE(box) << toUtf8(c.argument);
     EXPECT_EQ(box->title, u"clipcmd");
     EXPECT_EQ(box->prompt, c.message) << toUtf8(c.argument);

@@ -40,9 +40,11 @@ class FakeModel : public ModelLoader {
   Journal& journal;
   const FakeMainWindow& window;
   std::optional<Failure> failure;
+  std::optional<Failure> simpleFailure;  // of the simple style's model only
   Status loadModel() override {
     journal.calls.push_back(window.simpleMode ? "model.load(simple)" : "model.load");
     if (failure) return *failure;
+    if (simpleFailure && window.simpleMode) return *simpleFailure;
     return Status::success();
   }
 };

@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -88,6 +89,12 @@ class FakeDialogs : public Dialogs {
     if (onShow) onShow();
     return answer;
   }
+  // The prompt of every box, for tests that care about nothing else.
+  std::vector<Text> prompts() const {
+    std::vector<Text> all;
+    for (const ShownMessage& box : shown) all.push_back(box.prompt);
+    return all;
+  }
 };
 
 // Thrown by FakeProcess::exitNow so that a test can watch the process end.
@@ -100,6 +107,7 @@ class FakeProcess : public Process {
   [[noreturn]] void exitNow(int code) override { throw ProcessExited{code}; }
 };
 
+// Posted work waits, from whichever thread, until the test runs it.
 class FakeEventPump : public EventPump {
  public:
   int delivered = 0;
@@ -110,6 +118,24 @@ class FakeEventPump : public EventPump {
     if (onDeliver) onDeliver();
   }
   void waitForEvents(uint32_t milliseconds) override { waits.push_back(milliseconds); }
+  void post(std::function<void()> work) override {
+    const std::lock_guard lock(postedMutex_);
+    posted_.push_back(std::move(work));
+  }
+  // Runs the work posted so far, in order; how many pieces ran.
+  std::size_t runPosted() {
+    std::vector<std::function<void()>> work;
+    {
+      const std::lock_guard lock(postedMutex_);
+      work.swap(posted_);
+    }
+    for (auto& step : work) step();
+    return work.size();
+  }
+
+ private:
+  std::mutex postedMutex_;
+  std::vector<std::function<void()>> posted_;
 };
 
 // Keys as maps of values; a value is text or a 32-bit number.

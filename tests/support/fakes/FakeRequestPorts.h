@@ -1,6 +1,7 @@
 #pragma once
-// Stand-ins for what request handling drives: the shell, the browser object,
-// the core, the character's lines, the window and the settings dialog.
+// Stand-ins for what request handling drives: the core, the character's
+// lines, the window and the settings dialog (the shell and the browser
+// object are in FakeShell.h).
 #include <functional>
 #include <map>
 #include <optional>
@@ -9,59 +10,13 @@
 #include <vector>
 
 #include "core/Configuration.h"
-#include "platform/Browser.h"
-#include "platform/Shell.h"
+#include "fakes/FakeShell.h"
 #include "request/CharacterLines.h"
 #include "request/ConfigFormControl.h"
 #include "request/InputFormControl.h"
 #include "request/LauncherCore.h"
 
 namespace pipit::fakes {
-
-struct ShellCall {
-  Text file;
-  Text parameters;
-  Text directory;
-  bool operator==(const ShellCall&) const = default;
-};
-
-class FakeShell : public Shell {
- public:
-  std::vector<ShellCall> calls;
-  int64_t result = 42;
-  std::map<Text, int64_t> resultFor;  // by file, before `result`
-  bool fail = false;                  // throws, as a broken platform call might
-  int64_t open(const Text& file, const Text& parameters, const Text& directory) override {
-    if (fail) throw std::runtime_error("shell gone");
-    calls.push_back({file, parameters, directory});
-    const auto it = resultFor.find(file);
-    return it == resultFor.end() ? result : it->second;
-  }
-  Text handler = u"browser.exe \"%1\"";
-  std::vector<Text> started;
-  Text schemeCommand(const Text& scheme) override {
-    return scheme == u"https" || scheme == u"mailto" ? handler : u"";
-  }
-  std::map<Text, ShortcutTarget> shortcuts;
-  std::optional<ShortcutTarget> shortcutTarget(const Text& shortcut) override {
-    const auto it = shortcuts.find(shortcut);
-    return it == shortcuts.end() ? std::nullopt : std::optional(it->second);
-  }
-  bool startCommandLine(const Text& commandLine) override {
-    started.push_back(commandLine);
-    return true;
-  }
-};
-
-class FakeBrowser : public Browser {
- public:
-  std::vector<Text> opened;
-  bool available = true;
-  bool openNewWindow(const Text& address) override {
-    opened.push_back(address);
-    return available;
-  }
-};
 
 // Thrown by FakeCore::terminate so that a test can watch the launcher end.
 struct LauncherTerminated {};

@@ -4,20 +4,18 @@
 // asked to open, the clipboard and its exit.
 #include <windows.h>
 
-#include <chrono>
 #include <optional>
 #include <vector>
 
+#include "RunningProgram.h"
 #include "WinTestSupport.h"
 #include "base/Text.h"
 
 namespace pipit::wintest {
 
-// The folder holding the built programs and the shipped assets, as given on
-// the test program's command line.
+// The folder holding the built programs, as given on the test program's
+// command line.
 void setProgramsFolder(Text folder);
-void setAssetsFolder(Text folder);
-const Text& assetsFolder();
 
 // "<install>\extention\" with the four programs, and the launcher's
 // "config.txt" beside it.
@@ -32,37 +30,13 @@ class CompanionInstall {
   TempFolder folder_;
 };
 
-class Companion {
+class Companion : public RunningProgram {
  public:
   // Starts `program` ("routeweb") with the argument string, in `directory`.
   Companion(const CompanionInstall& install, TextView program, TextView arguments,
             const Text& directory = {});
-  ~Companion();
-  Companion(const Companion&) = delete;
-  Companion& operator=(const Companion&) = delete;
-
-  // The first visible top-level window of the program with this class.
-  HWND waitForWindow(const wchar_t* className) const;
-  // The exit code, or nothing when still running after the deadline.
-  std::optional<DWORD> waitForExit(std::chrono::milliseconds timeout = std::chrono::seconds(20));
-
- private:
-  win32::FileHandle process_;
-  DWORD processId_ = 0;
 };
 
-// A message box as the user sees it.
-struct MessageBoxView {
-  HWND window = nullptr;
-  Text title;
-  Text prompt;
-  std::vector<Text> buttons;
-};
-std::optional<MessageBoxView> waitForMessageBox(const Companion& program);
-void answer(const MessageBoxView& box, int command);  // IDOK, IDCANCEL
-
-Text windowText(HWND window);
-HWND childWithClass(HWND parent, const wchar_t* className);
 // Presses a key in a window of another program.
 void pressKey(HWND window, WPARAM key);
 

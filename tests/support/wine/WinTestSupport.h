@@ -54,6 +54,11 @@ std::string readFile(const Text& path);
 void writeFile(const Text& path, const std::string& bytes);
 bool fileExists(const Text& path);
 
+// The folder holding the shipped assets ("model", "extention"...), as given
+// on the test program's command line.
+const Text& assetsFolder();
+void setAssetsFolder(Text path);
+
 // A Unix path as Wine shows it to Windows programs ("/a/b" -> "Z:\a\b").
 Text windowsPath(const std::string& path);
 

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/CoTaskMemory.h"
@@ -121,6 +122,16 @@ Text windowsPath(const std::string& path) {
   for (char c : path) out.push_back(c == '/' ? u'\\' : static_cast<char16_t>(c));
   return out;
 }
+
+namespace {
+Text& assetsSlot() {
+  static Text path;
+  return path;
+}
+}  // namespace
+
+const Text& assetsFolder() { return assetsSlot(); }
+void setAssetsFolder(Text path) { assetsSlot() = std::move(path); }
 
 Text openedLogPath() {
   const char* log = std::getenv("PIPIT_OPENED_LOG");

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "RunningProgram.h"
 #include "WinTestSupport.h"
 #include "base/CodePage.h"
 #include "base/Text.h"
@@ -16,26 +17,16 @@ namespace pipit::wintest {
 // The launcher under test, as given on the test program's command line.
 const Text& launcherExecutable();
 void setLauncherExecutable(Text path);
-// The folder holding the shipped "model" and "model_simple" folders.
-const Text& assetsFolder();
-void setAssetsFolder(Text path);
 // A program that records its arguments and working directory to the file
 // named by PIPIT_RECORDER_OUT.
 const Text& recorderExecutable();
 void setRecorderExecutable(Text path);
-
-struct MessageBoxView {
-  HWND window = nullptr;
-  Text title;
-  Text prompt;
-};
 
 class LauncherInstall {
  public:
   // An install folder with the launcher and, unless told otherwise, both
   // character models.
   explicit LauncherInstall(bool withModels = true);
-  ~LauncherInstall();
 
   const Text& folder() const { return folder_.path(); }
   void writeConfig(TextView text) const;  // in the ANSI code page
@@ -54,20 +45,22 @@ class LauncherInstall {
   // again would; its exit code, or nothing when it is still running.
   std::optional<DWORD> startAgain() const;
   // The first visible top-level window of the launcher with this class.
-  HWND waitForWindow(const wchar_t* className) const;
-  std::optional<MessageBoxView> waitForMessageBox() const;
-  void clickOk(const MessageBoxView& box) const;
+  HWND waitForWindow(const wchar_t* className) const { return launcher_.waitForWindow(className); }
+  std::optional<MessageBoxView> waitForMessageBox() const { return launcher_.waitForMessageBox(); }
+  void clickOk(const MessageBoxView& box) const { answer(box, IDOK); }
   // The exit code, or nothing when the launcher is still running after the
   // deadline.
-  std::optional<DWORD> waitForExit(std::chrono::milliseconds timeout = std::chrono::seconds(20));
-  std::vector<HWND> windows(const wchar_t* className) const;
-  DWORD processId() const { return processId_; }
+  std::optional<DWORD> waitForExit(std::chrono::milliseconds timeout = std::chrono::seconds(20)) {
+    return launcher_.waitForExit(timeout);
+  }
+  std::vector<HWND> windows(const wchar_t* className) const { return launcher_.windows(className); }
+  DWORD processId() const { return launcher_.processId(); }
 
  private:
   TempFolder folder_;
   CodePage codePage_ = CodePage::system();
-  win32::FileHandle process_;
-  DWORD processId_ = 0;
+  // After the folder: ended before the folder is removed.
+  RunningProgram launcher_;
 };
 
 }  // namespace pipit::wintest
