@@ -1,7 +1,7 @@
 // The rule that gives a caption room on its row: margins and spaces of 8.
 #include <gtest/gtest.h>
 
-#include "platform/win32/gui/CaptionRoom.h"
+#include "platform/CaptionRoom.h"
 
 namespace pipit::win32 {
 namespace {

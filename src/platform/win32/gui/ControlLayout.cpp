@@ -1,6 +1,6 @@
 #include "platform/win32/gui/ControlLayout.h"
 
-#include "platform/win32/gui/CaptionRoom.h"
+#include "platform/CaptionRoom.h"
 #include "platform/win32/gui/DeviceContexts.h"
 #include "platform/win32/gui/MessageFont.h"
 #include "platform/win32/gui/WindowText.h"
