@@ -1,6 +1,6 @@
 #pragma once
 // The character window as its logic sees it: a passive surface that shows
-// pictures and text, reports where it stands and runs timers. The Win32
+// pictures and her line, reports where it stands and runs timers. The Win32
 // window implements it; the unit tests watch a fake.
 #include <cstddef>
 #include <cstdint>
@@ -47,18 +47,9 @@ class CharacterWindowView {
   virtual void makeColourKeyed() = 0;
   virtual void applyLayout(const ControlLayout& layout) = 0;
 
-  // The balloon text box txtMessage and the input box InputText.
+  // The balloon text box txtMessage. The input box is a view of its own
+  // (InputBoxView.h).
   virtual void setMessageText(const Text& text) = 0;
-  virtual Text inputText() const = 0;
-  virtual void setInputText(const Text& text, bool selectAll) = 0;
-  // The words of the input box's drop-down list, replaced whole. The box's
-  // text, selection and caret stay as they are.
-  virtual void setCommandWords(const std::vector<Text>& words) = 0;
-  // Opens or closes the drop-down list; the text and caret stay here too.
-  virtual void showCommandList(bool open) = 0;
-  // The list's row the user moved to or clicked, if any.
-  virtual std::optional<std::size_t> selectedListRow() const = 0;
-  virtual void focusInput() = 0;
 
   // Shows the window in its normal state and brings it to the front.
   virtual void show() = 0;

@@ -21,6 +21,7 @@ int32_t toPixels(double twips, double twipsPerPixel) {
 
 InputForm::InputForm(const Ports& ports, const Face& face, const Model& model, Requests requests)
     : view_(ports.view),
+      box_(ports.box),
       core_(ports.core),
       logger_(ports.logger),
       dialogs_(ports.dialogs),
@@ -33,7 +34,7 @@ InputForm::InputForm(const Ports& ports, const Face& face, const Model& model, R
       settings_(model.settings),
       requests_(std::move(requests)),
       commandMenu_(ports.core.getConfiguration()),
-      words_(ports.view, ports.usage) {}
+      words_(ports.box, ports.usage) {}
 
 void InputForm::init(bool onStart) {
   terminate();
@@ -127,7 +128,7 @@ void InputForm::doHotkeyAction() {
   hideCancelled_ = true;
   show();
   words_.putInput(Text(), false);
-  view_.focusInput();
+  box_.focusInput();
   view_.setMessageText(lines_.getMessage(responses::kFocus, u""));
 }
 
@@ -141,8 +142,8 @@ void InputForm::onEscape() { hideFromTray(); }
 // The command menu and drops put text in the box only to send it at once:
 // the list is left as it is, the answer sets the box again.
 void InputForm::remoteExecute(const Text& command) {
-  view_.showCommandList(false);
-  view_.setInputText(command, false);
+  box_.showCommandList(false);
+  box_.setInputText(command, false);
   ExecutionButton_Click();
 }
 
@@ -155,8 +156,8 @@ void InputForm::onInputEdited() {
 }
 
 void InputForm::onFilesDropped(const Text& firstFile) {
-  view_.showCommandList(false);
-  view_.setInputText(Text(BuiltInCommandExecutor::kEdit) + u"|" + firstFile, false);
+  box_.showCommandList(false);
+  box_.setInputText(Text(BuiltInCommandExecutor::kEdit) + u"|" + firstFile, false);
   ExecutionButton_Click();
 }
 
@@ -179,7 +180,7 @@ void InputForm::onScaleChanged() {
 }
 
 void InputForm::ExecutionButton_Click() {
-  const Text input = view_.inputText();
+  const Text input = box_.inputText();
   if (input.empty() || core_.isTerminating()) return;
   const std::optional<UsageKey> chosen = words_.chosen();
   if (!chosen || chosen->kind == ListKind::CommandWord) {

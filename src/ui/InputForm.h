@@ -9,6 +9,7 @@
 
 #include "core/LauncherParts.h"
 #include "core/Logger.h"
+#include "finding/UsageScores.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
@@ -20,15 +21,16 @@
 #include "ui/CharacterPictures.h"
 #include "ui/CharacterWindowView.h"
 #include "ui/CommandMenu.h"
+#include "ui/InputBoxEvents.h"
+#include "ui/InputBoxView.h"
 #include "ui/ModelSettings.h"
 #include "ui/SimpleMode.h"
 #include "ui/TrayMenu.h"
-#include "finding/UsageScores.h"
 #include "ui/WordList.h"
 
 namespace pipit {
 
-class InputForm final : public InputFormControl, public TrayTarget {
+class InputForm final : public InputFormControl, public TrayTarget, public InputBoxEvents {
  public:
   // The roads of request handling that the input box takes.
   struct Requests {
@@ -38,15 +40,16 @@ class InputForm final : public InputFormControl, public TrayTarget {
     std::function<ExecutionResponse(const Text& name, const Text& target)> startProgram;
     // The settings dialog with a path offered as a new command.
     std::function<ExecutionResponse(const Text& path, const Text& command)> offerAsCommand;
-    // Starts indexing the installed programs, which come back through
-    // onProgramsFound. Asked once, when the user first types: the index
-    // costs its thread, the shell and its list, which she needs at rest
-    // only once she is used.
+    // Starts indexing the installed programs, whose lists go to
+    // wordList(). Asked once, when the user first types: the index costs
+    // its thread, the shell and its list, which she needs at rest only
+    // once she is used.
     std::function<void()> indexPrograms;
   };
 
   struct Ports {
     CharacterWindowView& view;
+    InputBoxView& box;
     LauncherCore& core;
     Logger& logger;
     Dialogs& dialogs;
@@ -69,6 +72,8 @@ class InputForm final : public InputFormControl, public TrayTarget {
   InputForm(const Ports& ports, const Face& face, const Model& model, Requests requests);
 
   CommandMenu& commandMenu() { return commandMenu_; }
+  // The input box's list, which takes the installed programs.
+  WordList& wordList() { return words_; }
 
   // MainWindowControl
   void setSimpleMode(bool simple) override { style_.set(simple); }
@@ -89,21 +94,19 @@ class InputForm final : public InputFormControl, public TrayTarget {
   // TrayTarget
   void hideFromTray() override;
 
+  // InputBoxEvents
+  void onSend() override { ExecutionButton_Click(); }
+  void onEscape() override;
+  // The list narrows to the words that match.
+  void onInputEdited() override;
+  // A program chosen in the list is offered in the settings dialog as a new
+  // command under its name, as a dropped file is. Other text is left.
+  void onMakeCommand() override;
+  void onFilesDropped(const Text& firstFile) override;
+
   // Events of the window.
   void remoteExecute(const Text& command);
   void ExecutionButton_Click();
-  void onEscape();
-  // The user changed the input box's text: typed, deleted, pasted or
-  // committed a composition. The list narrows to the words that match.
-  void onInputEdited();
-  // The index of installed programs has a list, new or changed.
-  void onProgramsFound(std::vector<InstalledProgram> programs) {
-    words_.setPrograms(std::move(programs));
-  }
-  // F2: a program chosen in the list is offered in the settings dialog as a
-  // new command under its name, as a dropped file is. Other text is left.
-  void onMakeCommand();
-  void onFilesDropped(const Text& firstFile);
   void onRightButton();
   void onClose();
   // Windows is ending the session (logoff, shutdown): she closes as on a
@@ -125,6 +128,7 @@ class InputForm final : public InputFormControl, public TrayTarget {
   void hide();
 
   CharacterWindowView& view_;
+  InputBoxView& box_;
   LauncherCore& core_;
   Logger& logger_;
   Dialogs& dialogs_;

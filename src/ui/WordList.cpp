@@ -1,5 +1,7 @@
 #include "ui/WordList.h"
 
+#include <utility>
+
 #include "ui/CommandMenu.h"
 
 namespace pipit {
@@ -21,16 +23,16 @@ void WordList::setPrograms(std::vector<InstalledProgram> programs) {
 }
 
 void WordList::putInput(const Text& text, bool selectAll) {
-  view_.setInputText(text, selectAll);
+  box_.setInputText(text, selectAll);
   // After an error the box holds "?" and her words: the list still offers
   // every command.
   listFor(Text(), false);
 }
 
-void WordList::onEdited() { listFor(view_.inputText(), true); }
+void WordList::onEdited() { listFor(box_.inputText(), true); }
 
 std::optional<UsageKey> WordList::chosen() const {
-  const ListRow* row = rowShown(rows_, view_.selectedListRow(), view_.inputText());
+  const ListRow* row = rowShown(rows_, box_.selectedListRow(), box_.inputText());
   if (!row) return std::nullopt;
   if (row->kind == ListKind::CommandWord) {
     return UsageKey{ListKind::CommandWord, finder_.words()[row->index], Text()};
@@ -61,11 +63,11 @@ void WordList::listFor(const Text& typed, bool open) {
     std::vector<Text> texts;
     texts.reserve(rows.size());
     for (const ListRow& row : rows) texts.push_back(row.text);
-    view_.setCommandWords(texts);
+    box_.setCommandWords(std::move(texts));
     rows_ = std::move(rows);
     rowsValid_ = true;
   }
-  view_.showCommandList(open && !typed.empty() && !rows_.empty());
+  box_.showCommandList(open && !typed.empty() && !rows_.empty());
 }
 
 }  // namespace pipit

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "core/Configuration.h"
-#include "platform/InstalledPrograms.h"
-#include "ui/CharacterWindowView.h"
-#include "finding/NameFinder.h"
 #include "finding/ListRows.h"
+#include "finding/NameFinder.h"
 #include "finding/UsageScores.h"
+#include "platform/InstalledPrograms.h"
+#include "ui/InputBoxView.h"
 
 namespace pipit {
 
@@ -20,7 +20,7 @@ class WordList {
   // More would not be read: past this many the user types on.
   static constexpr std::size_t kProgramRows = 50;
 
-  WordList(CharacterWindowView& view, UsageScores& usage) : view_(view), usage_(usage) {}
+  WordList(InputBoxView& box, UsageScores& usage) : box_(box), usage_(usage) {}
 
   // The words of the command table, offered whole with the list closed.
   void setCommands(const Configuration& configuration);
@@ -49,7 +49,7 @@ class WordList {
   void listFor(const Text& typed, bool open);
   std::vector<ProgramMatch> matchingPrograms(const Text& typed) const;
 
-  CharacterWindowView& view_;
+  InputBoxView& box_;
   UsageScores& usage_;
   NameFinder finder_;
   NameFinder programFinder_;  // over the programs' names

@@ -9,11 +9,32 @@
 #include "fakes/FakePictures.h"
 #include "fakes/FakePorts.h"
 #include "ui/CharacterWindowView.h"
+#include "ui/InputBoxView.h"
 #include "ui/ModelSettings.h"
 
 namespace pipit::fakes {
 
-class FakeCharacterWindowView : public CharacterWindowView {
+class FakeInputBox : public InputBoxView {
+ public:
+  Text input;
+  bool inputSelected = false;
+  std::vector<Text> words;
+  bool listOpen = false;
+  bool focused = false;
+
+  Text inputText() const override { return input; }
+  void setInputText(const Text& text, bool selectAll) override {
+    input = text;
+    inputSelected = selectAll;
+  }
+  void setCommandWords(std::vector<Text> w) override { words = std::move(w); }
+  void showCommandList(bool open) override { listOpen = open; }
+  std::optional<std::size_t> selectedListRow() const override { return std::nullopt; }
+  void focusInput() override { focused = true; }
+};
+
+// Her window with the box in it, as the tests meet both.
+class FakeCharacterWindowView : public CharacterWindowView, public FakeInputBox {
  public:
   PictureHandle windowPicture;
   std::map<ImageId, PictureHandle> images;
@@ -22,12 +43,7 @@ class FakeCharacterWindowView : public CharacterWindowView {
   std::optional<ControlLayout> layout;
   std::set<Text> missingIcons;
   Text message;
-  Text input;
-  bool inputSelected = false;
-  std::vector<Text> words;
-  bool listOpen = false;
   bool visible = false;
-  bool focused = false;
   int topMost = 0;
   PixelPoint at;
   double twipsPerPixel = 15;
@@ -50,15 +66,6 @@ class FakeCharacterWindowView : public CharacterWindowView {
   void makeColourKeyed() override {}
   void applyLayout(const ControlLayout& l) override { layout = l; }
   void setMessageText(const Text& text) override { message = text; }
-  Text inputText() const override { return input; }
-  void setInputText(const Text& text, bool selectAll) override {
-    input = text;
-    inputSelected = selectAll;
-  }
-  void setCommandWords(const std::vector<Text>& w) override { words = w; }
-  void showCommandList(bool open) override { listOpen = open; }
-  std::optional<std::size_t> selectedListRow() const override { return std::nullopt; }
-  void focusInput() override { focused = true; }
   void show() override { visible = true; }
   void hide() override {
     visible = false;

@@ -74,7 +74,7 @@ class InputFormTest : public ::testing::Test {
   std::vector<Text> offered;  // "command|path"
   int indexStarts = 0;
   std::function<ExecutionResponse(const Text&)> respond;
-  InputForm form{{view, core, logger, dialogs, clock, pump, usage},
+  InputForm form{{view, view, core, logger, dialogs, clock, pump, usage},
                  {simpleMode, characterPictures, blinker},
                  {lines, settings},
                  {[this](const Text& input) {
@@ -422,7 +422,7 @@ TEST_F(InputFormTest, AProgramChosenInTheListStartsItselfAndIsCounted) {
     view.input = chosen;
   };
   type(u"め", u"め");
-  form.onProgramsFound({{u"メモリ", u"C:\\r.lnk"}, {u"メモ帳", u"C:\\m.lnk"}});
+  form.wordList().setPrograms({{u"メモリ", u"C:\\r.lnk"}, {u"メモ帳", u"C:\\m.lnk"}});
   type(u"めも", u"めも");
   EXPECT_EQ(view.words,
             (std::vector<Text>{u"メモ", u"メモリ 〈プログラム〉", u"メモ帳 〈プログラム〉"}));

@@ -1,9 +1,18 @@
-// The input box's drop-down list against a fake window.
+// The input box's drop-down list against a fake window, and the index of
+// installed programs that feeds it.
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
 
 #include "FakeCharacterWindowView.h"
 #include "fakes/FakePorts.h"
 #include "fakes/FakeRequestPorts.h"
+#include "ui/ProgramIndex.h"
 #include "ui/WordList.h"
 
 namespace pipit {
@@ -43,6 +52,61 @@ TEST(WordListTest, TypingNarrowsTheListAndOpensItWhileAWordMatches) {
   EXPECT_EQ(view.words, all) << "the list narrows on typing only, not on her \"?\"";
   EXPECT_FALSE(view.listOpen);
   EXPECT_TRUE(view.inputSelected);
+}
+
+// One list, found at once, in folders that never change.
+struct ListedPrograms : InstalledPrograms {
+  struct QuietFolders : ProgramFolderWatch {
+    Wake wait(std::chrono::milliseconds) override {
+      std::unique_lock lock(mutex);
+      woken.wait(lock, [this] { return stopped; });
+      return Wake::stopped;
+    }
+    void stop() override {
+      const std::lock_guard lock(mutex);
+      stopped = true;
+      woken.notify_all();
+    }
+    std::mutex mutex;
+    std::condition_variable woken;
+    bool stopped = false;
+  };
+  std::vector<InstalledProgram> scan(const std::atomic<bool>&, const Preview&) const override {
+    ++scans;
+    return list;
+  }
+  std::unique_ptr<ProgramFolderWatch> watch() const override {
+    return std::make_unique<QuietFolders>();
+  }
+  std::vector<InstalledProgram> list;
+  mutable std::atomic<int> scans{0};
+};
+
+TEST(ProgramIndexTest, StartsOnceAndItsListReachesTheWordListOnlyThroughThePump) {
+  fakes::FakeCharacterWindowView box;
+  fakes::FakeFiles files;
+  fakes::FakeWallClock clock;
+  UsageScores usage(files, clock);
+  WordList list(box, usage);
+  fakes::FakeEventPump pump;
+  ListedPrograms programs;
+  programs.list = {{u"メモ帳", u"C:\\m.lnk"}};
+  {
+    ProgramIndex index(programs, pump, list);
+    box.input = u"めも";
+    list.onEdited();
+    index.start();
+    index.start();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (pump.runPosted() == 0 && std::chrono::steady_clock::now() < deadline) {
+      EXPECT_TRUE(box.words.empty()) << "nothing comes but through the pump";
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_EQ(box.words, (std::vector<Text>{u"メモ帳 〈プログラム〉"}));
+    EXPECT_TRUE(box.listOpen) << "the user's typing is listed again, the list open";
+  }  // stopped and joined: its folders' wait ends
+  EXPECT_EQ(programs.scans, 1);
+  EXPECT_EQ(pump.runPosted(), 0u);
 }
 
 }  // namespace

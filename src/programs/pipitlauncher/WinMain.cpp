@@ -10,7 +10,6 @@
 #include "base/Product.h"
 #include "core/ConfigurationManager.h"
 #include "core/Logger.h"
-#include "finding/ProgramIndexThread.h"
 #include "platform/win32/SingleInstance.h"
 #include "platform/win32/Win32Browser.h"
 #include "platform/win32/Win32Clipboard.h"
@@ -30,6 +29,7 @@
 #include "ui/ClockRandom.h"
 #include "ui/InputForm.h"
 #include "ui/MessageProvider.h"
+#include "ui/ProgramIndex.h"
 #include "ui/ScaledPictures.h"
 #include "ui/TrayMenu.h"
 #include "ui/win32/CharacterWindow.h"
@@ -87,10 +87,10 @@ struct Launcher {
   Blinker blinker{window, characterPictures};
   ClockRandom random{clock};
   MessageProvider model{files, scaledPictures, blinker, style, random, logger, codePage};
-  UsageScores usage{files, clock, [&logger](TextView label, const Text& line) {
+  UsageScores usage{files, clock, [this](TextView label, const Text& line) {
                       logger.writeLog(label, line, true);
                     }};
-  InputForm form{{window, core, logger, dialogs, clock, pump, usage},
+  InputForm form{{window, window.inputBox(), core, logger, dialogs, clock, pump, usage},
                  {style, characterPictures, blinker},
                  {model, model.settings()},
                  {[this](const Text& input) { return requests.dispatcher.dispatch(input); },
@@ -100,21 +100,16 @@ struct Launcher {
                   [this](const Text& path, const Text& command) {
                     return requests.builtIn.offerAsCommand(path, command);
                   },
-                  [this] { startProgramIndex(); }}};
+                  [this] { programIndex.start(); }}};
   RequestHandling requests{
       RequestPorts{logger, core, model, form, settingsDialog, files, clock, pump, shell, browser}};
   TrayMenu tray{trayWindow, form, core, dialogs};
 
   // The installed programs, indexed on a thread of their own from the first
-  // keystroke on. Stopped and joined first at the end, while the window
-  // that takes its lists is still there.
+  // keystroke on. Stopped and joined first at the end, while the word list
+  // that takes its lists and the pump that brings them are still there.
   Win32InstalledPrograms installedPrograms;
-  std::optional<ProgramIndexThread> programIndex;
-  void startProgramIndex() {
-    programIndex.emplace(installedPrograms, [this](std::vector<InstalledProgram> programs) {
-      window.offerPrograms(std::move(programs));
-    });
-  }
+  ProgramIndex programIndex{installedPrograms, pump, form.wordList()};
 };
 
 }  // namespace

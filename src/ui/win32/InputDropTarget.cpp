@@ -40,14 +40,18 @@ class Medium {
 Text firstFile(IDataObject* data) {
   const Medium medium(data, CF_HDROP);
   const auto drop = static_cast<HDROP>(medium.global());
-  if (!drop || DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) == 0) return {};
+  return drop ? firstDroppedFile(drop) : Text();
+}
+
+}  // namespace
+
+Text firstDroppedFile(HDROP drop) {
+  if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) == 0) return {};
   const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
   std::wstring name(length + 1, L'\0');
   const UINT copied = DragQueryFileW(drop, 0, name.data(), length + 1);
   return fromWide(name.data(), copied);
 }
-
-}  // namespace
 
 HRESULT InputDropTarget::QueryInterface(REFIID id, void** object) {
   if (!object) return E_POINTER;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <oleidl.h>
+#include <shellapi.h>
 
 #include <functional>
 #include <utility>
@@ -13,6 +14,10 @@
 #include "ui/InputDrop.h"
 
 namespace pipit::win32 {
+
+// The first file of a drop block, the shell's or OLE's; nothing for a block
+// without one. The block stays its owner's to hand back.
+Text firstDroppedFile(HDROP drop);
 
 // A COM object ends in its own Release, never through a base pointer: the
 // interfaces have no virtual destructor by design.
