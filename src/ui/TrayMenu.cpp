@@ -2,6 +2,7 @@
 
 #include "base/Product.h"
 #include "core/ConfigurationManager.h"
+#include "ui/CharacterPictures.h"
 
 namespace pipit {
 namespace {
@@ -13,7 +14,10 @@ enum Item : std::size_t { kShow, kHide, kExit };
 std::vector<MenuItem> TrayMenu::items() { return {{u"表示"}, {u"非表示"}, {u"終了"}}; }
 
 void TrayMenu::init() {
-  view_.addIcon();
+  if (const Status added = view_.addIcon(); !added) {
+    reportWindowFailure(ports_.dialogs, ports_.logger, added.failure());
+    ports_.process.exitNow(1);
+  }
   iconShown_ = true;
 }
 
@@ -23,7 +27,7 @@ void TrayMenu::terminate() {
 }
 
 void TrayMenu::onTaskbarCreated() {
-  if (iconShown_) view_.addIcon();
+  if (iconShown_) (void)view_.addIcon();
 }
 
 void TrayMenu::onIconMessage(uint32_t mouseMessage) {
@@ -53,8 +57,8 @@ void TrayMenu::onIconMessage(uint32_t mouseMessage) {
 
 void TrayMenu::menuExit_Click() {
   const MessageAnswer answer =
-      dialogs_.messageBox(Text(kProductName) + u"を終了します。よろしいですか？", u"終了の確認",
-                          MessageButtons::OkCancel, MessageIcon::Question);
+      ports_.dialogs.messageBox(Text(kProductName) + u"を終了します。よろしいですか？",
+                                u"終了の確認", MessageButtons::OkCancel, MessageIcon::Question);
   if (answer == MessageAnswer::Ok) core_.terminate();
 }
 

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "core/LauncherParts.h"
+#include "core/Logger.h"
 #include "platform/Dialogs.h"
+#include "platform/Process.h"
 #include "request/LauncherCore.h"
 #include "ui/MenuItem.h"
 
@@ -15,7 +17,9 @@ namespace pipit {
 class TrayView {
  public:
   virtual ~TrayView() = default;
-  virtual void addIcon() = 0;
+  // Puts the icon up, her window's icon in it; the failure when that icon
+  // does not read or the tray's window cannot be made.
+  virtual Status addIcon() = 0;
   virtual void removeIcon() = 0;
   // Brings the tray's window to the front, delivers the waiting events once
   // and pops the menu up at the pointer; the chosen index, if any.
@@ -36,9 +40,17 @@ class TrayMenu final : public TrayMenuControl {
   static constexpr uint32_t kLeftButtonDown = 0x201;
   static constexpr uint32_t kRightButtonDown = 0x204;
 
-  TrayMenu(TrayView& view, TrayTarget& window, LauncherCore& core, Dialogs& dialogs)
-      : view_(view), window_(window), core_(core), dialogs_(dialogs) {}
+  struct Ports {
+    Dialogs& dialogs;
+    Logger& logger;
+    Process& process;
+  };
 
+  TrayMenu(TrayView& view, TrayTarget& window, LauncherCore& core, const Ports& ports)
+      : view_(view), window_(window), core_(core), ports_(ports) {}
+
+  // Puts the icon up; one that cannot be ends start-up with the box of her
+  // window's failure.
   void init() override;
   void terminate() override;
   // A notification from the icon: the mouse message that happened on it.
@@ -54,7 +66,7 @@ class TrayMenu final : public TrayMenuControl {
   TrayView& view_;
   TrayTarget& window_;
   LauncherCore& core_;
-  Dialogs& dialogs_;
+  Ports ports_;
   bool iconShown_ = false;
 };
 

@@ -317,9 +317,14 @@ TEST_F(InputFormTest, TheAnswerAndEscapeGiveTheWholeListBackClosed) {
 class FakeTrayView : public TrayView {
  public:
   int icons = 0;
+  std::optional<Failure> refuse;
   std::optional<std::size_t> choice;
   std::vector<std::vector<MenuItem>> menus;
-  void addIcon() override { ++icons; }
+  Status addIcon() override {
+    if (refuse) return *refuse;
+    ++icons;
+    return Status::success();
+  }
   void removeIcon() override { --icons; }
   std::optional<std::size_t> popupMenu(const std::vector<MenuItem>& items) override {
     menus.push_back(items);
@@ -329,7 +334,7 @@ class FakeTrayView : public TrayView {
 
 TEST_F(InputFormTest, TheTrayShowsHidesAndAsksBeforeEnding) {
   FakeTrayView trayView;
-  TrayMenu tray(trayView, form, core, dialogs);
+  TrayMenu tray(trayView, form, core, {dialogs, logger, process});
   form.init(true);
   tray.init();
   tray.onIconMessage(0x203);  // a double click acts through its button-down only
@@ -361,9 +366,29 @@ TEST_F(InputFormTest, TheTrayShowsHidesAndAsksBeforeEnding) {
   EXPECT_EQ(trayView.icons, 1);
 }
 
+// Her icon is read for the tray, after her first show: one that does not
+// read ends start-up as a broken picture of hers does.
+TEST_F(InputFormTest, AnIconTheTrayCannotTakeEndsStartUpWithHerWindowsBox) {
+  FakeTrayView trayView;
+  trayView.refuse = Pictures::invalidPicture();
+  TrayMenu tray(trayView, form, core, {dialogs, logger, process});
+  form.init(true);
+  int code = 0;
+  try {
+    tray.init();
+  } catch (const fakes::ProcessExited& exited) {
+    code = exited.code;
+  }
+  EXPECT_EQ(code, 1);
+  ASSERT_FALSE(dialogs.shown.empty());
+  EXPECT_EQ(dialogs.shown.back().title, u"メインフォーム初期化失敗");
+  EXPECT_EQ(log().back(), u"InputForm.visualize() メインフォーム初期化エラー:" +
+                              Pictures::invalidPicture().toText());
+}
+
 TEST_F(InputFormTest, OnceShutdownHasBegunNoRoadShowsHerOrStartsAnything) {
   FakeTrayView trayView;
-  TrayMenu tray(trayView, form, core, dialogs);
+  TrayMenu tray(trayView, form, core, {dialogs, logger, process});
   form.init(true);
   core.terminating = true;  // the box of a failed save at close is up
   view.input = u"memo";

@@ -75,7 +75,7 @@ struct Launcher {
     }
     return false;
   }};
-  TrayWindow trayWindow{instance, [this] { return window.smallIcon(); }, pump, tray};
+  TrayWindow trayWindow{instance, [this] { return window.trayIcon(); }, pump, tray};
 
   // Her face comes first: her model shows its pictures through the blinker
   // and reads the style; the form, which speaks her lines, after both.
@@ -103,7 +103,7 @@ struct Launcher {
                   [this] { programIndex.start(); }}};
   RequestHandling requests{
       RequestPorts{logger, core, model, form, settingsDialog, files, clock, pump, shell, browser}};
-  TrayMenu tray{trayWindow, form, core, dialogs};
+  TrayMenu tray{trayWindow, form, core, {dialogs, logger, process}};
 
   // The installed programs, indexed on a thread of their own from the first
   // keystroke on. Stopped and joined first at the end, while the word list
@@ -129,8 +129,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   InitCommonControlsEx(&controls);
 
   Launcher launcher(instance, files);
-  for (const Status& created : {launcher.window.create(), launcher.trayWindow.create()}) {
-    if (created) continue;
+  // The tray's window and icon come after her first show (TrayMenu::init).
+  if (const Status created = launcher.window.create(); !created) {
     reportWindowFailure(launcher.dialogs, launcher.logger, created.failure());
     return 1;
   }

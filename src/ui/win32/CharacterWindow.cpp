@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <utility>
 #include <vector>
 
 #include "platform/win32/Win32Pictures.h"
@@ -128,6 +129,17 @@ Status CharacterWindow::loadIcon(const Text& path) {
   const DWORD attributes = GetFileAttributesW(wide(path));
   if (attributes == INVALID_FILE_ATTRIBUTES) return Failure::fileNotFound();
   if (attributes & FILE_ATTRIBUTE_DIRECTORY) return Failure::fileAccess();
+  // Before she is first seen the file is only found: its images are read
+  // for the tray, after her first show, which comes sooner for it.
+  if (!shown_) {
+    unreadIcon_ = path;
+    return Status::success();
+  }
+  unreadIcon_.clear();
+  return readIcon(path);
+}
+
+Status CharacterWindow::readIcon(const Text& path) {
   IconHandle icon(static_cast<HICON>(
       LoadImageW(nullptr, wide(path), IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE)));
   if (!icon) return Pictures::invalidPicture();
@@ -175,7 +187,15 @@ void CharacterWindow::makeFont() {
 
 void CharacterWindow::setMessageText(const Text& text) { SetWindowTextW(message_, wide(text)); }
 
+Outcome<HICON> CharacterWindow::trayIcon() {
+  if (!unreadIcon_.empty()) {
+    if (Status read = readIcon(std::exchange(unreadIcon_, Text())); !read) return read.failure();
+  }
+  return smallIcon_ ? smallIcon_.get() : icon_.get();
+}
+
 void CharacterWindow::show() {
+  shown_ = true;
   ShowWindow(handle(), SW_SHOWNORMAL);
   SetForegroundWindow(handle());
   // Refused the activation, she never learns when the user is elsewhere.

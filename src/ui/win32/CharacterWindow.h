@@ -35,8 +35,9 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   Status create();
   HICON icon() const { return icon_.get(); }
   // The icon at the small size, for the tray; the large one where the file
-  // has no small one.
-  HICON smallIcon() const { return smallIcon_ ? smallIcon_.get() : icon_.get(); }
+  // has no small one. An icon whose reading waited for her first show is
+  // read now, and one that does not read is the failure.
+  Outcome<HICON> trayIcon();
   InputBox& inputBox() { return input_; }
 
   // CharacterWindowView
@@ -83,6 +84,7 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   // The controls' font, for the window's scale.
   void makeFont();
   void invalidate(const Image& image);
+  Status readIcon(const Text& path);
   bool onImage(LPARAM point) const;
 
   HINSTANCE instance_;
@@ -94,10 +96,12 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   GdiObject balloonBrush_;
   IconHandle icon_;
   IconHandle smallIcon_;
+  Text unreadIcon_;  // a file found before her first show, read for the tray
   PictureHandle windowPicture_;
   std::array<Image, 3> images_;
   int32_t dpi_ = 96;  // of the screen she is on
   bool hotKeyRegistered_ = false;
+  bool shown_ = false;  // once, ever
 };
 
 }  // namespace pipit::win32

@@ -5,7 +5,7 @@
 
 namespace pipit::win32 {
 
-TrayWindow::TrayWindow(HINSTANCE instance, std::function<HICON()> icon, EventPump& pump,
+TrayWindow::TrayWindow(HINSTANCE instance, std::function<Outcome<HICON>()> icon, EventPump& pump,
                        TrayMenu& menu)
     : instance_(instance),
       icon_(std::move(icon)),
@@ -23,7 +23,7 @@ Status TrayWindow::create() {
       {instance_, kClassName, wide(Text(kProductName)), WS_OVERLAPPED, 0, nullptr, nullptr});
 }
 
-NOTIFYICONDATAW TrayWindow::record() const {
+NOTIFYICONDATAW TrayWindow::record(HICON icon) const {
   NOTIFYICONDATAW data{};
   // The first version of the record is all the icon needs, and every shell
   // knows it.
@@ -32,18 +32,30 @@ NOTIFYICONDATAW TrayWindow::record() const {
   data.uID = 1;
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = kCallbackMessage;
-  data.hIcon = icon_ ? icon_() : nullptr;
+  data.hIcon = icon;
   wcsncpy(data.szTip, wide(Text(kProductName)), 63);
   return data;
 }
 
-void TrayWindow::addIcon() {
-  NOTIFYICONDATAW data = record();
+Status TrayWindow::addIcon() {
+  // Made after her first show, which is not kept waiting for it.
+  if (!handle()) {
+    if (Status created = create(); !created) return created;
+  }
+  HICON icon = nullptr;
+  if (icon_) {
+    Outcome<HICON> got = icon_();
+    if (!got) return got.failure();
+    icon = got.value();
+  }
+  NOTIFYICONDATAW data = record(icon);
   Shell_NotifyIconW(NIM_ADD, &data);
+  return Status::success();
 }
 
 void TrayWindow::removeIcon() {
-  NOTIFYICONDATAW data = record();
+  if (!handle()) return;
+  NOTIFYICONDATAW data = record(nullptr);
   Shell_NotifyIconW(NIM_DELETE, &data);
 }
 

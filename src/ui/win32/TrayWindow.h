@@ -20,16 +20,14 @@ class TrayWindow final : public Window, public TrayView {
   // message that happened on the icon in the low word of lParam.
   static constexpr UINT kCallbackMessage = WM_MOUSEMOVE;
 
-  // `icon` gives the character window's icon at the moment it is needed.
-  // `menu` takes the icon's notifications; it may be built after the window,
-  // as long as it is there before create().
-  TrayWindow(HINSTANCE instance, std::function<HICON()> icon, EventPump& pump, TrayMenu& menu);
+  // `icon` gives the character window's icon at the moment it is needed,
+  // or why it has none. `menu` takes the icon's notifications.
+  TrayWindow(HINSTANCE instance, std::function<Outcome<HICON>()> icon, EventPump& pump,
+             TrayMenu& menu);
   ~TrayWindow() override;
 
-  Status create();
-
-  // TrayView
-  void addIcon() override;
+  // TrayView: the window is made with the first icon.
+  Status addIcon() override;
   void removeIcon() override;
   std::optional<std::size_t> popupMenu(const std::vector<MenuItem>& items) override;
 
@@ -37,10 +35,11 @@ class TrayWindow final : public Window, public TrayView {
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  NOTIFYICONDATAW record() const;
+  Status create();
+  NOTIFYICONDATAW record(HICON icon) const;
 
   HINSTANCE instance_;
-  std::function<HICON()> icon_;
+  std::function<Outcome<HICON>()> icon_;
   EventPump& pump_;
   TrayMenu& menu_;
   UINT taskbarCreated_;
