@@ -16,8 +16,8 @@ RunningProgram::RunningProgram(const Text& commandLine, const Text& directory) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(nullptr, const_cast<wchar_t*>(wide(writable)), nullptr, nullptr, FALSE, 0,
-                      nullptr, directory.empty() ? nullptr : wide(directory), &startup, &info)) {
+  if (!CreateProcessW(nullptr, reinterpret_cast<wchar_t*>(writable.data()), nullptr, nullptr, FALSE,
+                      0, nullptr, directory.empty() ? nullptr : wide(directory), &startup, &info)) {
     ADD_FAILURE() << "CreateProcess failed: " << GetLastError();
     return;
   }
