@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "RunningProgram.h"
 #include "WinTestSupport.h"
 #include "base/CodePage.h"
 #include "fakes/FakePorts.h"
@@ -111,21 +112,6 @@ TEST_F(ShellExecutorWineTest, LongAddressesOfEverySchemeReachTheirProgramWhole) 
   RegDeleteKeyValueW(HKEY_CURRENT_USER, key, L"Mailers");
 }
 
-// Window texts of another process: only WM_GETTEXT reaches them.
-Text textOf(HWND window) {
-  DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) {
-    return {};
-  }
-  std::wstring text(length + 1, L'\0');
-  DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
-                           SMTO_ABORTIFHUNG, 2000, &copied)) {
-    return {};
-  }
-  return fromWide(text.c_str(), copied);
-}
-
 // Every Edit text inside a window, through all levels.
 std::vector<Text> editTextsOf(HWND window) {
   std::vector<Text> texts;
@@ -135,7 +121,7 @@ std::vector<Text> editTextsOf(HWND window) {
         wchar_t name[64];
         GetClassNameW(child, name, 64);
         if (lstrcmpiW(name, L"Edit") == 0) {
-          reinterpret_cast<std::vector<Text>*>(data)->push_back(textOf(child));
+          reinterpret_cast<std::vector<Text>*>(data)->push_back(wintest::windowText(child));
         }
         return TRUE;
       },
