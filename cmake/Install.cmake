@@ -13,6 +13,8 @@ install(TARGETS transweb routeweb dictweb clipcmd RUNTIME DESTINATION extention)
 install(DIRECTORY ${PIPIT_ASSETS}/model ${PIPIT_ASSETS}/model_simple DESTINATION .)
 install(FILES ${PIPIT_ASSETS}/extention/aisatsu.txt DESTINATION extention)
 install(FILES ${PIPIT_ASSETS}/README.txt DESTINATION .)
+# The kanji readings (tools/) and the licence notice of their dictionary.
+install(FILES ${PIPIT_READING_TABLE} ${PIPIT_READING_NOTICE} DESTINATION .)
 # The settings the launcher has saved are the user's: a new install over an
 # old folder leaves them alone.
 install(CODE "

@@ -20,22 +20,43 @@ Text programRowText(TextView name, int64_t sameNameBefore) {
 
 }  // namespace
 
-std::vector<ListRow> listRows(const std::vector<Text>& words,
-                              const std::vector<std::size_t>& matchingWords,
-                              std::vector<ProgramMatch> matchingPrograms,
-                              std::size_t programLimit) {
-  std::vector<ListRow> rows;
-  rows.reserve(matchingWords.size() + matchingPrograms.size());
-  for (const std::size_t i : matchingWords) rows.push_back({ListKind::CommandWord, i, words[i]});
+void orderMatches(std::vector<RowMatch>& matches, std::optional<std::size_t> chosenBefore) {
+  const auto used = [](const RowMatch& m) { return m.score > 0; };
+  const auto moreUsed = [](const RowMatch& a, const RowMatch& b) { return a.score > b.score; };
+  // The finder gives each quality in table order: only the few rows ever
+  // used move, within their quality, so a long list is not sorted whole.
+  for (auto begin = matches.begin(); begin != matches.end();) {
+    const auto end = std::find_if(begin, matches.end(), [&](const RowMatch& m) {
+      return m.quality != begin->quality;
+    });
+    const auto usedEnd = std::stable_partition(begin, end, used);
+    std::stable_sort(begin, usedEnd, moreUsed);
+    begin = end;
+  }
+  if (!chosenBefore) return;
+  const auto chosen = std::find_if(matches.begin(), matches.end(), [&](const RowMatch& m) {
+    return m.index == *chosenBefore;
+  });
+  if (chosen != matches.end()) std::rotate(matches.begin(), chosen, chosen + 1);
+}
 
-  std::stable_sort(matchingPrograms.begin(), matchingPrograms.end(),
-                   [](const ProgramMatch& a, const ProgramMatch& b) { return a.score > b.score; });
-  if (matchingPrograms.size() > programLimit) matchingPrograms.resize(programLimit);
+std::vector<ListRow> listRows(const std::vector<Text>& words,
+                              const std::vector<RowMatch>& matchingWords,
+                              const std::vector<Text>& programNames,
+                              const std::vector<RowMatch>& matchingPrograms,
+                              std::size_t programLimit) {
+  const std::size_t programs = std::min(programLimit, matchingPrograms.size());
+  std::vector<ListRow> rows;
+  rows.reserve(matchingWords.size() + programs);
+  for (const RowMatch& word : matchingWords) {
+    rows.push_back({ListKind::CommandWord, word.index, words[word.index]});
+  }
   // Numbered in list order, so the mark tells apart what the list holds now.
   std::map<TextView, int64_t> seen;
-  for (const ProgramMatch& program : matchingPrograms) {
-    const int64_t before = seen[program.name]++;
-    rows.push_back({ListKind::Program, program.index, programRowText(program.name, before)});
+  for (std::size_t i = 0; i < programs; ++i) {
+    const std::size_t index = matchingPrograms[i].index;
+    const int64_t before = seen[programNames[index]]++;
+    rows.push_back({ListKind::Program, index, programRowText(programNames[index], before)});
   }
   return rows;
 }

@@ -14,6 +14,7 @@
 
 #include "base/Text.h"
 #include "finding/ListKind.h"
+#include "finding/NameFinder.h"
 
 namespace pipit {
 
@@ -25,19 +26,27 @@ struct ListRow {
   bool operator==(const ListRow&) const = default;
 };
 
-struct ProgramMatch {
-  std::size_t index = 0;  // into the programs
-  Text name;
+// A row's match, in the finder's order, with its use.
+struct RowMatch {
+  std::size_t index = 0;  // into the command words, or into the programs
+  MatchQuality quality = MatchQuality::wholeName;
   double score = 0;  // UsageScores::scoreAt, at one time for the whole list
 };
 
-// `matchingWords` index `words` in the order NameFinder::find gives; the
-// programs come in their finder's order, which breaks ties of score, and the
-// best `programLimit` of them get rows. A command word and a program of the
-// same name both get a row.
+// Puts one group's matches, which came in the finder's order, in the
+// list's: the row chosen before for this very text first, then better
+// matches before worse ones, those used more first among matches of one
+// quality, and table order for the rest. Use never lifts a match above a
+// better one.
+void orderMatches(std::vector<RowMatch>& matches, std::optional<std::size_t> chosenBefore);
+
+// The command words' rows, then the best `programLimit` programs' rows,
+// each group as ordered by orderMatches. A command word and a program of
+// the same name both get a row.
 std::vector<ListRow> listRows(const std::vector<Text>& words,
-                              const std::vector<std::size_t>& matchingWords,
-                              std::vector<ProgramMatch> matchingPrograms,
+                              const std::vector<RowMatch>& matchingWords,
+                              const std::vector<Text>& programNames,
+                              const std::vector<RowMatch>& matchingPrograms,
                               std::size_t programLimit = SIZE_MAX);
 
 // The row behind the input box's text on Enter: the selected row while the

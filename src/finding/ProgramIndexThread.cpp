@@ -1,14 +1,18 @@
 #include "finding/ProgramIndexThread.h"
 
 #include <exception>
+#include <unordered_map>
 #include <utility>
+
+#include "finding/TextFolding.h"
 
 namespace pipit {
 
 ProgramIndexThread::ProgramIndexThread(const InstalledPrograms& programs, Deliver deliver,
-                                       std::chrono::milliseconds quiet)
+                                       OpenReadings openReadings, std::chrono::milliseconds quiet)
     : programs_(programs),
       deliver_(std::move(deliver)),
+      openReadings_(std::move(openReadings)),
       quiet_(quiet),
       thread_([this] { run(); }) {}
 
@@ -33,6 +37,13 @@ void ProgramIndexThread::run() {
     watch_ = std::move(made);
     watch = watch_.get();
   }
+  if (openReadings_) {
+    try {
+      readings_ = openReadings_();
+    } catch (const std::exception&) {
+      // Names are found without readings then.
+    }
+  }
   using Wake = ProgramFolderWatch::Wake;
   while (scanAndDeliver()) {
     if (watch->wait(ProgramFolderWatch::kForever) != Wake::changed) return;
@@ -48,16 +59,30 @@ bool ProgramIndexThread::scanAndDeliver() {
   try {
     std::vector<InstalledProgram> programs =
         programs_.scan(stop_, [this](std::vector<InstalledProgram> first) {
-          if (!stop_) deliver_(std::move(first));
+          if (!stop_) deliver(std::move(first));
         });
     if (stop_) return false;
-    deliver_(std::move(programs));
+    deliver(std::move(programs));
   } catch (const std::exception&) {
     // Out of memory in a scan, or the receiver's own trouble: the list keeps
     // what it had, and the next change tries again. The thread must not end
     // the program for it.
   }
   return !stop_;
+}
+
+void ProgramIndexThread::deliver(std::vector<InstalledProgram> programs) {
+  std::vector<Reading> readings;
+  if (readings_) {
+    // Programs of one name (one in each user's Start Menu, say) are read once.
+    std::unordered_map<Text, std::size_t> read;
+    readings.reserve(programs.size());
+    for (const InstalledProgram& program : programs) {
+      const auto [at, added] = read.try_emplace(program.name, readings.size());
+      readings.push_back(added ? readings_(foldForFinding(program.name)) : readings[at->second]);
+    }
+  }
+  deliver_(std::move(programs), std::move(readings));
 }
 
 }  // namespace pipit

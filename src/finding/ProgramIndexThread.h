@@ -3,7 +3,9 @@
 // at start, then one after each burst of changes in the watched folders, once
 // they have been quiet for a moment (an installer writes many shortcuts in a
 // row). Nothing else starts a scan. Each finished list goes to the callback,
-// on this thread; the launcher posts it on to its window.
+// on this thread, with the readings of the names that hold kanji; the
+// launcher posts it on to its window. The readings are opened here too,
+// before the first scan, so that nothing of them costs the window's thread.
 #include <atomic>
 #include <chrono>
 #include <functional>
@@ -12,16 +14,22 @@
 #include <thread>
 #include <vector>
 
+#include "finding/NameFinder.h"
 #include "platform/InstalledPrograms.h"
 
 namespace pipit {
 
 class ProgramIndexThread {
  public:
-  using Deliver = std::function<void(std::vector<InstalledProgram>)>;
+  // The programs and, beside them, each one's reading (empty for a name
+  // without kanji, and for all when no readings opened).
+  using Deliver = std::function<void(std::vector<InstalledProgram>, std::vector<Reading>)>;
+  // Called once on the thread; an empty function when there are none.
+  using OpenReadings = std::function<NameReadings()>;
 
   // `programs` must outlive this object.
   ProgramIndexThread(const InstalledPrograms& programs, Deliver deliver,
+                     OpenReadings openReadings = {},
                      std::chrono::milliseconds quiet = std::chrono::milliseconds(500));
   // Stops the scan or the wait under way and joins: a scan gives up at its
   // next shortcut, so this does not wait for a whole one.
@@ -33,9 +41,12 @@ class ProgramIndexThread {
   void run();
   // False when stopped before the list was ready.
   bool scanAndDeliver();
+  void deliver(std::vector<InstalledProgram> programs);
 
   const InstalledPrograms& programs_;
   Deliver deliver_;
+  OpenReadings openReadings_;
+  NameReadings readings_;  // this thread's alone
   std::chrono::milliseconds quiet_;
   std::atomic<bool> stop_{false};
   std::mutex watchMutex_;                      // between the thread that makes the

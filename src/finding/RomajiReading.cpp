@@ -13,6 +13,7 @@ using Spellings = std::map<Text, Text, std::less<>>;
 struct Table {
   Spellings spellings;
   std::size_t longest = 0;
+  std::map<char16_t, std::uint64_t> initials;  // see romajiInitials
 };
 
 Table buildTable() {
@@ -59,10 +60,14 @@ Table buildTable() {
       {u"lwa", u"ヮ"}, {u"xka", u"ヵ"},  {u"lka", u"ヵ"},  {u"xke", u"ヶ"},  {u"lke", u"ヶ"},
       {u"xn", u"ン"}};
   for (const auto& [spelling, kana] : single) s[Text(spelling)] = kana;
-  Table table{std::move(s)};
-  for (const auto& entry : table.spellings) {
-    table.longest = std::max(table.longest, entry.first.size());
+  Table table{std::move(s), 0, {}};
+  for (const auto& [spelling, kana] : table.spellings) {
+    table.longest = std::max(table.longest, spelling.size());
+    if (spelling.front() != u'x' && spelling.front() != u'l') {
+      table.initials[kana.front()] |= letterBit(spelling.front());
+    }
   }
+  table.initials[u'ン'] |= letterBit(u'n');
   return table;
 }
 
@@ -185,6 +190,19 @@ std::optional<Stretch> readAt(TextView text, std::size_t at) {
 }
 
 }  // namespace
+
+std::uint64_t letterBit(char16_t c) {
+  if (c >= u'a' && c <= u'z') return std::uint64_t{1} << (c - u'a');
+  if (c >= u'0' && c <= u'9') return std::uint64_t{1} << (26 + c - u'0');
+  return 0;
+}
+
+std::uint64_t romajiInitials(char16_t c) {
+  if (const std::uint64_t bit = letterBit(c)) return bit;
+  const auto& initials = table().initials;
+  const auto found = initials.find(c);
+  return found == initials.end() ? 0 : found->second;
+}
 
 Reading romajiReading(TextView text) {
   Reading reading;

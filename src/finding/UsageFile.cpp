@@ -12,7 +12,9 @@ namespace {
 
 constexpr TextView kCommandWord = u"command";
 constexpr TextView kProgram = u"program";
+constexpr TextView kChosen = u"chosen";
 constexpr std::size_t kFields = 5;
+constexpr std::size_t kChoiceFields = 6;
 
 // What a field holds, and the letter after a backslash that stands for it.
 struct Escape {
@@ -99,31 +101,54 @@ std::optional<Text> unescapeField(TextView text) {
   return out;
 }
 
-std::optional<UsageEntry> readLine(std::string_view line) {
-  if (!isUtf8(line)) return std::nullopt;
-  const std::vector<std::string_view> fields = splitByteTabs(line);
-  if (fields.size() != kFields) return std::nullopt;
-  UsageEntry entry;
+// The key of three fields: kind, name and target.
+std::optional<UsageKey> readKey(const std::string_view* fields) {
+  UsageKey key;
   const Text kind = fromUtf8(fields[0]);
   if (kind == kCommandWord) {
-    entry.key.kind = ListKind::CommandWord;
+    key.kind = ListKind::CommandWord;
   } else if (kind == kProgram) {
-    entry.key.kind = ListKind::Program;
+    key.kind = ListKind::Program;
   } else {
     return std::nullopt;
   }
   auto name = unescapeField(fromUtf8(fields[1]));
   auto target = unescapeField(fromUtf8(fields[2]));
+  if (!name || !target) return std::nullopt;
+  // A command word with a target is no key the launcher ever counts.
+  if (key.kind == ListKind::CommandWord && !target->empty()) return std::nullopt;
+  key.name = std::move(*name);
+  key.target = std::move(*target);
+  return key;
+}
+
+// Reads a line into the content; false when it is no line of ours.
+bool readLine(std::string_view line, UsageFileContent& content) {
+  if (!isUtf8(line)) return false;
+  const std::vector<std::string_view> fields = splitByteTabs(line);
+  if (fields.size() == kChoiceFields && fromUtf8(fields[0]) == kChosen) {
+    auto typed = unescapeField(fromUtf8(fields[1]));
+    auto key = readKey(&fields[2]);
+    const auto minute = toInt32(fromUtf8(fields[5]));
+    if (!typed || typed->empty() || !key || !minute) return false;
+    content.choices.push_back({std::move(*typed), std::move(*key), minute.value()});
+    return true;
+  }
+  if (fields.size() != kFields) return false;
+  auto key = readKey(fields.data());
   const auto milliUses = toInt32(fromUtf8(fields[3]));
   const auto minute = toInt32(fromUtf8(fields[4]));
-  if (!name || !target || !milliUses || !minute || milliUses.value() < 0) return std::nullopt;
-  // A command word with a target is no key the launcher ever counts.
-  if (entry.key.kind == ListKind::CommandWord && !target->empty()) return std::nullopt;
-  entry.key.name = std::move(*name);
-  entry.key.target = std::move(*target);
-  entry.milliUses = milliUses.value();
-  entry.minute = minute.value();
-  return entry;
+  if (!key || !milliUses || !minute || milliUses.value() < 0) return false;
+  content.entries.push_back({std::move(*key), milliUses.value(), minute.value()});
+  return true;
+}
+
+void appendKey(Text& text, const UsageKey& key) {
+  text += key.kind == ListKind::Program ? kProgram : kCommandWord;
+  text += u'\t';
+  text += escapeField(key.name);
+  text += u'\t';
+  text += escapeField(key.target);
 }
 
 }  // namespace
@@ -134,27 +159,30 @@ UsageFileContent readUsageFile(std::string_view bytes) {
   // We write CR LF; an editor may have left LF alone.
   const bool lfEndsLines = bytes.find('\r') == std::string_view::npos;
   for (const std::string_view line : splitByteLines(bytes, lfEndsLines)) {
-    if (auto entry = readLine(line)) {
-      content.entries.push_back(std::move(*entry));
-    } else if (!line.empty()) {
-      content.whole = false;
-    }
+    if (!readLine(line, content) && !line.empty()) content.whole = false;
   }
   return content;
 }
 
-std::string writeUsageFile(const std::vector<UsageEntry>& entries) {
+std::string writeUsageFile(const std::vector<UsageEntry>& entries,
+                           const std::vector<UsageChoice>& choices) {
   Text text;
   for (const UsageEntry& e : entries) {
-    text += e.key.kind == ListKind::Program ? kProgram : kCommandWord;
-    text += u'\t';
-    text += escapeField(e.key.name);
-    text += u'\t';
-    text += escapeField(e.key.target);
+    appendKey(text, e.key);
     text += u'\t';
     text += decimalText(e.milliUses);
     text += u'\t';
     text += decimalText(e.minute);
+    text += kCrLf;
+  }
+  for (const UsageChoice& choice : choices) {
+    text += kChosen;
+    text += u'\t';
+    text += escapeField(choice.typed);
+    text += u'\t';
+    appendKey(text, choice.row);
+    text += u'\t';
+    text += decimalText(choice.minute);
     text += kCrLf;
   }
   return std::string(kUtf8Bom) + toUtf8(text);

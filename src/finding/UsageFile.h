@@ -13,7 +13,16 @@
 //   minute   when the score was last brought up to date, in minutes since
 //            1970-01-01 00:00 UTC
 //
-// In the name and the target "\" is written "\\", TAB "\t", CR "\r", LF "\n",
+// A row chosen from the list for a typed text has a line of six fields:
+//
+//   "chosen"
+//   typed    the text the list was narrowed for, folded (foldForFinding)
+//   kind     of the row chosen, as above
+//   name     of the row chosen
+//   target   of the row chosen
+//   minute   when it was chosen
+//
+// In the typed text, the name and the target "\" is written "\\", TAB "\t", CR "\r", LF "\n",
 // and a lone surrogate "\uXXXX" (four hex digits): no name can split a line
 // or a field, and every UTF-16 name reads back as it was.
 #include <cstddef>
@@ -44,8 +53,18 @@ struct UsageEntry {
   bool operator==(const UsageEntry&) const = default;
 };
 
+// The row to put first when the same text is typed again.
+struct UsageChoice {
+  Text typed;  // folded
+  UsageKey row;
+  int32_t minute = 0;
+
+  bool operator==(const UsageChoice&) const = default;
+};
+
 struct UsageFileContent {
   std::vector<UsageEntry> entries;
+  std::vector<UsageChoice> choices;
   // Every line but empty ones was an entry. A line that is not, in another
   // encoding or another shape, is nothing a later write could keep.
   bool whole = true;
@@ -56,6 +75,7 @@ struct UsageFileContent {
 // twice; the reader decides which counts.
 UsageFileContent readUsageFile(std::string_view bytes);
 
-std::string writeUsageFile(const std::vector<UsageEntry>& entries);
+std::string writeUsageFile(const std::vector<UsageEntry>& entries,
+                           const std::vector<UsageChoice>& choices = {});
 
 }  // namespace pipit

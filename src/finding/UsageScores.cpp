@@ -43,6 +43,36 @@ void UsageScores::load() {
     if (entries_.size() == kMaxEntries) break;
     entries_.emplace(std::move(entry.key), Stored{entry.milliUses, entry.minute});
   }
+  choices_.clear();
+  for (UsageChoice& choice : content.choices) {
+    if (choices_.size() == kMaxChoices) break;
+    choices_.emplace(std::move(choice.typed), Choice{std::move(choice.row), choice.minute});
+  }
+}
+
+const UsageKey* UsageScores::chosenFor(TextView typed) const {
+  const auto it = choices_.find(typed);
+  return it == choices_.end() ? nullptr : &it->second.row;
+}
+
+std::vector<UsageKey> UsageScores::keys() const {
+  std::vector<UsageKey> keys;
+  keys.reserve(entries_.size());
+  for (const auto& entry : entries_) keys.push_back(entry.first);
+  return keys;
+}
+
+std::vector<UsageChoice> UsageScores::latestChoices() {
+  std::vector<UsageChoice> latest;
+  latest.reserve(choices_.size());
+  for (const auto& [typed, choice] : choices_) latest.push_back({typed, choice.row, choice.minute});
+  std::stable_sort(latest.begin(), latest.end(),
+                   [](const UsageChoice& a, const UsageChoice& b) { return a.minute > b.minute; });
+  while (latest.size() > kMaxChoices) {
+    choices_.erase(latest.back().typed);
+    latest.pop_back();
+  }
+  return latest;
 }
 
 Status UsageScores::setAside() {
@@ -67,8 +97,14 @@ Status UsageScores::setAside() {
   return moved;
 }
 
-Status UsageScores::countStart(const UsageKey& key) {
+Status UsageScores::countStart(const UsageKey& key, TextView typed) {
   const int32_t now = minuteOf(clock_.utcSeconds());
+  if (!typed.empty()) {
+    // A clock set back still makes this the latest choice.
+    int32_t latest = now;
+    for (const auto& [text, choice] : choices_) latest = std::max(latest, choice.minute);
+    choices_.insert_or_assign(Text(typed), Choice{key, latest});
+  }
   Stored& stored = entries_[key];
   const double milliUses = std::round(valueAt(stored, now) * kMilliPerUse) + kMilliPerUse;
   stored.milliUses =
@@ -88,7 +124,7 @@ Status UsageScores::countStart(const UsageKey& key) {
     if (Status moved = setAside(); !moved) return moved;
     setAsideFirst_ = false;
   }
-  return files_.replace(path(), writeUsageFile(kept));
+  return files_.replace(path(), writeUsageFile(kept, latestChoices()));
 }
 
 double UsageScores::scoreAt(const UsageKey& key, int64_t utcSeconds) const {

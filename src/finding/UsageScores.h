@@ -31,6 +31,7 @@ class UsageScores {
   // The file is rewritten at every start, so it stays small: the entries
   // with the lowest scores go first.
   static constexpr std::size_t kMaxEntries = 1000;
+  static constexpr std::size_t kMaxChoices = 1000;
   static constexpr int64_t kHalfLifeMinutes = int64_t{30} * 24 * 60;
 
   // Tells the log a line it keeps at every log level, under the label of
@@ -53,8 +54,15 @@ class UsageScores {
 
   // Counts one start and rewrites the file. When the write fails, or a file
   // that did not read whole cannot be set aside, the old file stays and the
-  // count is still held here; the next start writes it.
-  Status countStart(const UsageKey& key);
+  // count is still held here; the next start writes it. A row chosen from
+  // the list for a typed text (folded) is also remembered for that text:
+  // the latest choice for a text is the one that counts.
+  Status countStart(const UsageKey& key, TextView typed = {});
+
+  // The row last chosen for this typed text (folded), if any.
+  const UsageKey* chosenFor(TextView typed) const;
+  // Every key with a count.
+  std::vector<UsageKey> keys() const;
 
   // 0 for a key never started. Use one time for every score of one list, so
   // that its order does not depend on when each was asked for.
@@ -70,12 +78,19 @@ class UsageScores {
   static double valueAt(const Stored& stored, int32_t minute);
   // Every entry, highest score at `minute` first.
   std::vector<UsageEntry> ranked(int32_t minute) const;
+  // Every choice, latest first; the oldest beyond kMaxChoices forgotten.
+  std::vector<UsageChoice> latestChoices();
   Status setAside();
 
   Files& files_;
   const WallClock& clock_;
   ForcedLogLine log_;
   std::map<UsageKey, Stored> entries_;
+  struct Choice {
+    UsageKey row;
+    int32_t minute = 0;
+  };
+  std::map<Text, Choice, std::less<>> choices_;
   bool setAsideFirst_ = false;  // the file did not read whole
 };
 

@@ -1,12 +1,14 @@
 #pragma once
 // The file system as the programs use it: their own folder, and whole-file
-// reads, appends and replacements of bytes (text is converted by the caller
-// with its CodePage).
+// reads, maps, appends and replacements of bytes (text is converted by the
+// caller with its CodePage).
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "base/Failure.h"
 #include "base/Text.h"
+#include "platform/MappedFile.h"
 
 namespace pipit {
 
@@ -21,6 +23,15 @@ class Files {
   virtual Text programName() const = 0;
 
   virtual Outcome<std::string> readAll(const Text& path) const = 0;
+  // The file's bytes read in place, for large files read often and never
+  // written: mapped pages are the file's, not the program's private memory.
+  // Ports that do not map read the file whole.
+  virtual Outcome<std::unique_ptr<const MappedFile>> map(const Text& path) const {
+    Outcome<std::string> bytes = readAll(path);
+    if (!bytes) return bytes.failure();
+    return std::unique_ptr<const MappedFile>(
+        std::make_unique<FileInMemory>(std::move(bytes.value())));
+  }
   // Appends to the file, creating it when missing.
   virtual Status append(const Text& path, std::string_view bytes) = 0;
   // Replaces the whole file in one step: a reader sees the old content or the

@@ -1,6 +1,7 @@
 #include "platform/InstalledPrograms.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace pipit {
 namespace {
@@ -29,8 +30,19 @@ Text decodeShortcut(std::string_view bytes, const CodePage& ansi) {
 }  // namespace
 
 void removeDuplicates(std::vector<InstalledProgram>& programs) {
-  std::sort(programs.begin(), programs.end());
-  programs.erase(std::unique(programs.begin(), programs.end()), programs.end());
+  const auto key = [](const InstalledProgram& p) { return std::tie(p.name, p.target); };
+  std::sort(programs.begin(), programs.end(),
+            [&](const InstalledProgram& a, const InstalledProgram& b) {
+              if (const auto order = key(a) <=> key(b); order != 0) return order < 0;
+              // A known file first, so that unique() keeps it.
+              if (a.file.empty() != b.file.empty()) return b.file.empty();
+              return a.file < b.file;
+            });
+  programs.erase(std::unique(programs.begin(), programs.end(),
+                             [&](const InstalledProgram& a, const InstalledProgram& b) {
+                               return key(a) == key(b);
+                             }),
+                 programs.end());
 }
 
 bool isPackagedAppId(TextView id) {

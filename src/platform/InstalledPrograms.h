@@ -21,6 +21,9 @@ struct InstalledProgram {
   Text name;    // the shell's display name, localised ("メモ帳"), without ".lnk"
   Text target;  // what the shell is asked to open: the shortcut file's full path,
                 // or "shell:AppsFolder\<app id>" for a packaged app
+  Text file{};  // the full path of the file the shortcut starts ("C:\...\notepad.exe"),
+                // so the program is found by it too; empty for a packaged app, an
+                // Internet shortcut, or a shortcut that names no file
   auto operator<=>(const InstalledProgram&) const = default;
 };
 
@@ -54,7 +57,8 @@ class InstalledPrograms {
   // Reading thousands of shortcuts takes a second, listing their folders a
   // tenth of it. So when shortcuts are to be read that no earlier scan read,
   // `preview` first gets the list the folders give: each shortcut under its
-  // file name, or the name an earlier scan read, its target not yet checked.
+  // file name, or the name and file an earlier scan read, its target not yet
+  // checked.
   // The list scan() returns then replaces it.
   virtual std::vector<InstalledProgram> scan(const std::atomic<bool>& stop,
                                              const Preview& preview) const = 0;
@@ -70,7 +74,9 @@ class InstalledPrograms {
   virtual std::unique_ptr<ProgramFolderWatch> watch() const = 0;
 };
 
-// The one list of a scan: each name and target once, in a fixed order.
+// The one list of a scan: each name and target once, in a fixed order. Two
+// entries that differ only in their file are one program, kept with the file
+// where one of them knows it.
 void removeDuplicates(std::vector<InstalledProgram>& programs);
 
 // Whether an Apps folder item's id ("Maker.Game_0a1b2c3d4e5f6!App") belongs

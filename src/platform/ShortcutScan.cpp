@@ -50,8 +50,11 @@ std::optional<std::vector<InstalledProgram>> ShortcutScan::preview() const {
       // What the last scan left out stays out of the first list; the scan
       // itself asks about its target again.
       if (known != before_.end() && known->second.gone) continue;
-      Text name = known != before_.end() ? known->second.name : stemOf(shortcut);
-      programs.push_back({std::move(name), std::move(path)});
+      if (known == before_.end()) {
+        programs.push_back({stemOf(shortcut), std::move(path)});
+      } else {
+        programs.push_back({known->second.name, std::move(path), known->second.targetPath});
+      }
     }
   }
   return programs;
@@ -70,9 +73,8 @@ void ShortcutScan::addShortcuts(const Text& folder, const ShortcutListing& listi
     if (!entry) entry = readShortcut(folder, path, shortcut, listing);
     const bool gone = entry->broken || files_.targetGone(entry->targetPath);
     entry->gone = gone;
-    Text name = gone ? Text() : entry->name;
-    remembered_.insert_or_assign(path, std::move(*entry));
-    if (!gone) found_.push_back({std::move(name), std::move(path)});
+    if (!gone) found_.push_back({entry->name, path, entry->targetPath});
+    remembered_.insert_or_assign(std::move(path), std::move(*entry));
   }
 }
 

@@ -22,7 +22,9 @@ struct RememberedShortcut {
   uint64_t size = 0;
   uint64_t namesWritten = 0;  // its folder's desktop.ini's; 0 when there is none
   Text name;
-  Text targetPath;      // a .lnk's target, empty when it has none or is a .url
+  Text targetPath;      // a .lnk's target, empty when it has none or is a .url;
+                        // the program's file, from the item list where that names
+                        // what the stored path lost
   bool broken = false;  // no shortcut the shell could open: never listed
   bool gone = false;    // its target path was not there at that scan
 };
@@ -40,7 +42,8 @@ class ShortcutScan {
   // Lists `root`, and below it when `withSubfolders`.
   void walk(const Text& root, bool withSubfolders);
   // What the listings name, when some shortcut has not been read before:
-  // each under the name the scan before read, else its file name.
+  // each under the name and with the file the scan before read, else under
+  // its file name alone.
   std::optional<std::vector<InstalledProgram>> preview() const;
   // Every shortcut listed that the shell could open and whose target is
   // there, read or recalled.

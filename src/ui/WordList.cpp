@@ -1,23 +1,53 @@
 #include "ui/WordList.h"
 
+#include <unordered_set>
 #include <utility>
 
-#include "ui/CommandMenu.h"
+#include "finding/FileNames.h"
+#include "finding/TextFolding.h"
 
 namespace pipit {
 
 void WordList::setCommands(const Configuration& configuration) {
-  finder_.setWords(commandWords(configuration.commands()));
-  rowsValid_ = false;
+  commands_.clear();
+  for (const auto& row : configuration.commands()) {
+    if (row->getCommand() == CommandInfo::kSeparator) continue;
+    commands_.push_back({row->getCommand(), row->getExecutionPath()});
+  }
+  findCommands();
   listFor(Text(), false);
 }
 
-void WordList::setPrograms(std::vector<InstalledProgram> programs) {
-  std::vector<Text> names;
+void WordList::findCommands() {
+  std::vector<FindableName> names;
+  names.reserve(commands_.size());
+  for (const Command& command : commands_) {
+    FindableName name{command.word, {}, {}};
+    if (Text stem = fileStem(command.path); !stem.empty()) name.fileNames.push_back(std::move(stem));
+    if (readings_) name.reading = readings_(foldForFinding(command.word));
+    names.push_back(std::move(name));
+  }
+  finder_.setNames(std::move(names));
+  usedValid_ = false;
+  rowsValid_ = false;
+}
+
+void WordList::setReadings(NameReadings readings) {
+  readings_ = std::move(readings);
+  findCommands();
+  listFor(Text(typed_), open_);
+}
+
+void WordList::setPrograms(std::vector<InstalledProgram> programs, std::vector<Reading> readings) {
+  std::vector<FindableName> names;
   names.reserve(programs.size());
-  for (const InstalledProgram& program : programs) names.push_back(program.name);
-  programFinder_.setWords(std::move(names));
+  for (std::size_t i = 0; i < programs.size(); ++i) {
+    Reading reading = i < readings.size() ? std::move(readings[i]) : Reading();
+    names.push_back({programs[i].name, programFileNames(programs[i]), std::move(reading)});
+  }
+  programFinder_.setNames(std::move(names));
   programs_ = std::move(programs);
+  usedValid_ = false;
   rowsValid_ = false;
   listFor(Text(typed_), open_);
 }
@@ -31,33 +61,86 @@ void WordList::putInput(const Text& text, bool selectAll) {
 
 void WordList::onEdited() { listFor(box_.inputText(), true); }
 
+void WordList::loadUsage() {
+  usage_.load();
+  usedValid_ = false;
+}
+
+Status WordList::countStart(const UsageKey& key) {
+  usedValid_ = false;
+  return usage_.countStart(key, foldForFinding(typed_));
+}
+
+UsageKey WordList::keyOf(ListKind kind, std::size_t index) const {
+  if (kind == ListKind::CommandWord) return {kind, finder_.names()[index], Text()};
+  const InstalledProgram& program = programs_[index];
+  return {kind, program.name, program.target};
+}
+
 std::optional<UsageKey> WordList::chosen() const {
   const ListRow* row = rowShown(rows_, box_.selectedListRow(), box_.inputText());
   if (!row) return std::nullopt;
-  if (row->kind == ListKind::CommandWord) {
-    return UsageKey{ListKind::CommandWord, finder_.words()[row->index], Text()};
-  }
-  const InstalledProgram& program = programs_[row->index];
-  return UsageKey{ListKind::Program, program.name, program.target};
+  return keyOf(row->kind, row->index);
 }
 
-std::vector<ProgramMatch> WordList::matchingPrograms(const Text& typed) const {
-  std::vector<ProgramMatch> matches;
-  if (typed.empty()) return matches;
-  const int64_t now = usage_.now();
-  for (const std::size_t i : programFinder_.find(typed)) {
-    const InstalledProgram& program = programs_[i];
-    matches.push_back(
-        {i, program.name, usage_.scoreAt({ListKind::Program, program.name, program.target}, now)});
+void WordList::markUsed() {
+  if (usedValid_) return;
+  std::unordered_set<Text> words, programs;
+  for (const UsageKey& key : usage_.keys()) {
+    (key.kind == ListKind::CommandWord ? words : programs).insert(key.name);
   }
+  commandUsed_.assign(finder_.names().size(), 0);
+  for (std::size_t i = 0; i < commandUsed_.size() && !words.empty(); ++i) {
+    commandUsed_[i] = words.count(finder_.names()[i]) != 0;
+  }
+  programUsed_.assign(programs_.size(), 0);
+  for (std::size_t i = 0; i < programUsed_.size() && !programs.empty(); ++i) {
+    programUsed_[i] = programs.count(programs_[i].name) != 0;
+  }
+  usedValid_ = true;
+}
+
+std::vector<RowMatch> WordList::matching(NameFinder& finder, ListKind kind, const Text& typed) {
+  std::vector<RowMatch> matches;
+  const std::vector<Found> found = finder.find(typed);
+  matches.reserve(found.size());
+  if (typed.empty()) {
+    // The whole table, as it stands.
+    for (const Found& f : found) matches.push_back({f.index, f.quality, 0});
+    return matches;
+  }
+  markUsed();
+  const std::vector<char>& used = kind == ListKind::CommandWord ? commandUsed_ : programUsed_;
+  const int64_t now = usage_.now();
+  for (const Found& f : found) {
+    const double score = used[f.index] ? usage_.scoreAt(keyOf(kind, f.index), now) : 0;
+    matches.push_back({f.index, f.quality, score});
+  }
+  std::optional<std::size_t> chosenBefore;
+  if (const UsageKey* row = usage_.chosenFor(foldForFinding(typed)); row && row->kind == kind) {
+    for (const RowMatch& match : matches) {
+      const bool same = kind == ListKind::CommandWord
+                            ? finder_.names()[match.index] == row->name
+                            : programs_[match.index].name == row->name &&
+                                  programs_[match.index].target == row->target;
+      if (same) {
+        chosenBefore = match.index;
+        break;
+      }
+    }
+  }
+  orderMatches(matches, chosenBefore);
   return matches;
 }
 
 void WordList::listFor(const Text& typed, bool open) {
   typed_ = typed;
   open_ = open;
+  std::vector<RowMatch> words = matching(finder_, ListKind::CommandWord, typed);
+  std::vector<RowMatch> programs;
+  if (!typed.empty()) programs = matching(programFinder_, ListKind::Program, typed);
   std::vector<ListRow> rows =
-      listRows(finder_.words(), finder_.find(typed), matchingPrograms(typed), kProgramRows);
+      listRows(finder_.names(), words, programFinder_.names(), programs, kProgramRows);
   // Refilling a long list is the costly part; most keystrokes keep it.
   if (!rowsValid_ || rows != rows_) {
     std::vector<Text> texts;

@@ -1,7 +1,9 @@
 #pragma once
 // The input box's drop-down list: the command words that match what the user
-// typed, then the installed programs that match, those started most first.
-// The list is refilled only when its rows change.
+// typed, then the installed programs that match, each group best match
+// first and, among matches as good, those started most first. The row the
+// user chose last for the same text comes first in its group. The list is
+// refilled only when its rows change.
 #include <cstddef>
 #include <optional>
 #include <vector>
@@ -24,10 +26,14 @@ class WordList {
 
   // The words of the command table, offered whole with the list closed.
   void setCommands(const Configuration& configuration);
-  // The installed programs, whenever the index has them anew. They are
-  // offered only for typed text: the whole list stays the command table's.
-  // What the user typed last is listed again, the list open as it was.
-  void setPrograms(std::vector<InstalledProgram> programs);
+  // The installed programs, whenever the index has them anew, with the
+  // readings of their names (one each, or none at all). They are offered
+  // only for typed text: the whole list stays the command table's. What the
+  // user typed last is listed again, the list open as it was.
+  void setPrograms(std::vector<InstalledProgram> programs, std::vector<Reading> readings = {});
+  // Once a reading table is open: the command words are found by the
+  // readings of their kanji too.
+  void setReadings(NameReadings readings);
   // Puts text in the input box and every word in its list, closed: the box
   // is changed by the launcher, not typed in, and the list narrows only on
   // what the user types.
@@ -41,19 +47,33 @@ class WordList {
   // text, which is typed text.
   std::optional<UsageKey> chosen() const;
   // Reads the usage file again: at start, before anything is counted.
-  void loadUsage() { usage_.load(); }
-  // Counts a start of a row and keeps it in the usage file.
-  Status countStart(const UsageKey& key) { return usage_.countStart(key); }
+  void loadUsage();
+  // Counts a start of a row and keeps it in the usage file, with the text
+  // the list was narrowed for, so the row comes first for it next time.
+  Status countStart(const UsageKey& key);
 
  private:
+  struct Command {
+    Text word;
+    Text path;
+  };
+  void findCommands();
   void listFor(const Text& typed, bool open);
-  std::vector<ProgramMatch> matchingPrograms(const Text& typed) const;
+  std::vector<RowMatch> matching(NameFinder& finder, ListKind kind, const Text& typed);
+  UsageKey keyOf(ListKind kind, std::size_t index) const;
+  void markUsed();
 
   InputBoxView& box_;
   UsageScores& usage_;
-  NameFinder finder_;
+  NameReadings readings_;
+  std::vector<Command> commands_;
+  NameFinder finder_;         // over the command words
   NameFinder programFinder_;  // over the programs' names
   std::vector<InstalledProgram> programs_;
+  // Which words and programs have ever been started: only their scores are
+  // looked up at a keystroke. Made again when the names or the counts change.
+  std::vector<char> commandUsed_, programUsed_;
+  bool usedValid_ = false;
   std::vector<ListRow> rows_;  // what the drop-down list holds now
   bool rowsValid_ = false;
   Text typed_;  // what the rows were found for

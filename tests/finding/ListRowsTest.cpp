@@ -1,5 +1,6 @@
-// The input box's list rows: command words as found, then programs by score,
-// and the text in the box on Enter traced back to its row.
+// The input box's list rows: each group put in order by match, use and the
+// row chosen before, then the text in the box on Enter traced back to its
+// row.
 #include <gtest/gtest.h>
 
 #include "finding/ListRows.h"
@@ -7,40 +8,67 @@
 namespace pipit {
 namespace {
 
-TEST(ListRowsTest, WordsComeAsFoundThenProgramsByScore) {
-  const std::vector<Text> words{u"メモ帳", u"メール", u"電卓"};
+constexpr MatchQuality kStart = MatchQuality::nameStart, kWord = MatchQuality::wordStart,
+                       kTypo = MatchQuality::typo;
+
+TEST(ListRowsTest, BetterMatchesComeFirstThenUseThenTheRowChosenBeforeLeads) {
+  const std::vector<RowMatch> found{
+      {0, kStart, 0}, {1, kStart, 3}, {2, kWord, 5}, {3, kWord, 0}, {4, kWord, 5}, {5, kTypo, 9}};
+  const struct {
+    std::optional<std::size_t> chosen;
+    std::vector<std::size_t> expected;
+  } cases[] = {
+      // Use orders a quality, equal use keeps table order, and no use lifts
+      // a typo above a word's start.
+      {std::nullopt, {1, 0, 2, 4, 3, 5}},
+      // The row chosen before for this text leads, even a typo.
+      {5, {5, 1, 0, 2, 4, 3}},
+      {3, {3, 1, 0, 2, 4, 5}},
+      // One no longer found changes nothing.
+      {9, {1, 0, 2, 4, 3, 5}},
+  };
+  for (const auto& c : cases) {
+    std::vector<RowMatch> matches = found;
+    orderMatches(matches, c.chosen);
+    std::vector<std::size_t> order;
+    for (const RowMatch& m : matches) order.push_back(m.index);
+    EXPECT_EQ(order, c.expected);
+  }
+}
+
+TEST(ListRowsTest, WordsThenTheBestProgramsEachNameReadingApart) {
+  const std::vector<Text> words{u"メモ帳", u"メール"};
+  const std::vector<Text> programs{u"メモ帳", u"メモ帳", u"メモ帳 〈プログラム〉", u"B"};
   constexpr ListKind kW = ListKind::CommandWord, kP = ListKind::Program;
   const struct {
-    std::vector<std::size_t> words;
-    std::vector<ProgramMatch> programs;
+    std::vector<RowMatch> words, programs;
     std::vector<ListRow> expected;
     std::size_t limit = SIZE_MAX;
   } cases[] = {
-      {{2, 0}, {}, {{kW, 2, u"電卓"}, {kW, 0, u"メモ帳"}}},
-      // Equal scores keep the finder's order.
-      {{},
-       {{0, u"A", 1}, {1, u"B", 3}, {2, u"C", 1}},
-       {{kP, 1, u"B 〈プログラム〉"}, {kP, 0, u"A 〈プログラム〉"}, {kP, 2, u"C 〈プログラム〉"}}},
+      {{{1, kStart}, {0, kStart}}, {}, {{kW, 1, u"メール"}, {kW, 0, u"メモ帳"}}},
       // A word and programs of one name all get rows, the programs numbered
       // in list order; a name ending like a mark still reads apart.
-      {{0},
-       {{0, u"メモ帳", 1}, {1, u"メモ帳", 2}, {2, u"メモ帳 〈プログラム〉", 0}},
+      {{{0, kStart}},
+       {{1, kStart}, {0, kStart}, {2, kStart}},
        {{kW, 0, u"メモ帳"},
         {kP, 1, u"メモ帳 〈プログラム〉"},
         {kP, 0, u"メモ帳 〈プログラム 2〉"},
         {kP, 2, u"メモ帳 〈プログラム〉 〈プログラム〉"}}},
-      // Only the best programs get rows.
-      {{0},
-       {{0, u"A", 1}, {1, u"B", 3}, {2, u"C", 2}},
-       {{kW, 0, u"メモ帳"}, {kP, 1, u"B 〈プログラム〉"}, {kP, 2, u"C 〈プログラム〉"}},
+      // Only the first programs get rows.
+      {{{0, kStart}},
+       {{3, kStart}, {0, kWord}, {1, kWord}},
+       {{kW, 0, u"メモ帳"}, {kP, 3, u"B 〈プログラム〉"}, {kP, 0, u"メモ帳 〈プログラム〉"}},
        2},
   };
-  for (const auto& c : cases) EXPECT_EQ(listRows(words, c.words, c.programs, c.limit), c.expected);
+  for (const auto& c : cases) {
+    EXPECT_EQ(listRows(words, c.words, programs, c.programs, c.limit), c.expected);
+  }
 }
 
 TEST(ListRowsTest, EntersTextIsTracedToItsRow) {
-  const auto rows =
-      listRows({u"メモ帳", u"X 〈プログラム〉"}, {0, 1}, {{7, u"X", 0}, {8, u"X", 0}});
+  const std::vector<Text> programs{u"X", u"X"};
+  const auto rows = listRows({u"メモ帳", u"X 〈プログラム〉"}, {{0, kStart}, {1, kStart}}, programs,
+                             {{0, kStart}, {1, kStart}});
   const struct {
     std::optional<std::size_t> selected;
     const char16_t* box;

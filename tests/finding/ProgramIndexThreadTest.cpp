@@ -59,7 +59,7 @@ struct ScriptedPrograms : InstalledPrograms {
   std::vector<InstalledProgram> scan(const std::atomic<bool>& stop, const Preview&) const override {
     journal.write("scan");
     onScan(stop);
-    return {};
+    return {{u"電卓", u"a.lnk"}, {u"Code", u"b.lnk"}, {u"電卓", u"c.lnk"}};
   }
   std::unique_ptr<ProgramFolderWatch> watch() const override {
     return std::make_unique<ScriptedWatch>(journal, wakes);
@@ -78,14 +78,24 @@ TEST(ProgramIndexThreadTest, ABurstOfChangesBringsOneScanOnceTheFoldersAreQuiet)
     if (++scans == 3) throw std::bad_alloc();
   };
   {
+    // The readings open once, before the first scan, and each name is read.
+    const auto openReadings = [&]() -> NameReadings {
+      programs.journal.write("readings");
+      return [](TextView folded) { return folded == u"電卓" ? Reading{{u"デンタク"}} : Reading{}; };
+    };
     const ProgramIndexThread worker(
-        programs, [&](const std::vector<InstalledProgram>&) { programs.journal.write("deliver"); },
-        250ms);
-    ASSERT_TRUE(programs.journal.waitFor(12));
+        programs,
+        [&](const std::vector<InstalledProgram>&, const std::vector<Reading>& readings) {
+          EXPECT_EQ(readings, (std::vector<Reading>{{{u"デンタク"}}, {}, {{u"デンタク"}}}));
+          programs.journal.write("deliver");
+        },
+        openReadings, 250ms);
+    ASSERT_TRUE(programs.journal.waitFor(13));
   }
   EXPECT_EQ(programs.journal.lines,
-            (std::vector<std::string>{"scan", "deliver", "wait", "wait 250", "wait 250", "wait 250",
-                                      "scan", "deliver", "wait", "wait 250", "scan", "wait"}));
+            (std::vector<std::string>{"readings", "scan", "deliver", "wait", "wait 250", "wait 250",
+                                      "wait 250", "scan", "deliver", "wait", "wait 250", "scan",
+                                      "wait"}));
 }
 
 TEST(ProgramIndexThreadTest, StoppingDuringAScanEndsItAndDeliversNothing) {
@@ -95,7 +105,10 @@ TEST(ProgramIndexThreadTest, StoppingDuringAScanEndsItAndDeliversNothing) {
   };
   {
     const ProgramIndexThread worker(
-        programs, [&](const std::vector<InstalledProgram>&) { programs.journal.write("deliver"); });
+        programs, [&](const std::vector<InstalledProgram>&, const std::vector<Reading>& readings) {
+          EXPECT_TRUE(readings.empty());  // none opened
+          programs.journal.write("deliver");
+        });
     ASSERT_TRUE(programs.journal.waitFor(1));
   }
   EXPECT_EQ(programs.journal.lines, std::vector<std::string>{"scan"});

@@ -47,15 +47,17 @@ class Win32InstalledProgramsTest : public ::testing::Test {
 
 TEST_F(Win32InstalledProgramsTest, ScanListsEveryShortcutTheShellCouldOpenOnce) {
   const Text start = dir(u"start"), desk = dir(u"desk"), gone = target(u"gone.exe"),
-             other = target(u"other.exe");
+             other = target(u"other.exe"), cafe = target(u"Café.exe");
   const Text plain = start + u"\\plain.lnk", memo = start + u"\\メモ帳.lnk",
              outside = start + u"\\𠀋ツール.lnk", special = start + u"\\special.lnk",
              site = start + u"\\site.url", deep = dir(u"start\\sub\\deeper") + u"\\深い.lnk",
              named = dir(u"start\\named") + u"\\tool.lnk",
-             again = dir(u"start\\again") + u"\\plain.lnk", top = desk + u"\\top.lnk";
+             again = dir(u"start\\again") + u"\\plain.lnk", top = desk + u"\\top.lnk",
+             coffee = start + u"\\カフェ.lnk";
   for (const Text* file : {&plain, &memo, &outside, &deep, &named, &top})
     makeShortcut(*file, program);
   makeShortcut(again, other);
+  makeShortcut(coffee, cafe);  // its stored path loses the é; its item list keeps it
   makeShortcut(special);
   makeShortcut(start + u"\\gone.lnk", gone);
   DeleteFileW(wide(gone));
@@ -77,15 +79,16 @@ TEST_F(Win32InstalledProgramsTest, ScanListsEveryShortcutTheShellCouldOpenOnce) 
                                          {start + u"\\sub", true},  // seen twice, listed once
                                          {temp.file(u"missing"), true},
                                          {start + u"\\notes.txt", true}});
-  const Programs expected = sorted({{u"plain", plain},
-                                    {u"plain", again},
-                                    {u"メモ帳", memo},
-                                    {u"𠀋ツール", outside},
+  const Programs expected = sorted({{u"plain", plain, program},
+                                    {u"plain", again, other},
+                                    {u"メモ帳", memo, program},
+                                    {u"𠀋ツール", outside, program},
+                                    {u"カフェ", coffee, cafe},
                                     {u"special", special},
                                     {u"site", site},
-                                    {u"深い", deep},
-                                    {u"tool", named},
-                                    {u"top", top}});
+                                    {u"深い", deep, program},
+                                    {u"tool", named, program},
+                                    {u"top", top, program}});
   std::optional<Programs> preview;
   const auto scan = [&] {
     preview.reset();
@@ -94,15 +97,17 @@ TEST_F(Win32InstalledProgramsTest, ScanListsEveryShortcutTheShellCouldOpenOnce) 
         programs.scan(never, [&](Programs first) { preview = sorted(std::move(first)); }));
   };
   EXPECT_EQ(scan(), expected);
-  // Before any was read, the listing named every shortcut by its file.
+  // Before any was read, the listing named every shortcut by its file, and
+  // knew no file it starts.
   Programs listed = expected;
+  for (InstalledProgram& p : listed) p.file.clear();
   listed.push_back({u"gone", start + u"\\gone.lnk"});
   listed.push_back({u"broken", start + u"\\broken.lnk"});
   listed.push_back({u"long", start + u"\\long.url"});
   EXPECT_EQ(preview, sorted(std::move(listed)));
   // Shortcuts remembered from the scan before still follow their files and
   // targets; only a rewritten one brings a first list again, without what
-  // the scan before left out.
+  // the scan before left out, with the files the scan before read.
   DeleteFileW(wide(other));
   makeShortcut(top, gone);
   Programs changed = expected;
@@ -135,7 +140,7 @@ TEST_F(Win32InstalledProgramsTest, TheKnownFoldersAreScannedStartMenuWithSubfold
   Programs added;
   std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
                       std::back_inserter(added));
-  EXPECT_EQ(added, sorted({{u"電卓", shortcut}, {u"ピピット試験", site}}));
+  EXPECT_EQ(added, sorted({{u"電卓", shortcut, program}, {u"ピピット試験", site}}));
 }
 
 TEST_F(Win32InstalledProgramsTest, TheWorkerScansAgainAfterAChangeAndStopsPromptly) {
@@ -159,7 +164,7 @@ TEST_F(Win32InstalledProgramsTest, TheWorkerScansAgainAfterAChangeAndStopsPrompt
   EXPECT_TRUE(lastIs({}));
   const Text added = dir(u"start\\new") + u"\\追加.lnk";
   makeShortcut(added, program);
-  EXPECT_TRUE(lastIs({{u"追加", added}}));
+  EXPECT_TRUE(lastIs({{u"追加", added, program}}));
   auto stopping = std::async(std::launch::async, [&] { worker.reset(); });
   EXPECT_EQ(stopping.wait_for(5s), std::future_status::ready);
 }

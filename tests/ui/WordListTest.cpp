@@ -12,6 +12,7 @@
 #include "FakeCharacterWindowView.h"
 #include "fakes/FakePorts.h"
 #include "fakes/FakeRequestPorts.h"
+#include "fakes/LogRecords.h"
 #include "ui/ProgramIndex.h"
 #include "ui/WordList.h"
 
@@ -86,24 +87,33 @@ TEST(ProgramIndexTest, StartsOnceAndItsListReachesTheWordListOnlyThroughThePump)
   fakes::FakeCharacterWindowView box;
   fakes::FakeFiles files;
   fakes::FakeWallClock clock;
+  const CodePage cp = CodePage::named("CP932");
+  fakes::FakeClock logClock;
+  Logger logger{files, logClock, cp};
   UsageScores usage(files, clock);
   WordList list(box, usage);
   fakes::FakeEventPump pump;
   ListedPrograms programs;
   programs.list = {{u"メモ帳", u"C:\\m.lnk"}};
   {
-    ProgramIndex index(programs, pump, list);
+    ProgramIndex index(programs, files, logger, pump, list);
     box.input = u"めも";
     list.onEdited();
     index.start();
     index.start();
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (pump.runPosted() == 0 && std::chrono::steady_clock::now() < deadline) {
+    while (box.words.empty() && std::chrono::steady_clock::now() < deadline) {
       EXPECT_TRUE(box.words.empty()) << "nothing comes but through the pump";
       std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      pump.runPosted();
     }
     EXPECT_EQ(box.words, (std::vector<Text>{u"メモ帳 〈プログラム〉"}));
     EXPECT_TRUE(box.listOpen) << "the user's typing is listed again, the list open";
+    // Without the readings table, one line says so and the rest works.
+    EXPECT_EQ(fakes::logRecords(files, cp),
+              (std::vector<Text>{u"ProgramIndex.openReadings() 読みの辞書 readings.dat "
+                                 u"を開けないため、漢字の読みでは探しません:53:"
+                                 u"ファイルが見つかりません。"}));
   }  // stopped and joined: its folders' wait ends
   EXPECT_EQ(programs.scans, 1);
   EXPECT_EQ(pump.runPosted(), 0u);

@@ -17,6 +17,18 @@ TEST(InstalledProgramsTest, OnlyPackagedAppIdsAreTakenFromTheAppsFolder) {
     EXPECT_FALSE(isPackagedAppId(id)) << toUtf8(id);
 }
 
+TEST(InstalledProgramsTest, EachNameAndTargetIsListedOnceWithTheFileOneOfThemKnows) {
+  std::vector<InstalledProgram> programs{{u"b", u"b.lnk"},
+                                         {u"a", u"a.lnk"},
+                                         {u"b", u"b.lnk", u"C:\\b.exe"},
+                                         {u"a", u"x.lnk", u"C:\\a.exe"},
+                                         {u"a", u"a.lnk"}};
+  removeDuplicates(programs);
+  EXPECT_EQ(programs,
+            (std::vector<InstalledProgram>{
+                {u"a", u"a.lnk"}, {u"a", u"x.lnk", u"C:\\a.exe"}, {u"b", u"b.lnk", u"C:\\b.exe"}}));
+}
+
 TEST(InstalledProgramsTest, AnInternetShortcutIsListedOnlyWithAnAddressTheShellCouldOpen) {
   const CodePage cp = CodePage::named("CP932");
   const std::string top = "[InternetShortcut]\r\n", longest(kLongestShortcutAddress - 8, 'a');

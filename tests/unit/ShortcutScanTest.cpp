@@ -13,7 +13,8 @@ namespace pipit {
 namespace {
 using Programs = std::vector<InstalledProgram>;
 
-const Text kStart = u"C:\\start", kTool = u"C:\\start\\tool.lnk", kExe = u"C:\\tool.exe";
+const Text kStart = u"C:\\start", kTool = u"C:\\start\\tool.lnk", kExe = u"C:\\tool.exe",
+           kOther = u"C:\\other.exe";
 
 // Starts with C:\start\tool.lnk pointing at C:\tool.exe, which is there.
 struct Scans final : ShortcutFiles {
@@ -72,16 +73,19 @@ TEST(ShortcutScanTest, AShortcutIsReadAgainOnlyWhenItOrItsFolderNamesChanged) {
       {"rewritten", 2, 10, 0, true, true},          {"resized", 1, 11, 0, true, true},
       {"its folder's names", 1, 10, 5, true, true},
   };
-  const Programs tool{{u"tool", kTool}};
   for (const Case& c : cases) {
     Scans t;
     t.scan();
+    // Now it starts another file, which a scan sees only by reading it again.
+    t.contents[kTool] = kOther;
+    t.there.insert(kOther);
     t.tool().written = c.written;
     t.tool().size = c.size;
     t.folders[kStart].namesWritten = c.namesWritten;
     t.folders[kStart].hasNames = c.namesWritten != 0;
     if (!c.targetThere) t.there.clear();
     std::optional<Programs> preview;
+    const Programs tool{{u"tool", kTool, c.readAgain ? kOther : kExe}};
     EXPECT_EQ(t.scan(&preview), c.targetThere ? tool : Programs{}) << c.what;
     EXPECT_EQ(t.read, c.readAgain ? std::vector{kTool} : std::vector<Text>{}) << c.what;
     EXPECT_EQ(preview.has_value(), c.readAgain) << c.what;
@@ -117,7 +121,7 @@ TEST(ShortcutScanTest, TheFirstListLeavesOutWhatTheScanBeforeLeftOut) {
     t.add(u"new.url", false, u"https://example.com/");  // unread, so a first list comes
     t.scan(&preview);
     Programs expected{{u"new", kStart + u"\\new.url"}};
-    if (c.name) expected.insert(expected.begin(), {*c.name, kTool});
+    if (c.name) expected.insert(expected.begin(), {*c.name, kTool, kExe});
     EXPECT_EQ(preview, expected) << c.what;
   }
 }
@@ -129,13 +133,14 @@ TEST(ShortcutScanTest, WhatNoShortcutHoldsIsRememberedAsBrokenAndNeverListed) {
     bool isLink;
     std::optional<Text> content, itemList;
     bool listed, listedLater;  // at the first scan; at the next, every target there
+    Text file;                 // the file it is listed with
   } cases[] = {
-      {"a .lnk that is no shortcut", true, std::nullopt, kExe, false, false},
-      {"a .url without an address", false, std::nullopt, kExe, false, false},
-      {"a .lnk without a path", true, u"", std::nullopt, true, true},
-      {"a .lnk whose target is gone", true, gone, std::nullopt, false, true},
-      {"its item list names what is gone too", true, gone, u"C:\\x.exe", false, true},
-      {"its item list names what is there", true, u"C:\\Cafe.exe", kExe, true, true},
+      {"a .lnk that is no shortcut", true, std::nullopt, kExe, false, false, {}},
+      {"a .url without an address", false, std::nullopt, kExe, false, false, {}},
+      {"a .lnk without a path", true, u"", std::nullopt, true, true, {}},
+      {"a .lnk whose target is gone", true, gone, std::nullopt, false, true, gone},
+      {"its item list names what is gone too", true, gone, u"C:\\x.exe", false, true, gone},
+      {"its item list names what is there", true, u"C:\\Cafe.exe", kExe, true, true, kExe},
   };
   for (const auto& c : cases) {
     Scans t;
@@ -143,7 +148,7 @@ TEST(ShortcutScanTest, WhatNoShortcutHoldsIsRememberedAsBrokenAndNeverListed) {
     t.add(u"x.lnk", c.isLink, c.content);
     const Text x = kStart + u"\\x.lnk";
     if (c.itemList) t.itemLists[x] = *c.itemList;
-    const Programs listed{{u"x", x}};
+    const Programs listed{{u"x", x, c.file}};
     EXPECT_EQ(t.scan(), c.listed ? listed : Programs{}) << c.what;
     EXPECT_EQ(t.read, std::vector{x}) << c.what;
     t.there.insert(gone);

@@ -1,5 +1,7 @@
 #include "platform/win32/Win32Files.h"
 
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/Handles.h"
@@ -34,6 +36,18 @@ Text modulePath() {
     buffer.resize(buffer.size() * 2);
   }
 }
+
+// A read-only view of a whole file. The mapping object may close once the
+// view is made: the view keeps it.
+class FileView final : public MappedFile {
+ public:
+  FileView(MappedView view, std::size_t size) : view_(std::move(view)), size_(size) {}
+  std::string_view bytes() const override { return {static_cast<const char*>(view_.get()), size_}; }
+
+ private:
+  MappedView view_;
+  std::size_t size_;
+};
 
 bool writeAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -99,6 +113,25 @@ Outcome<std::string> Win32Files::readAll(const Text& path) const {
   auto bytes = readRest(file.get(), ~0ull, error);
   if (!bytes) return failureOf(error);
   return std::move(*bytes);
+}
+
+Outcome<std::unique_ptr<const MappedFile>> Win32Files::map(const Text& path) const {
+  // Not while another program has it open to write: a file being written is
+  // not mapped half done. Once mapped, the system refuses to cut it short.
+  FileHandle file(CreateFileW(wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return failureOf(GetLastError());
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size)) return failureOf(GetLastError());
+  // The system maps no empty file.
+  if (size.QuadPart == 0)
+    return std::unique_ptr<const MappedFile>(std::make_unique<FileInMemory>(""));
+  const ObjectHandle mapping(CreateFileMappingW(file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+  if (!mapping) return failureOf(GetLastError());
+  MappedView view(MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, 0));
+  if (!view) return failureOf(GetLastError());
+  return std::unique_ptr<const MappedFile>(
+      std::make_unique<FileView>(std::move(view), static_cast<std::size_t>(size.QuadPart)));
 }
 
 Status Win32Files::append(const Text& path, std::string_view bytes) {

@@ -22,6 +22,7 @@ class Win32Files final : public Files {
   Text programFolder() const override { return folder_; }
   Text programName() const override { return name_; }
   Outcome<std::string> readAll(const Text& path) const override;
+  Outcome<std::unique_ptr<const MappedFile>> map(const Text& path) const override;
   Status append(const Text& path, std::string_view bytes) override;
   Status replace(const Text& path, std::string_view bytes) override;
   Status rename(const Text& from, const Text& to) override;

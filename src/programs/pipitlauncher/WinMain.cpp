@@ -109,7 +109,7 @@ struct Launcher {
   // keystroke on. Stopped and joined first at the end, while the word list
   // that takes its lists and the pump that brings them are still there.
   Win32InstalledPrograms installedPrograms;
-  ProgramIndex programIndex{installedPrograms, pump, form.wordList()};
+  ProgramIndex programIndex{installedPrograms, files, logger, pump, form.wordList()};
 };
 
 }  // namespace

@@ -1,0 +1,43 @@
+#include "finding/FileNames.h"
+
+#include <algorithm>
+
+namespace pipit {
+namespace {
+
+constexpr TextView kAppsFolder = u"shell:AppsFolder\\";
+
+void addOnce(std::vector<Text>& names, Text name) {
+  if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end()) {
+    names.push_back(std::move(name));
+  }
+}
+
+}  // namespace
+
+Text fileStem(TextView path) {
+  if (path.size() >= 2 && path.front() == u'"' && path.back() == u'"') {
+    path = path.substr(1, path.size() - 2);
+  }
+  if (path.empty() || path.front() == u'$' || path.find(u"://") != TextView::npos) return Text();
+  const std::size_t slash = path.find_last_of(u"\\/");
+  TextView name = slash == TextView::npos ? path : path.substr(slash + 1);
+  const std::size_t dot = name.rfind(u'.');
+  if (dot != TextView::npos && dot > 0) name = name.substr(0, dot);
+  return Text(name);
+}
+
+std::vector<Text> programFileNames(const InstalledProgram& program) {
+  std::vector<Text> names;
+  if (startsWith(program.target, kAppsFolder)) {
+    // "Maker.Game_0a1b2c3d4e5f6!App": the package's name, before its
+    // publisher's hash and the app's entry.
+    const TextView id = TextView(program.target).substr(kAppsFolder.size());
+    addOnce(names, Text(id.substr(0, id.find_first_of(u"_!"))));
+    return names;
+  }
+  addOnce(names, fileStem(program.target));
+  return names;
+}
+
+}  // namespace pipit
