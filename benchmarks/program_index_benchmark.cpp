@@ -16,7 +16,12 @@
 
 #include "BenchReport.h"
 #include "WinTestSupport.h"
+#include "finding/FileNames.h"
+#include "finding/NameFinder.h"
+#include "finding/ProgramIndexThread.h"
+#include "finding/ReadingTable.h"
 #include "platform/win32/ComApartment.h"
+#include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32InstalledPrograms.h"
 
 using namespace pipit;
@@ -27,6 +32,12 @@ namespace {
 constexpr int kFolders = 100;
 constexpr int kPerFolder = 50;
 constexpr int kTargets = 50;
+
+// Names as a Japanese Start Menu has them, half of them with kanji.
+const TextView kStems[] = {u"電卓",          u"リモート デスクトップ接続", u"Visual Studio Code",
+                           u"メモ帳",        u"Mozilla Firefox",           u"秀丸エディタ",
+                           u"コマンド プロンプト", u"ペイント",                 u"拡大鏡",
+                           u"Windows PowerShell"};
 
 Text number(int n) {
   const std::string digits = std::to_string(n);
@@ -93,7 +104,8 @@ int main() {
     const Text folder = tree + u"\\folder" + number(f);
     CreateDirectoryW(wide(folder), nullptr);
     for (int i = 0; i < kPerFolder; ++i) {
-      const Text copy = folder + u"\\program " + number(f) + u"-" + number(i) + u".lnk";
+      const Text copy = folder + u"\\" + Text(kStems[i % std::size(kStems)]) + u" " + number(f) +
+                        u"-" + number(i) + u".lnk";
       CopyFileW(wide(made[(f * kPerFolder + i) % kTargets]), wide(copy), FALSE);
     }
   }
@@ -132,6 +144,40 @@ int main() {
                    "listing the folders and reading each shortcut");
   bench::reportRow("first scan of 5 000 shortcuts", first, "ms", listing, "listing the folders");
   bench::reportRow("scan again, shortcuts unchanged", again, "ms", listing, "listing the folders");
+
+  // The index as the launcher makes it: the scan and the finder over its
+  // names and file names; with readings, the table opened and each name
+  // with kanji read as well.
+  const Win32Files files;
+  const auto index = [&](bool withReadings) {
+    std::shared_ptr<const ReadingTable> table;
+    if (withReadings) {
+      auto mapped = files.map(files.programFolder() + u"\\..\\src\\readings.dat");
+      if (mapped) table = std::make_shared<ReadingTable>(*ReadingTable::over(std::move(mapped.value())));
+    }
+    const Win32InstalledPrograms programs(folders);
+    std::vector<InstalledProgram> list = programs.scan();
+    std::vector<Reading> readings;
+    if (table) {
+      readings = programReadings(list, [&](TextView folded) { return table->readingOf(folded); });
+    }
+    std::vector<FindableName> names;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      names.push_back({list[i].name, programFileNames(list[i]), i < readings.size() ? readings[i] : Reading()});
+    }
+    NameFinder finder;
+    finder.setNames(std::move(names));
+    return table != nullptr;
+  };
+  const double plainIndex = bench::bestOf(3, [&] { index(false); });
+  bool read = false;
+  const double readIndex = bench::bestOf(3, [&] { read = index(true); });
+  if (!read) {
+    std::fprintf(stderr, "readings.dat did not open beside the programs\n");
+    return 1;
+  }
+  bench::reportRow("index of 5 000 shortcuts with kanji readings", readIndex, "ms", plainIndex,
+                   "the same index without readings");
 
   // Every folder with a desktop.ini: each name is then asked of the shell.
   for (int f = 0; f < kFolders; ++f) {

@@ -1,16 +1,22 @@
 #include "finding/FileNames.h"
 
-#include <algorithm>
+#include "finding/TextFolding.h"
 
 namespace pipit {
 namespace {
 
 constexpr TextView kAppsFolder = u"shell:AppsFolder\\";
 
-void addOnce(std::vector<Text>& names, Text name) {
-  if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end()) {
-    names.push_back(std::move(name));
+// Each once as the finder sees it, and none that is the shown name again
+// ("Google Chrome.lnk" shown as "Google Chrome"): it would find nothing more.
+void addOnce(std::vector<Text>& names, const Text& shown, Text name) {
+  if (name.empty()) return;
+  const Text folded = foldForFinding(name);
+  if (folded == foldForFinding(shown)) return;
+  for (const Text& known : names) {
+    if (foldForFinding(known) == folded) return;
   }
+  names.push_back(std::move(name));
 }
 
 }  // namespace
@@ -33,10 +39,11 @@ std::vector<Text> programFileNames(const InstalledProgram& program) {
     // "Maker.Game_0a1b2c3d4e5f6!App": the package's name, before its
     // publisher's hash and the app's entry.
     const TextView id = TextView(program.target).substr(kAppsFolder.size());
-    addOnce(names, Text(id.substr(0, id.find_first_of(u"_!"))));
+    addOnce(names, program.name, Text(id.substr(0, id.find_first_of(u"_!"))));
     return names;
   }
-  addOnce(names, fileStem(program.target));
+  addOnce(names, program.name, fileStem(program.target));
+  addOnce(names, program.name, fileStem(program.file));
   return names;
 }
 

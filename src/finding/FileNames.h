@@ -14,8 +14,8 @@ namespace pipit {
 // a built-in "$" keyword or text with no file name in it.
 Text fileStem(TextView path);
 
-// The shortcut's own name, the name of the file it starts, and a packaged
-// app's package name, each once.
+// The shortcut's own name and the name of the file it starts, or a packaged
+// app's package name: each once, and none that reads as the shown name.
 std::vector<Text> programFileNames(const InstalledProgram& program);
 
 }  // namespace pipit

@@ -20,6 +20,10 @@ Text programRowText(TextView name, int64_t sameNameBefore) {
 
 }  // namespace
 
+Text ListRow::text() const {
+  return kind == ListKind::Program ? programRowText(name, sameNameBefore) : Text(name);
+}
+
 void orderMatches(std::vector<RowMatch>& matches, std::optional<std::size_t> chosenBefore) {
   const auto used = [](const RowMatch& m) { return m.score > 0; };
   const auto moreUsed = [](const RowMatch& a, const RowMatch& b) { return a.score > b.score; };
@@ -56,7 +60,7 @@ std::vector<ListRow> listRows(const std::vector<Text>& words,
   for (std::size_t i = 0; i < programs; ++i) {
     const std::size_t index = matchingPrograms[i].index;
     const int64_t before = seen[programNames[index]]++;
-    rows.push_back({ListKind::Program, index, programRowText(programNames[index], before)});
+    rows.push_back({ListKind::Program, index, programNames[index], before});
   }
   return rows;
 }
@@ -65,11 +69,12 @@ const ListRow* rowShown(const std::vector<ListRow>& rows, std::optional<std::siz
                         TextView boxText) {
   // Only the selection tells apart a command word that happens to read like
   // a program's row from that program.
-  if (selected && *selected < rows.size() && rows[*selected].text == boxText) {
-    return &rows[*selected];
-  }
-  const auto it = std::find_if(rows.begin(), rows.end(),
-                               [&](const ListRow& row) { return row.text == boxText; });
+  const auto shows = [&](const ListRow& row) {
+    // Only a row whose name begins the box's text can show it.
+    return startsWith(boxText, row.name) && row.text() == boxText;
+  };
+  if (selected && *selected < rows.size() && shows(rows[*selected])) return &rows[*selected];
+  const auto it = std::find_if(rows.begin(), rows.end(), shows);
   return it == rows.end() ? nullptr : &*it;
 }
 

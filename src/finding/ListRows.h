@@ -21,8 +21,13 @@ namespace pipit {
 struct ListRow {
   ListKind kind = ListKind::CommandWord;
   std::size_t index = 0;  // into the command words, or into the programs
-  Text text;              // as the list shows it
+  // The word or the program's name, in the list listRows() was given: a
+  // long list is laid out without a copy of each name.
+  TextView name;
+  std::int64_t sameNameBefore = 0;  // programs of this name above it in the list
 
+  // As the list shows it.
+  Text text() const;
   bool operator==(const ListRow&) const = default;
 };
 
@@ -42,7 +47,8 @@ void orderMatches(std::vector<RowMatch>& matches, std::optional<std::size_t> cho
 
 // The command words' rows, then the best `programLimit` programs' rows,
 // each group as ordered by orderMatches. A command word and a program of
-// the same name both get a row.
+// the same name both get a row. The rows refer to `words` and
+// `programNames`, which must outlive them.
 std::vector<ListRow> listRows(const std::vector<Text>& words,
                               const std::vector<RowMatch>& matchingWords,
                               const std::vector<Text>& programNames,

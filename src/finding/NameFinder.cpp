@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <numeric>
 #include <optional>
 
 #include "finding/NameWords.h"
@@ -37,8 +36,6 @@ struct NameFinder::Query {
 
 namespace {
 
-MatchQuality better(MatchQuality a, MatchQuality b) { return std::min(a, b); }
-
 // Whether the typed letters are the initials of words from `word` on,
 // maybe ending with more of the last word: "vsc" and "vscode" for Visual
 // Studio Code. At least two words take part, or it is a word's start.
@@ -70,12 +67,14 @@ void NameFinder::addSubject(TextView text) {
     wordInitials_.push_back(romajiInitials(words.folded[words.starts[w]]));
   }
   pool_ += words.folded;
+  for (const char16_t c : words.folded) poolBits_.push_back(static_cast<std::uint8_t>(charBitIndex(c)));
   subjects_.push_back(subject);
 }
 
 void NameFinder::setNames(std::vector<FindableName> names) {
   names_.clear();
   pool_.clear();
+  poolBits_.clear();
   wordStarts_.clear();
   wordInitials_.clear();
   subjects_.clear();
@@ -102,11 +101,13 @@ void NameFinder::setNames(std::vector<FindableName> names) {
       if (s == entry.subjects) {
         for (std::uint32_t w = 0; w < subject.wordCount; ++w) {
           entry.initials |= wordInitials_[subject.words + w];
+          entry.wordFirsts |= charBit(pool_[subject.begin + wordStarts_[subject.words + w]]);
         }
       }
     }
     if (!name.reading.empty()) {
       entry.reading = static_cast<std::int32_t>(readings_.size());
+      entry.readingFirsts = readingFirsts(name.reading);
       readings_.push_back(std::move(name.reading));
     }
     entries_.push_back(entry);
@@ -122,41 +123,69 @@ void NameFinder::setWords(std::vector<Text> words) {
 }
 
 bool NameFinder::matchQuality(const Entry& entry, Query& query, MatchQuality& quality) {
+  // As typed or as romaji, at the start, at a word's start, or inside:
+  // only the forms the name's characters may hold, each in one pass over
+  // the places it may begin.
+  ReadingMatch* forms[2] = {};
+  ReadingMatch* fileForms[2] = {};
+  std::size_t formCount = 0, fileFormCount = 0;
+  std::uint64_t firsts = 0;
+  for (ReadingMatch* form : {&query.asTyped, query.romaji ? &*query.romaji : nullptr}) {
+    if (!form) continue;
+    if (entry.fileNames > 0 && form->mayBeIn(entry.allChars)) fileForms[fileFormCount++] = form;
+    if (!form->mayBeIn(entry.nameChars)) continue;
+    forms[formCount++] = form;
+    firsts |= form->firstChars();
+  }
+  const bool mayBeInitials =
+      query.allLetters && (entry.initials & letterBit(query.folded.front())) != 0;
+  bool mayBeReading = false;
+  for (ReadingMatch* form : {&query.asTyped, query.romaji ? &*query.romaji : nullptr}) {
+    mayBeReading = mayBeReading ||
+                   (form && entry.reading >= 0 && form->mayStartReading(entry.readingFirsts));
+  }
+  // Most names are told apart by their characters alone, without a look
+  // at their text.
+  if (formCount == 0 && fileFormCount == 0 && !mayBeInitials && !mayBeReading && query.slips == 0) {
+    return false;
+  }
   const TextView pool(pool_);
   const Subject& name = subjects_[entry.subjects];
   const TextView text = pool.substr(name.begin, name.size);
   const std::uint16_t* starts = wordStarts_.data() + name.words;
-  std::optional<MatchQuality> best;
-  auto offer = [&](MatchQuality found) { best = best ? better(*best, found) : found; };
 
-  // As typed or as romaji, at the start, at a word's start, or inside.
-  const bool mayHold = (entry.nameChars & query.firstChars) != 0;
-  ReadingMatch* forms[] = {&query.asTyped, query.romaji ? &*query.romaji : nullptr};
-  if (mayHold) {
-    for (ReadingMatch* form : forms) {
-      if (!form) continue;
-      // The first word's start is the name's, past any leading "(" or blank.
-      if (name.wordCount > 0) {
-        const ReadingMatch::At at = form->at(text, starts[0]);
-        if (at == ReadingMatch::At::whole) {
-          quality = MatchQuality::wholeName;
-          return true;
-        }
-        if (at == ReadingMatch::At::yes) offer(MatchQuality::nameStart);
+  bool atWordStart = false, inside = false, nameStart = false;
+  const std::uint8_t* bits = poolBits_.data() + name.begin;
+  std::size_t word = 0;  // the first word starting at or after `at`
+  for (std::size_t at = 0; formCount > 0 && at < text.size(); ++at) {
+    const std::uint64_t bit = std::uint64_t{1} << bits[at];
+    if ((bit & firsts) == 0) continue;
+    while (word < name.wordCount && starts[word] < at) ++word;
+    const bool wordStart = word < name.wordCount && starts[word] == at;
+    // Inside a word matters only while nothing better has been found.
+    if (!wordStart && inside) continue;
+    for (std::size_t f = 0; f < formCount; ++f) {
+      if ((bit & forms[f]->firstChars()) == 0) continue;
+      const ReadingMatch::At found = forms[f]->at(text, at);
+      if (found == ReadingMatch::At::no) continue;
+      if (wordStart && word == 0 && found == ReadingMatch::At::whole) {
+        quality = MatchQuality::wholeName;
+        return true;
       }
-      for (std::size_t w = 1; w < name.wordCount && !best; ++w) {
-        if (form->at(text, starts[w]) != ReadingMatch::At::no) {
-          offer(MatchQuality::wordStart);
-        }
-      }
+      inside = inside || !wordStart;
+      nameStart = nameStart || (wordStart && word == 0);
+      atWordStart = atWordStart || (wordStart && word > 0);
     }
-    if (best) {
-      quality = *best;
-      return true;
-    }
+    // The name's start comes first, a later word's after it: once either
+    // matched, no place further on matches better.
+    if (nameStart || atWordStart) break;
+  }
+  if (nameStart || atWordStart) {
+    quality = nameStart ? MatchQuality::nameStart : MatchQuality::wordStart;
+    return true;
   }
 
-  if (query.allLetters && (entry.initials & letterBit(query.folded.front())) != 0) {
+  if (mayBeInitials) {
     const std::uint64_t* initials = wordInitials_.data() + name.words;
     for (std::size_t w = 0; w < name.wordCount; ++w) {
       if (initialsFrom(query.folded, text, starts, initials, name.wordCount, w, 0)) {
@@ -166,39 +195,32 @@ bool NameFinder::matchQuality(const Entry& entry, Query& query, MatchQuality& qu
     }
   }
 
-  if ((entry.allChars & query.firstChars) != 0) {
-    for (std::uint32_t s = entry.subjects + 1; s <= entry.subjects + entry.fileNames; ++s) {
-      const Subject& file = subjects_[s];
-      const TextView fileText = pool.substr(file.begin, file.size);
-      for (ReadingMatch* form : forms) {
-        if (!form) continue;
-        for (std::size_t w = 0; w < file.wordCount; ++w) {
-          if (form->at(fileText, wordStarts_[file.words + w]) != ReadingMatch::At::no) {
-            quality = MatchQuality::fileName;
-            return true;
-          }
+  for (std::uint32_t s = entry.subjects + 1; fileFormCount > 0 && s <= entry.subjects + entry.fileNames; ++s) {
+    const Subject& file = subjects_[s];
+    const TextView fileText = pool.substr(file.begin, file.size);
+    for (std::size_t f = 0; f < fileFormCount; ++f) {
+      for (std::size_t w = 0; w < file.wordCount; ++w) {
+        if (fileForms[f]->at(fileText, wordStarts_[file.words + w]) != ReadingMatch::At::no) {
+          quality = MatchQuality::fileName;
+          return true;
         }
       }
     }
   }
 
-  if (entry.reading >= 0) {
+  if (mayBeReading) {
     const Reading& reading = readings_[static_cast<std::size_t>(entry.reading)];
-    for (ReadingMatch* form : forms) {
-      if (form && form->startsReading(reading)) {
+    for (ReadingMatch* form : {&query.asTyped, query.romaji ? &*query.romaji : nullptr}) {
+      if (form && form->mayStartReading(entry.readingFirsts) && form->startsReading(reading)) {
         quality = MatchQuality::reading;
         return true;
       }
     }
   }
 
-  if (mayHold) {
-    for (ReadingMatch* form : forms) {
-      if (form && form->anywhere(text)) {
-        quality = MatchQuality::insideWord;
-        return true;
-      }
-    }
+  if (inside) {
+    quality = MatchQuality::insideWord;
+    return true;
   }
 
   if (query.slips == 0) return false;
@@ -234,27 +256,30 @@ std::vector<Found> NameFinder::find(TextView typed) {
   const bool narrower = !lastTyped_.empty() && startsWith(typed, lastTyped_) &&
                         startsWith(query.folded, lastFolded_) &&
                         typoAllowance(lastFolded_.size()) == query.slips;
-  std::vector<std::uint32_t> candidates;
-  if (!narrower) {
-    candidates.resize(entries_.size());
-    std::iota(candidates.begin(), candidates.end(), std::uint32_t{0});
-  } else {
-    candidates = std::move(lastFound_);
-  }
-  std::vector<Found> byQuality[kMatchQualities];
-  lastFound_.clear();
-  for (const std::uint32_t i : candidates) {
+  // Matches in table order, then put in order of quality by counting.
+  std::vector<Found> matched;
+  std::size_t perQuality[kMatchQualities] = {};
+  const auto visit = [&](std::uint32_t i) {
     MatchQuality quality{};
-    if (!matchQuality(entries_[i], query, quality)) continue;
-    byQuality[static_cast<std::size_t>(quality)].push_back({i, quality});
-    lastFound_.push_back(i);
+    if (!matchQuality(entries_[i], query, quality)) return;
+    matched.push_back({i, quality});
+    ++perQuality[static_cast<std::size_t>(quality)];
+  };
+  if (narrower) {
+    for (const std::uint32_t i : lastFound_) visit(i);
+  } else {
+    const auto count = static_cast<std::uint32_t>(entries_.size());
+    for (std::uint32_t i = 0; i < count; ++i) visit(i);
   }
+  lastFound_.clear();
+  lastFound_.reserve(matched.size());
+  for (const Found& f : matched) lastFound_.push_back(f.index);
   lastTyped_ = Text(typed);
   lastFolded_ = query.folded;
-  std::size_t total = 0;
-  for (const auto& group : byQuality) total += group.size();
-  found.reserve(total);
-  for (const auto& group : byQuality) found.insert(found.end(), group.begin(), group.end());
+  std::size_t next[kMatchQualities] = {};
+  for (std::size_t q = 1; q < kMatchQualities; ++q) next[q] = next[q - 1] + perQuality[q - 1];
+  found.resize(matched.size());
+  for (const Found& f : matched) found[next[static_cast<std::size_t>(f.quality)]++] = f;
   return found;
 }
 

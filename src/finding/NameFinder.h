@@ -71,8 +71,10 @@ class NameFinder {
     std::uint16_t fileNames = 0;  // how many
     std::int32_t reading = -1;    // into readings_
     std::uint64_t nameChars = 0;  // charBits of the folded name
+    std::uint64_t wordFirsts = 0; // charBits of its words' first characters
     std::uint64_t allChars = 0;   // and of its file names
     std::uint64_t initials = 0;   // every word's initials
+    std::uint64_t readingFirsts = 0;  // of its reading's stretches
   };
   struct Query;
   void addSubject(TextView text);
@@ -80,6 +82,7 @@ class NameFinder {
 
   std::vector<Text> names_;
   Text pool_;  // every subject's folded text, one after another
+  std::vector<std::uint8_t> poolBits_;  // charBitIndex of each of its characters
   std::vector<std::uint16_t> wordStarts_;
   std::vector<std::uint64_t> wordInitials_;  // letterBit bits, beside wordStarts_
   std::vector<Subject> subjects_;

@@ -8,6 +8,19 @@
 
 namespace pipit {
 
+std::vector<Reading> programReadings(const std::vector<InstalledProgram>& programs,
+                                     const NameReadings& readings) {
+  // Programs of one name (one in each user's Start Menu, say) are read once.
+  std::vector<Reading> read;
+  read.reserve(programs.size());
+  std::unordered_map<Text, std::size_t> first;
+  for (const InstalledProgram& program : programs) {
+    const auto [at, added] = first.try_emplace(program.name, read.size());
+    read.push_back(added ? readings(foldForFinding(program.name)) : read[at->second]);
+  }
+  return read;
+}
+
 ProgramIndexThread::ProgramIndexThread(const InstalledPrograms& programs, Deliver deliver,
                                        OpenReadings openReadings, std::chrono::milliseconds quiet)
     : programs_(programs),
@@ -72,16 +85,7 @@ bool ProgramIndexThread::scanAndDeliver() {
 }
 
 void ProgramIndexThread::deliver(std::vector<InstalledProgram> programs) {
-  std::vector<Reading> readings;
-  if (readings_) {
-    // Programs of one name (one in each user's Start Menu, say) are read once.
-    std::unordered_map<Text, std::size_t> read;
-    readings.reserve(programs.size());
-    for (const InstalledProgram& program : programs) {
-      const auto [at, added] = read.try_emplace(program.name, readings.size());
-      readings.push_back(added ? readings_(foldForFinding(program.name)) : readings[at->second]);
-    }
-  }
+  std::vector<Reading> readings = readings_ ? programReadings(programs, readings_) : std::vector<Reading>();
   deliver_(std::move(programs), std::move(readings));
 }
 

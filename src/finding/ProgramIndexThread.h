@@ -19,6 +19,11 @@
 
 namespace pipit {
 
+// The reading of each program's name, through `readings` (each name read
+// once however many programs bear it): what the thread delivers with them.
+std::vector<Reading> programReadings(const std::vector<InstalledProgram>& programs,
+                                     const NameReadings& readings);
+
 class ProgramIndexThread {
  public:
   // The programs and, beside them, each one's reading (empty for a name

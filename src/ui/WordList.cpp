@@ -23,7 +23,11 @@ void WordList::findCommands() {
   names.reserve(commands_.size());
   for (const Command& command : commands_) {
     FindableName name{command.word, {}, {}};
-    if (Text stem = fileStem(command.path); !stem.empty()) name.fileNames.push_back(std::move(stem));
+    // Only a file name that is not the word again ("notepad" for notepad).
+    if (Text stem = fileStem(command.path);
+        !stem.empty() && foldForFinding(stem) != foldForFinding(command.word)) {
+      name.fileNames.push_back(std::move(stem));
+    }
     if (readings_) name.reading = readings_(foldForFinding(command.word));
     names.push_back(std::move(name));
   }
@@ -145,7 +149,7 @@ void WordList::listFor(const Text& typed, bool open) {
   if (!rowsValid_ || rows != rows_) {
     std::vector<Text> texts;
     texts.reserve(rows.size());
-    for (const ListRow& row : rows) texts.push_back(row.text);
+    for (const ListRow& row : rows) texts.push_back(row.text());
     box_.setCommandWords(std::move(texts));
     rows_ = std::move(rows);
     rowsValid_ = true;

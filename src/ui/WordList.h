@@ -74,7 +74,9 @@ class WordList {
   // looked up at a keystroke. Made again when the names or the counts change.
   std::vector<char> commandUsed_, programUsed_;
   bool usedValid_ = false;
-  std::vector<ListRow> rows_;  // what the drop-down list holds now
+  // What the drop-down list holds now. The rows refer to the finders' names:
+  // whatever gives the finders new names makes the rows again at once.
+  std::vector<ListRow> rows_;
   bool rowsValid_ = false;
   Text typed_;  // what the rows were found for
   bool open_ = false;

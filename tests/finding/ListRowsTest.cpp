@@ -51,24 +51,28 @@ TEST(ListRowsTest, WordsThenTheBestProgramsEachNameReadingApart) {
       {{{0, kStart}},
        {{1, kStart}, {0, kStart}, {2, kStart}},
        {{kW, 0, u"メモ帳"},
-        {kP, 1, u"メモ帳 〈プログラム〉"},
-        {kP, 0, u"メモ帳 〈プログラム 2〉"},
-        {kP, 2, u"メモ帳 〈プログラム〉 〈プログラム〉"}}},
+        {kP, 1, u"メモ帳"},
+        {kP, 0, u"メモ帳", 1},
+        {kP, 2, u"メモ帳 〈プログラム〉"}}},
       // Only the first programs get rows.
       {{{0, kStart}},
        {{3, kStart}, {0, kWord}, {1, kWord}},
-       {{kW, 0, u"メモ帳"}, {kP, 3, u"B 〈プログラム〉"}, {kP, 0, u"メモ帳 〈プログラム〉"}},
+       {{kW, 0, u"メモ帳"}, {kP, 3, u"B"}, {kP, 0, u"メモ帳"}},
        2},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(listRows(words, c.words, programs, c.programs, c.limit), c.expected);
+    const std::vector<ListRow> rows = listRows(words, c.words, programs, c.programs, c.limit);
+    EXPECT_EQ(rows, c.expected);
+    for (const ListRow& row : rows) EXPECT_EQ(row.name.data(), (row.kind == kW ? words : programs)[row.index].data());
   }
+  EXPECT_EQ((ListRow{kP, 0, u"メモ帳", 1}).text(), u"メモ帳 〈プログラム 2〉");
+  EXPECT_EQ((ListRow{kP, 0, u"メモ帳 〈プログラム〉"}).text(), u"メモ帳 〈プログラム〉 〈プログラム〉");
+  EXPECT_EQ((ListRow{kW, 0, u"メモ帳"}).text(), u"メモ帳");
 }
 
 TEST(ListRowsTest, EntersTextIsTracedToItsRow) {
-  const std::vector<Text> programs{u"X", u"X"};
-  const auto rows = listRows({u"メモ帳", u"X 〈プログラム〉"}, {{0, kStart}, {1, kStart}}, programs,
-                             {{0, kStart}, {1, kStart}});
+  const std::vector<Text> words{u"メモ帳", u"X 〈プログラム〉"}, programs{u"X", u"X"};
+  const auto rows = listRows(words, {{0, kStart}, {1, kStart}}, programs, {{0, kStart}, {1, kStart}});
   const struct {
     std::optional<std::size_t> selected;
     const char16_t* box;

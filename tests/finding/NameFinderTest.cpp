@@ -111,5 +111,109 @@ TEST(NameFinderTest, TextThatIsNoWordFindsNothingAndBreaksNothing) {
   EXPECT_TRUE(found(nna, {u"ンナ", kana}) == std::vector<Text>{kana});
 }
 
+// Programs as a Japanese desktop lists them, with the file names behind
+// them and the readings of their kanji.
+const std::vector<FindableName> kDesktop{
+    {u"Visual Studio Code", {u"Code"}, {}},
+    {u"Google Chrome", {u"chrome"}, {}},
+    {u"Windows PowerShell", {u"powershell"}, {}},
+    {u"7-Zip File Manager", {u"7zFM"}, {}},
+    {u"メモ帳", {u"Notepad", u"notepad"}, {{u"メモ"}, {u"チョウ"}}},
+    {u"Word", {u"WINWORD"}, {}},
+    {u"電卓", {u"calc"}, {{u"デンタク"}}},
+    {u"コマンド プロンプト", {u"cmd"}, {}},
+    {u"Mozilla Firefox", {u"firefox"}, {}},
+    {u"リモート デスクトップ接続", {u"mstsc"}, {{u"リモート デスクトップ"}, {u"セツゾク"}}},
+    {u"生録音", {}, {{u"セイ", u"ナマ"}, {u"ロクオン"}}},
+};
+
+std::vector<Text> foundOn(NameFinder& finder, TextView typed) {
+  std::vector<Text> names;
+  for (const Found& f : finder.find(typed)) names.push_back(finder.names()[f.index]);
+  return names;
+}
+
+TEST(NameFinderTest, InitialsFileNamesSlipsAndReadingsFindWhatWasMeant) {
+  NameFinder finder;
+  finder.setNames(kDesktop);
+  const struct {
+    const char16_t* typed;
+    std::vector<Text> expected;
+  } cases[] = {
+      // Initials, maybe with the rest of the last word; kana words by romaji.
+      {u"vsc", {u"Visual Studio Code"}},
+      {u"vscode", {u"Visual Studio Code"}},
+      {u"gc", {u"Google Chrome"}},
+      {u"ps", {u"Windows PowerShell"}},
+      {u"7zfm", {u"7-Zip File Manager"}},
+      {u"kp", {u"コマンド プロンプト"}},
+      {u"vc", {}},  // a word may not be skipped
+      // The file names behind a name.
+      {u"notepad", {u"メモ帳"}},
+      {u"winword", {u"Word"}},
+      {u"mstsc", {u"リモート デスクトップ接続"}},
+      // From four letters on, a slip: added, dropped, replaced or swapped.
+      {u"firfox", {u"Mozilla Firefox"}},
+      {u"chorme", {u"Google Chrome"}},
+      {u"fiirefox", {u"Mozilla Firefox"}},
+      {u"powrshell", {u"Windows PowerShell"}},
+      {u"viusal stduio", {u"Visual Studio Code"}},  // 13 letters: three slips
+      {u"chr", {u"Google Chrome"}},
+      {u"crh", {}},  // under four letters, no slip
+      {u"frfx", {}},  // two slips are too many for four letters
+      // Kanji by their readings, in romaji or kana, from any word on.
+      {u"dentaku", {u"電卓"}},
+      {u"でんたく", {u"電卓"}},
+      {u"setsuzoku", {u"リモート デスクトップ接続"}},
+      {u"namaroku", {u"生録音"}},  // a kanji of several readings
+      {u"seirokuon", {u"生録音"}},
+      {u"memochou", {u"メモ帳"}},
+      {u"tyou", {u"メモ帳"}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(foundOn(finder, c.typed), c.expected) << toUtf8(c.typed);
+  }
+}
+
+TEST(NameFinderTest, RowsGoByHowWellTheyMatch) {
+  NameFinder finder;
+  finder.setNames({
+      {u"Quickmemo", {}, {}},
+      {u"Meno", {}, {}},
+      {u"目盛", {}, {{u"メモリ"}}},
+      {u"Notes", {u"memopad"}, {}},
+      {u"Mail Editor Mini Organizer", {}, {}},
+      {u"My Memo", {}, {}},
+      {u"Memo Pad", {}, {}},
+      {u"Memo", {}, {}},
+  });
+  std::vector<std::pair<Text, MatchQuality>> found;
+  for (const Found& f : finder.find(u"memo")) found.emplace_back(finder.names()[f.index], f.quality);
+  using enum MatchQuality;
+  EXPECT_EQ(found, (std::vector<std::pair<Text, MatchQuality>>{
+                       {u"Memo", wholeName},
+                       {u"Memo Pad", nameStart},
+                       {u"My Memo", wordStart},
+                       {u"Mail Editor Mini Organizer", initials},
+                       {u"Notes", fileName},
+                       {u"目盛", reading},
+                       {u"Quickmemo", insideWord},
+                       {u"Meno", typo},
+                   }));
+}
+
+TEST(NameFinderTest, TypingOnFindsWhatASearchFromScratchFinds) {
+  NameFinder typing;
+  typing.setNames(kDesktop);
+  for (const TextView text : {u"visual studio code", u"firefoxx", u"denntaku", u"koman", u"7-zip"}) {
+    for (std::size_t n = 1; n <= text.size(); ++n) {
+      NameFinder fresh;
+      fresh.setNames(kDesktop);
+      EXPECT_EQ(typing.find(text.substr(0, n)), fresh.find(text.substr(0, n)))
+          << toUtf8(text.substr(0, n));
+    }
+  }
+}
+
 }  // namespace
 }  // namespace pipit

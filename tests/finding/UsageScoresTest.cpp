@@ -103,5 +103,30 @@ TEST(UsageScoresTest, AFileThatDoesNotReadWholeIsSetAsideFirst) {
   EXPECT_FALSE(scores.countStart(kX).ok());
 }
 
+// The row chosen for a typed text: the latest wins, it is kept with the
+// counts in usage.txt, and a damaged line of it is left out alone.
+TEST(UsageScoresTest, TheRowChosenForATextIsTheLatestAndReadsBack) {
+  fakes::FakeFiles files;
+  fakes::FakeWallClock clock{kNewYear};
+  UsageScores scores(files, clock);
+  scores.load();
+  ASSERT_TRUE(scores.countStart(kMemo, u"めも").ok());
+  ASSERT_TRUE(scores.countStart(kMemoD, u"めも").ok());
+  ASSERT_TRUE(scores.countStart(kOdd, u"a\tb").ok());
+  ASSERT_TRUE(scores.countStart(kX).ok());  // typed letter for letter: no choice
+  files.content[kPath] += "chosen\tx\tprogram\tx\r\n";  // a field short
+  UsageScores reread(files, clock);
+  reread.load();
+  for (const UsageScores* s : {&scores, &reread}) {
+    ASSERT_NE(s->chosenFor(u"めも"), nullptr);
+    EXPECT_EQ(*s->chosenFor(u"めも"), kMemoD);
+    ASSERT_NE(s->chosenFor(u"a\tb"), nullptr);
+    EXPECT_EQ(*s->chosenFor(u"a\tb"), kOdd);
+    EXPECT_EQ(s->chosenFor(u"x"), nullptr);
+    EXPECT_EQ(s->chosenFor(u"メモ"), nullptr);
+  }
+  EXPECT_NEAR(reread.score(kMemoD), 1, 1e-3);
+}
+
 }  // namespace
 }  // namespace pipit

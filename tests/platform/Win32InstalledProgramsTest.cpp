@@ -156,11 +156,11 @@ TEST_F(Win32InstalledProgramsTest, TheWorkerScansAgainAfterAChangeAndStopsPrompt
   };
   auto worker = std::make_unique<ProgramIndexThread>(
       programs,
-      [&](Programs list) {
+      [&](Programs list, std::vector<Reading>) {
         const std::lock_guard lock(mutex);
         last = std::move(list);
       },
-      100ms);
+      ProgramIndexThread::OpenReadings(), 100ms);
   EXPECT_TRUE(lastIs({}));
   const Text added = dir(u"start\\new") + u"\\追加.lnk";
   makeShortcut(added, program);

@@ -13,6 +13,7 @@
 #include "fakes/FakePorts.h"
 #include "fakes/FakeRequestPorts.h"
 #include "fakes/LogRecords.h"
+#include "finding/FileNames.h"
 #include "ui/ProgramIndex.h"
 #include "ui/WordList.h"
 
@@ -53,6 +54,47 @@ TEST(WordListTest, TypingNarrowsTheListAndOpensItWhileAWordMatches) {
   EXPECT_EQ(view.words, all) << "the list narrows on typing only, not on her \"?\"";
   EXPECT_FALSE(view.listOpen);
   EXPECT_TRUE(view.inputSelected);
+}
+
+// What a program is found by beyond its name, and the row chosen for a
+// text coming first for it, in its group, after one choice.
+TEST(WordListTest, ProgramsAreFoundByTheirFilesAndTheRowChosenComesFirst) {
+  const std::pair<InstalledProgram, std::vector<Text>> files[] = {
+      {{u"メモ帳", u"C:\\s\\Notepad.lnk", u"C:\\Windows\\notepad.exe"}, {u"Notepad"}},
+      {{u"Code", u"C:\\s\\Code.lnk", u"C:\\VS\\Code.exe"}, {}},
+      {{u"Word", u"C:\\s\\Word.lnk", u"C:\\Office\\WINWORD.EXE"}, {u"WINWORD"}},
+      {{u"電卓", u"shell:AppsFolder\\Microsoft.WindowsCalculator_8wekyb!App"},
+       {u"Microsoft.WindowsCalculator"}},
+      {{u"x", u"\"C:\\a b\\tool.v2.exe\""}, {u"tool.v2"}},
+  };
+  for (const auto& [program, names] : files) {
+    EXPECT_EQ(programFileNames(program), names) << toUtf8(program.target);
+  }
+  for (const TextView path : {u"$exit", u"https://example.com/a.html", u"", u"C:\\"}) {
+    EXPECT_EQ(fileStem(path), u"") << toUtf8(path);
+  }
+
+  fakes::FakeCharacterWindowView box;
+  fakes::FakeFiles disk;
+  fakes::FakeWallClock clock;
+  UsageScores usage(disk, clock);
+  WordList list(box, usage);
+  fakes::FakeCore core;
+  core.addCommand(u"めもめも", u"C:\\memo\\notepad.exe");
+  list.setCommands(core.configuration);
+  list.setPrograms({{u"Notes", u"C:\\a.lnk"}, files[0].first});
+  const auto type = [&](const Text& text) {
+    box.input = text;
+    list.onEdited();
+    return box.words;
+  };
+  const Text notes = u"Notes 〈プログラム〉", memo = u"メモ帳 〈プログラム〉";
+  EXPECT_EQ(type(u"notepad"), (std::vector<Text>{u"めもめも", memo}));
+  EXPECT_EQ(type(u"note"), (std::vector<Text>{u"めもめも", notes, memo}));
+  ASSERT_TRUE(list.countStart({ListKind::Program, u"メモ帳", u"C:\\s\\Notepad.lnk"}).ok());
+  EXPECT_EQ(type(u"ｎｏｔｅ"), (std::vector<Text>{u"めもめも", memo, notes}));
+  EXPECT_EQ(type(u"not"), (std::vector<Text>{u"めもめも", notes, memo}))
+      << "only for the text it was chosen for";
 }
 
 // One list, found at once, in folders that never change.

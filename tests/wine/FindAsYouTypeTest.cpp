@@ -178,5 +178,68 @@ TEST(FindAsYouTypeTest, StartMenuProgramsAreFoundStartedOfferedAndLearned) {
   EXPECT_TRUE(waitUntil([&] { return listOf(her.combo) == learned; }));
 }
 
+// Start Menu programs found by what people type: the initials of a name, the
+// file a shortcut starts, a name with a slip in it and a kanji name by its
+// reading; and a row chosen once for a text comes first for that text, after
+// a restart too.
+TEST(FindAsYouTypeTest, InitialsFileNamesSlipsAndReadingsFindProgramsAndAChoiceIsKept) {
+  LauncherInstall install;
+  const Text recorded = install.installRecorder();
+  install.writeConfig(
+      u"PREF/HIDDEN_MODE\t1\r\nPREF/HIDDEN_DELAY\t0\r\nPREF/HOTKEY_MOD\tCTRL\r\n"
+      u"PREF/HOTKEY_VALUE\tQ\r\n");
+  const win32::ComApartment com;
+  wchar_t* programs = nullptr;
+  ASSERT_HRESULT_SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Programs, 0, nullptr, &programs));
+  const win32::CoTaskMemory<wchar_t> ownedPath(programs);
+  const TempFolder startMenu(win32::fromWide(programs, wcslen(programs)));
+  const auto addProgram = [&](const Text& name, const Text& file, const Text& argument) {
+    const Text target = install.folder() + u"\\" + file;
+    ASSERT_TRUE(
+        CopyFileW(win32::wide(install.folder() + u"\\recorder.exe"), win32::wide(target), FALSE));
+    ASSERT_TRUE(saveShortcut(startMenu.file(name + u".lnk"), target, argument));
+  };
+  addProgram(u"Visual Studio Code", u"Code.exe", u"code");
+  addProgram(u"メモ帳", u"notepad.exe", u"notepad");
+  addProgram(u"Notes", u"notes.exe", u"notes");
+  addProgram(u"Mozilla Firefox", u"firefox.exe", u"firefox");
+  addProgram(u"電卓", u"calc.exe", u"calc");
+
+  install.start();
+  Character her(install.waitForWindow(kWindowClass));
+  const auto rowsFor = [&](const Text& typed, std::size_t rows) {
+    SetWindowTextW(her.combo, L"");
+    her.type(typed);
+    EXPECT_TRUE(waitUntil([&] {
+      return textOf(her.combo) == typed && listOf(her.combo).size() == rows && dropped(her.combo);
+    })) << toUtf8(typed);
+    return listOf(her.combo);
+  };
+  const Text notes = u"Notes 〈プログラム〉", memo = u"メモ帳 〈プログラム〉";
+  EXPECT_EQ(rowsFor(u"vsc", 1).front(), u"Visual Studio Code 〈プログラム〉");
+  EXPECT_EQ(rowsFor(u"notepad", 1).front(), memo);
+  EXPECT_EQ(rowsFor(u"firfox", 1).front(), u"Mozilla Firefox 〈プログラム〉");
+  EXPECT_EQ(rowsFor(u"dentaku", 1).front(), u"電卓 〈プログラム〉");
+  EXPECT_EQ(rowsFor(u"でんたく", 1).front(), u"電卓 〈プログラム〉");
+
+  // "note" begins Notes, and is only the file behind メモ帳: chosen once
+  // for it, メモ帳 comes first for it.
+  EXPECT_EQ(rowsFor(u"note", 2), (std::vector<Text>{notes, memo}));
+  her.press(VK_DOWN);
+  her.press(VK_DOWN);
+  ASSERT_TRUE(waitUntil([&] { return textOf(her.combo) == memo; }));
+  her.press(VK_RETURN);
+  ASSERT_TRUE(waitUntil([&] { return fileExists(recorded); }));
+  EXPECT_EQ(readFile(recorded).substr(0, 14),
+            std::string(reinterpret_cast<const char*>(u"notepad"), 14));
+  ASSERT_TRUE(waitUntil([&] { return !her.visible(); }));
+  PostMessageW(her.window, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(install.waitForExit());
+  install.start();
+  her = Character(install.waitForWindow(kWindowClass));
+  EXPECT_EQ(rowsFor(u"note", 2), (std::vector<Text>{memo, notes}));
+  EXPECT_EQ(rowsFor(u"not", 2), (std::vector<Text>{notes, memo})) << "for that text only";
+}
+
 }  // namespace
 }  // namespace pipit::wintest

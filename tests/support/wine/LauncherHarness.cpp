@@ -41,6 +41,10 @@ LauncherInstall::LauncherInstall(bool withModels) {
     ADD_FAILURE() << "cannot copy the launcher from " << toUtf8(launcherExecutable());
   }
   if (!withModels) return;
+  // The kanji readings the build makes beside the launcher, as installed.
+  const Text built = launcherExecutable();
+  const Text readings = built.substr(0, built.find_last_of(u"\\/") + 1) + u"readings.dat";
+  CopyFileW(wide(readings), wide(folder_.file(u"readings.dat")), FALSE);
   for (const Text model : {u"model", u"model_simple"}) {
     copyFolder(assetsFolder() + u"\\" + model, folder_.file(model));
     if (!fileExists(folder_.file(model + u"\\model.conf"))) ADD_FAILURE() << "no model to copy";
