@@ -6,8 +6,8 @@
 // text typed letter by letter, each search after the one before, the rows
 // ordered and cut to the list's length.
 #include <algorithm>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -89,6 +89,8 @@ int main() {
   const std::vector<FindableName> programs = programNames(&*table);
   std::vector<Text> haystacks;
   std::vector<Text> programTexts;
+  haystacks.reserve(words.size() + 3 * programs.size());
+  programTexts.reserve(programs.size());
   for (const Text& word : words) haystacks.push_back(foldForFinding(word));
   for (const FindableName& p : programs) {
     programTexts.push_back(p.name);
@@ -112,9 +114,9 @@ int main() {
 
   // What users type: initials, file names, slips, readings in romaji and
   // kana, and text that finds nothing.
-  const TextView typings[] = {u"memo",      u"vsc",      u"notepad", u"firfox", u"dentaku",
-                              u"でんたく",  u"setsuzoku", u"ﾒﾓ",     u"ｐａｉｎｔ", u"kakudaikyou",
-                              u"7zfm",      u"zzzz"};
+  const TextView typings[] = {u"memo",       u"vsc",         u"notepad",   u"firfox",
+                              u"dentaku",    u"でんたく",    u"setsuzoku", u"ﾒﾓ",
+                              u"ｐａｉｎｔ", u"kakudaikyou", u"7zfm",      u"zzzz"};
   std::size_t sink = 0;
   double floor = 0, total = 0, worst = 0;
   std::size_t keystrokes = 0;
@@ -157,8 +159,8 @@ int main() {
               worst / floor, toUtf8(slowest).c_str());
   std::printf("finders made, with readings:         %8.3f ms  ratio %6.2f\n", index,
               index / indexPlain);
-  bench::reportRow("narrowing after a keystroke, 32767 words and 5 000 programs (mean)", mean,
-                   "ms", floor, "plain search of names, file names and readings");
+  bench::reportRow("narrowing after a keystroke, 32767 words and 5 000 programs (mean)", mean, "ms",
+                   floor, "plain search of names, file names and readings");
   bench::reportRow("narrowing after a keystroke, 32767 words and 5 000 programs (slowest)", worst,
                    "ms", floor, "plain search of names, file names and readings");
   return 0;

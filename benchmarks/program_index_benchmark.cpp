@@ -34,9 +34,15 @@ constexpr int kPerFolder = 50;
 constexpr int kTargets = 50;
 
 // Names as a Japanese Start Menu has them, half of them with kanji.
-const TextView kStems[] = {u"電卓",          u"リモート デスクトップ接続", u"Visual Studio Code",
-                           u"メモ帳",        u"Mozilla Firefox",           u"秀丸エディタ",
-                           u"コマンド プロンプト", u"ペイント",                 u"拡大鏡",
+const TextView kStems[] = {u"電卓",
+                           u"リモート デスクトップ接続",
+                           u"Visual Studio Code",
+                           u"メモ帳",
+                           u"Mozilla Firefox",
+                           u"秀丸エディタ",
+                           u"コマンド プロンプト",
+                           u"ペイント",
+                           u"拡大鏡",
                            u"Windows PowerShell"};
 
 Text number(int n) {
@@ -153,7 +159,8 @@ int main() {
     std::shared_ptr<const ReadingTable> table;
     if (withReadings) {
       auto mapped = files.map(files.programFolder() + u"\\..\\src\\readings.dat");
-      if (mapped) table = std::make_shared<ReadingTable>(*ReadingTable::over(std::move(mapped.value())));
+      if (mapped)
+        table = std::make_shared<ReadingTable>(*ReadingTable::over(std::move(mapped.value())));
     }
     const Win32InstalledPrograms programs(folders);
     std::vector<InstalledProgram> list = programs.scan();
@@ -163,7 +170,8 @@ int main() {
     }
     std::vector<FindableName> names;
     for (std::size_t i = 0; i < list.size(); ++i) {
-      names.push_back({list[i].name, programFileNames(list[i]), i < readings.size() ? readings[i] : Reading()});
+      names.push_back(
+          {list[i].name, programFileNames(list[i]), i < readings.size() ? readings[i] : Reading()});
     }
     NameFinder finder;
     finder.setNames(std::move(names));

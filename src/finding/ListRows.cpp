@@ -30,17 +30,15 @@ void orderMatches(std::vector<RowMatch>& matches, std::optional<std::size_t> cho
   // The finder gives each quality in table order: only the few rows ever
   // used move, within their quality, so a long list is not sorted whole.
   for (auto begin = matches.begin(); begin != matches.end();) {
-    const auto end = std::find_if(begin, matches.end(), [&](const RowMatch& m) {
-      return m.quality != begin->quality;
-    });
+    const auto end = std::find_if(begin, matches.end(),
+                                  [&](const RowMatch& m) { return m.quality != begin->quality; });
     const auto usedEnd = std::stable_partition(begin, end, used);
     std::stable_sort(begin, usedEnd, moreUsed);
     begin = end;
   }
   if (!chosenBefore) return;
-  const auto chosen = std::find_if(matches.begin(), matches.end(), [&](const RowMatch& m) {
-    return m.index == *chosenBefore;
-  });
+  const auto chosen = std::find_if(matches.begin(), matches.end(),
+                                   [&](const RowMatch& m) { return m.index == *chosenBefore; });
   if (chosen != matches.end()) std::rotate(matches.begin(), chosen, chosen + 1);
 }
 

@@ -14,10 +14,13 @@ namespace pipit {
 // What one keystroke looks for, made once and used on every name.
 struct NameFinder::Query {
   explicit Query(TextView typed)
-      : folded(foldForFinding(typed)), asTyped(Reading{{folded}}), slips(typoAllowance(folded.size())) {
+      : folded(foldForFinding(typed)),
+        asTyped(Reading{{folded}}),
+        slips(typoAllowance(folded.size())) {
     Reading read = romajiReading(folded);
     const char16_t last = folded.empty() ? 0 : folded.back();
-    const bool unfinished = last >= u'a' && last <= u'z' && TextView(u"aiueo").find(last) == TextView::npos;
+    const bool unfinished =
+        last >= u'a' && last <= u'z' && TextView(u"aiueo").find(last) == TextView::npos;
     if (!read.empty()) romaji.emplace(std::move(read), unfinished);
     allLetters = folded.size() >= 2 && std::all_of(folded.begin(), folded.end(), letterBit);
     firstChars = asTyped.firstChars() | (romaji ? romaji->firstChars() : 0);
@@ -67,7 +70,8 @@ void NameFinder::addSubject(TextView text) {
     wordInitials_.push_back(romajiInitials(words.folded[words.starts[w]]));
   }
   pool_ += words.folded;
-  for (const char16_t c : words.folded) poolBits_.push_back(static_cast<std::uint8_t>(charBitIndex(c)));
+  for (const char16_t c : words.folded)
+    poolBits_.push_back(static_cast<std::uint8_t>(charBitIndex(c)));
   subjects_.push_back(subject);
 }
 
@@ -141,8 +145,8 @@ bool NameFinder::matchQuality(const Entry& entry, Query& query, MatchQuality& qu
       query.allLetters && (entry.initials & letterBit(query.folded.front())) != 0;
   bool mayBeReading = false;
   for (ReadingMatch* form : {&query.asTyped, query.romaji ? &*query.romaji : nullptr}) {
-    mayBeReading = mayBeReading ||
-                   (form && entry.reading >= 0 && form->mayStartReading(entry.readingFirsts));
+    mayBeReading =
+        mayBeReading || (form && entry.reading >= 0 && form->mayStartReading(entry.readingFirsts));
   }
   // Most names are told apart by their characters alone, without a look
   // at their text.
@@ -195,7 +199,8 @@ bool NameFinder::matchQuality(const Entry& entry, Query& query, MatchQuality& qu
     }
   }
 
-  for (std::uint32_t s = entry.subjects + 1; fileFormCount > 0 && s <= entry.subjects + entry.fileNames; ++s) {
+  for (std::uint32_t s = entry.subjects + 1;
+       fileFormCount > 0 && s <= entry.subjects + entry.fileNames; ++s) {
     const Subject& file = subjects_[s];
     const TextView fileText = pool.substr(file.begin, file.size);
     for (std::size_t f = 0; f < fileFormCount; ++f) {

@@ -53,7 +53,6 @@ class NameFinder {
   // Names found by themselves alone.
   void setWords(std::vector<Text> words);
   const std::vector<Text>& names() const { return names_; }
-  const std::vector<Text>& words() const { return names_; }
 
   // The names that match the typed text, best quality first and in table
   // order within one. Empty text gives every name, in table order.
@@ -67,13 +66,13 @@ class NameFinder {
     std::uint16_t wordCount = 0;
   };
   struct Entry {
-    std::uint32_t subjects = 0;   // the name, then its file names
-    std::uint16_t fileNames = 0;  // how many
-    std::int32_t reading = -1;    // into readings_
-    std::uint64_t nameChars = 0;  // charBits of the folded name
-    std::uint64_t wordFirsts = 0; // charBits of its words' first characters
-    std::uint64_t allChars = 0;   // and of its file names
-    std::uint64_t initials = 0;   // every word's initials
+    std::uint32_t subjects = 0;       // the name, then its file names
+    std::uint16_t fileNames = 0;      // how many
+    std::int32_t reading = -1;        // into readings_
+    std::uint64_t nameChars = 0;      // charBits of the folded name
+    std::uint64_t wordFirsts = 0;     // charBits of its words' first characters
+    std::uint64_t allChars = 0;       // and of its file names
+    std::uint64_t initials = 0;       // every word's initials
     std::uint64_t readingFirsts = 0;  // of its reading's stretches
   };
   struct Query;
@@ -81,7 +80,7 @@ class NameFinder {
   bool matchQuality(const Entry& entry, Query& query, MatchQuality& quality);
 
   std::vector<Text> names_;
-  Text pool_;  // every subject's folded text, one after another
+  Text pool_;                           // every subject's folded text, one after another
   std::vector<std::uint8_t> poolBits_;  // charBitIndex of each of its characters
   std::vector<std::uint16_t> wordStarts_;
   std::vector<std::uint64_t> wordInitials_;  // letterBit bits, beside wordStarts_

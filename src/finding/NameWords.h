@@ -12,7 +12,7 @@
 namespace pipit {
 
 struct FoldedWords {
-  Text folded;                       // the name as foldForFinding folds it
+  Text folded;                        // the name as foldForFinding folds it
   std::vector<std::uint16_t> starts;  // where each word begins in it, in order
 };
 

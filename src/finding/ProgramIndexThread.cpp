@@ -85,7 +85,8 @@ bool ProgramIndexThread::scanAndDeliver() {
 }
 
 void ProgramIndexThread::deliver(std::vector<InstalledProgram> programs) {
-  std::vector<Reading> readings = readings_ ? programReadings(programs, readings_) : std::vector<Reading>();
+  std::vector<Reading> readings =
+      readings_ ? programReadings(programs, readings_) : std::vector<Reading>();
   deliver_(std::move(programs), std::move(readings));
 }
 

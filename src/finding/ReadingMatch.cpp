@@ -70,7 +70,7 @@ ReadingMatch::ReadingMatch(Reading typed, bool unfinished)
     if (!spelled.empty()) spelledFirst_ |= charBit(spelled.front());
   }
   if (typed_.size() == 1 && std::all_of(typed_.front().begin(), typed_.front().end(),
-                                         [](const Text& kana) { return kana.size() == 1; })) {
+                                        [](const Text& kana) { return kana.size() == 1; })) {
     for (const Text& kana : typed_.front()) singles_ += kana;
   }
   // What every choice of a stretch holds, the text needs.
@@ -130,7 +130,8 @@ ReadingMatch::At ReadingMatch::at(TextView text, std::size_t from) {
 bool ReadingMatch::startsReading(const Reading& name) const {
   for (std::size_t at = 0; at < name.size(); ++at) {
     bool mayStart = false;
-    for (const Text& kana : name[at]) mayStart = mayStart || (!kana.empty() && (charBit(kana.front()) & spelledFirst_) != 0);
+    for (const Text& kana : name[at])
+      mayStart = mayStart || (!kana.empty() && (charBit(kana.front()) & spelledFirst_) != 0);
     if (!mayStart) continue;
     for (const Text& spelled : spelled_) {
       if (readsFrom(name, at, spelled)) return true;

@@ -3,6 +3,8 @@
 // row.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "finding/ListRows.h"
 
 namespace pipit {
@@ -12,8 +14,8 @@ constexpr MatchQuality kStart = MatchQuality::nameStart, kWord = MatchQuality::w
                        kTypo = MatchQuality::typo;
 
 TEST(ListRowsTest, BetterMatchesComeFirstThenUseThenTheRowChosenBeforeLeads) {
-  const std::vector<RowMatch> found{
-      {0, kStart, 0}, {1, kStart, 3}, {2, kWord, 5}, {3, kWord, 0}, {4, kWord, 5}, {5, kTypo, 9}};
+  const std::vector<RowMatch> found{{0, kStart, 0}, {1, kStart, 3}, {2, kWord, 5},
+                                    {3, kWord, 0},  {4, kWord, 5},  {5, kTypo, 9}};
   const struct {
     std::optional<std::size_t> chosen;
     std::vector<std::size_t> expected;
@@ -30,8 +32,9 @@ TEST(ListRowsTest, BetterMatchesComeFirstThenUseThenTheRowChosenBeforeLeads) {
   for (const auto& c : cases) {
     std::vector<RowMatch> matches = found;
     orderMatches(matches, c.chosen);
-    std::vector<std::size_t> order;
-    for (const RowMatch& m : matches) order.push_back(m.index);
+    std::vector<std::size_t> order(matches.size());
+    std::transform(matches.begin(), matches.end(), order.begin(),
+                   [](const RowMatch& m) { return m.index; });
     EXPECT_EQ(order, c.expected);
   }
 }
@@ -63,16 +66,19 @@ TEST(ListRowsTest, WordsThenTheBestProgramsEachNameReadingApart) {
   for (const auto& c : cases) {
     const std::vector<ListRow> rows = listRows(words, c.words, programs, c.programs, c.limit);
     EXPECT_EQ(rows, c.expected);
-    for (const ListRow& row : rows) EXPECT_EQ(row.name.data(), (row.kind == kW ? words : programs)[row.index].data());
+    for (const ListRow& row : rows)
+      EXPECT_EQ(row.name.data(), (row.kind == kW ? words : programs)[row.index].data());
   }
   EXPECT_EQ((ListRow{kP, 0, u"メモ帳", 1}).text(), u"メモ帳 〈プログラム 2〉");
-  EXPECT_EQ((ListRow{kP, 0, u"メモ帳 〈プログラム〉"}).text(), u"メモ帳 〈プログラム〉 〈プログラム〉");
+  EXPECT_EQ((ListRow{kP, 0, u"メモ帳 〈プログラム〉"}).text(),
+            u"メモ帳 〈プログラム〉 〈プログラム〉");
   EXPECT_EQ((ListRow{kW, 0, u"メモ帳"}).text(), u"メモ帳");
 }
 
 TEST(ListRowsTest, EntersTextIsTracedToItsRow) {
   const std::vector<Text> words{u"メモ帳", u"X 〈プログラム〉"}, programs{u"X", u"X"};
-  const auto rows = listRows(words, {{0, kStart}, {1, kStart}}, programs, {{0, kStart}, {1, kStart}});
+  const auto rows =
+      listRows(words, {{0, kStart}, {1, kStart}}, programs, {{0, kStart}, {1, kStart}});
   const struct {
     std::optional<std::size_t> selected;
     const char16_t* box;

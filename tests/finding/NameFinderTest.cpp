@@ -159,7 +159,7 @@ TEST(NameFinderTest, InitialsFileNamesSlipsAndReadingsFindWhatWasMeant) {
       {u"powrshell", {u"Windows PowerShell"}},
       {u"viusal stduio", {u"Visual Studio Code"}},  // 13 letters: three slips
       {u"chr", {u"Google Chrome"}},
-      {u"crh", {}},  // under four letters, no slip
+      {u"crh", {}},   // under four letters, no slip
       {u"frfx", {}},  // two slips are too many for four letters
       // Kanji by their readings, in romaji or kana, from any word on.
       {u"dentaku", {u"電卓"}},
@@ -188,7 +188,8 @@ TEST(NameFinderTest, RowsGoByHowWellTheyMatch) {
       {u"Memo", {}, {}},
   });
   std::vector<std::pair<Text, MatchQuality>> found;
-  for (const Found& f : finder.find(u"memo")) found.emplace_back(finder.names()[f.index], f.quality);
+  for (const Found& f : finder.find(u"memo"))
+    found.emplace_back(finder.names()[f.index], f.quality);
   using enum MatchQuality;
   EXPECT_EQ(found, (std::vector<std::pair<Text, MatchQuality>>{
                        {u"Memo", wholeName},
@@ -205,7 +206,8 @@ TEST(NameFinderTest, RowsGoByHowWellTheyMatch) {
 TEST(NameFinderTest, TypingOnFindsWhatASearchFromScratchFinds) {
   NameFinder typing;
   typing.setNames(kDesktop);
-  for (const TextView text : {u"visual studio code", u"firefoxx", u"denntaku", u"koman", u"7-zip"}) {
+  for (const TextView text :
+       {u"visual studio code", u"firefoxx", u"denntaku", u"koman", u"7-zip"}) {
     for (std::size_t n = 1; n <= text.size(); ++n) {
       NameFinder fresh;
       fresh.setNames(kDesktop);

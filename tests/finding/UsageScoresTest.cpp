@@ -113,7 +113,7 @@ TEST(UsageScoresTest, TheRowChosenForATextIsTheLatestAndReadsBack) {
   ASSERT_TRUE(scores.countStart(kMemo, u"めも").ok());
   ASSERT_TRUE(scores.countStart(kMemoD, u"めも").ok());
   ASSERT_TRUE(scores.countStart(kOdd, u"a\tb").ok());
-  ASSERT_TRUE(scores.countStart(kX).ok());  // typed letter for letter: no choice
+  ASSERT_TRUE(scores.countStart(kX).ok());              // typed letter for letter: no choice
   files.content[kPath] += "chosen\tx\tprogram\tx\r\n";  // a field short
   UsageScores reread(files, clock);
   reread.load();

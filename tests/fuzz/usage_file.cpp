@@ -12,9 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   fakes::FakeFiles files;
   fakes::FakeWallClock clock;
   UsageScores scores(files, clock);
-  const auto entries =
-      readUsageFile(files.content[scores.path()] = fuzz::bytesOf(data, size)).entries;
-  PIPIT_FUZZ_CHECK(readUsageFile(writeUsageFile(entries)).entries == entries, Text());
+  const auto read = readUsageFile(files.content[scores.path()] = fuzz::bytesOf(data, size));
+  const auto& entries = read.entries;
+  const auto again = readUsageFile(writeUsageFile(entries, read.choices));
+  PIPIT_FUZZ_CHECK(again.entries == entries && again.choices == read.choices, Text());
   scores.load();
   const UsageKey key = entries.empty() ? UsageKey{} : entries.front().key;
   for (const int64_t seconds : {INT64_MIN, INT64_MAX}) {

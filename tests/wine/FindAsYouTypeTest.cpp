@@ -110,10 +110,10 @@ TEST(FindAsYouTypeTest, KanaAndRomajiNarrowTheListAndDownPicksAWordToRun) {
   EXPECT_EQ(listOf(her.combo), all);
 }
 
-// Programs in the Start Menu, registered nowhere: found by kana and romaji
-// after the command words, started with Down and Enter, offered as a new
-// command with F2, and put first by the starts counted in usage.txt, which
-// a restart keeps.
+// Programs in the Start Menu, registered nowhere: found by kana after the
+// command words, started with Down and Enter, offered as a new command with
+// F2, and put first for the text they were chosen for by usage.txt, which a
+// restart keeps.
 TEST(FindAsYouTypeTest, StartMenuProgramsAreFoundStartedOfferedAndLearned) {
   LauncherInstall install;
   const Text recorded = install.installRecorder();
@@ -149,13 +149,14 @@ TEST(FindAsYouTypeTest, StartMenuProgramsAreFoundStartedOfferedAndLearned) {
             std::string(reinterpret_cast<const char*>(u"café"), 8));
   ASSERT_TRUE(waitUntil([&] { return !her.visible(); }));
 
-  // Romaji; the program started comes first among the programs now. Down
+  // The same text in half-width kana: the program chosen for it comes first
+  // among the programs now, although it matches only at a later word. Down
   // goes through the rows whether the list is open or not: the program just
   // started may have taken the focus from her for a moment.
   const std::vector<Text> learned{word, cafeRow, memoRow};
   PostMessageW(her.window, WM_HOTKEY, 0, MAKELPARAM(MOD_CONTROL, 'Q'));
   ASSERT_TRUE(waitUntil([&] { return her.visible(); }));
-  her.type(u"pipitto");
+  her.type(u"ﾋﾟﾋﾟｯﾄ");
   ASSERT_TRUE(waitUntil([&] { return listOf(her.combo) == learned; }));
   for (int row = 0; row <= 2; ++row) her.press(VK_DOWN);
   ASSERT_TRUE(waitUntil([&] { return textOf(her.combo) == memoRow; }));
