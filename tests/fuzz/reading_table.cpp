@@ -10,7 +10,8 @@
 using namespace pipit;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-  auto table = ReadingTable::over(std::make_unique<FileInMemory>(std::string(fuzz::bytesOf(data, size))));
+  auto table =
+      ReadingTable::over(std::make_unique<FileInMemory>(std::string(fuzz::bytesOf(data, size))));
   if (!table) return 0;
   for (const TextView name : {TextView(u"電卓"), TextView(u"リモート デスクトップ接続"),
                               TextView(u"生\xD840\xDC0B"), TextView(u"\xD840")}) {
