@@ -156,7 +156,7 @@ TEST_F(Win32InstalledProgramsTest, TheWorkerScansAgainAfterAChangeAndStopsPrompt
   };
   auto worker = std::make_unique<ProgramIndexThread>(
       programs,
-      [&](Programs list, std::vector<Reading>) {
+      [&](Programs list, const std::vector<Reading>&) {
         const std::lock_guard lock(mutex);
         last = std::move(list);
       },

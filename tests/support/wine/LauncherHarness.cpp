@@ -42,7 +42,7 @@ LauncherInstall::LauncherInstall(bool withModels) {
   }
   if (!withModels) return;
   // The kanji readings the build makes beside the launcher, as installed.
-  const Text built = launcherExecutable();
+  const Text& built = launcherExecutable();
   const Text readings = built.substr(0, built.find_last_of(u"\\/") + 1) + u"readings.dat";
   CopyFileW(wide(readings), wide(folder_.file(u"readings.dat")), FALSE);
   for (const Text model : {u"model", u"model_simple"}) {
