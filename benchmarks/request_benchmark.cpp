@@ -34,6 +34,8 @@ class CountingShell : public Shell {
   }
   Text schemeCommand(const Text&) override { return {}; }
   bool startCommandLine(const Text&) override { return false; }
+  int64_t showInFolder(const Text&) override { return 42; }
+  int64_t runAsAdministrator(const Text&) override { return 42; }
 };
 
 Text wordOf(std::size_t i) {

@@ -47,4 +47,17 @@ std::vector<Text> programFileNames(const InstalledProgram& program) {
   return names;
 }
 
+Text programPlace(const InstalledProgram& program) {
+  if (startsWith(program.target, kAppsFolder)) {
+    std::vector<Text> names = programFileNames({Text(), program.target});
+    return names.empty() ? Text() : names.front();
+  }
+  const TextView path(program.target);
+  const std::size_t slash = path.find_last_of(u"\\/");
+  if (slash == TextView::npos) return Text();
+  const TextView folder = path.substr(0, slash);
+  const std::size_t above = folder.find_last_of(u"\\/");
+  return Text(above == TextView::npos ? folder : folder.substr(above + 1));
+}
+
 }  // namespace pipit

@@ -18,4 +18,8 @@ Text fileStem(TextView path);
 // app's package name: each once, and none that reads as the shown name.
 std::vector<Text> programFileNames(const InstalledProgram& program);
 
+// Where a program lives, to tell apart two of one name: the folder that
+// holds its shortcut ("Accessories"), or a packaged app's package name.
+Text programPlace(const InstalledProgram& program);
+
 }  // namespace pipit

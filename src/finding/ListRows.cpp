@@ -3,27 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "base/Number.h"
-
 namespace pipit {
-namespace {
-
-// Full-width brackets: every Japanese font has them, and a name rarely ends
-// with them.
-Text programRowText(TextView name, int64_t sameNameBefore) {
-  Text text(name);
-  text += u" 〈プログラム";
-  if (sameNameBefore > 0) text += u' ' + decimalText(sameNameBefore + 1);
-  text += u'〉';
-  return text;
-}
-
-}  // namespace
-
-Text ListRow::text() const {
-  return kind == ListKind::Program ? programRowText(name, sameNameBefore) : Text(name);
-}
-
 void orderMatches(std::vector<RowMatch>& matches, std::optional<std::size_t> chosenBefore) {
   const auto used = [](const RowMatch& m) { return m.score > 0; };
   const auto moreUsed = [](const RowMatch& a, const RowMatch& b) { return a.score > b.score; };
@@ -53,12 +33,12 @@ std::vector<ListRow> listRows(const std::vector<Text>& words,
   for (const RowMatch& word : matchingWords) {
     rows.push_back({ListKind::CommandWord, word.index, words[word.index]});
   }
-  // Numbered in list order, so the mark tells apart what the list holds now.
-  std::map<TextView, int64_t> seen;
+  // Two programs of one name in the list are told apart where it draws them.
+  std::map<TextView, int> shown;
+  for (std::size_t i = 0; i < programs; ++i) ++shown[programNames[matchingPrograms[i].index]];
   for (std::size_t i = 0; i < programs; ++i) {
     const std::size_t index = matchingPrograms[i].index;
-    const int64_t before = seen[programNames[index]]++;
-    rows.push_back({ListKind::Program, index, programNames[index], before});
+    rows.push_back({ListKind::Program, index, programNames[index], shown[programNames[index]] > 1});
   }
   return rows;
 }
@@ -67,12 +47,12 @@ const ListRow* rowShown(const std::vector<ListRow>& rows, std::optional<std::siz
                         TextView boxText) {
   // Only the selection tells apart a command word that happens to read like
   // a program's row from that program.
-  const auto shows = [&](const ListRow& row) {
-    // Only a row whose name begins the box's text can show it.
-    return startsWith(boxText, row.name) && row.text() == boxText;
-  };
-  if (selected && *selected < rows.size() && shows(rows[*selected])) return &rows[*selected];
-  const auto it = std::find_if(rows.begin(), rows.end(), shows);
+  if (selected && *selected < rows.size() && rows[*selected].name == boxText) {
+    return &rows[*selected];
+  }
+  const auto it = std::find_if(rows.begin(), rows.end(), [&](const ListRow& row) {
+    return row.kind == ListKind::CommandWord && row.name == boxText;
+  });
   return it == rows.end() ? nullptr : &*it;
 }
 

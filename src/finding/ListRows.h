@@ -2,11 +2,10 @@
 // The rows of the input box's drop-down list: the command words that match
 // what was typed, then the programs that match, those used most first.
 //
-// A program's row shows its name and the mark " 〈プログラム〉" (numbered,
-// " 〈プログラム 2〉", for a second program of the same name in the list), so
-// the user sees what the row starts and two same-named programs read apart.
-// The list box puts a chosen row's text in the input box: on Enter that text
-// is no typed command, and rowShown() says which row it came from.
+// A row shows its name alone; the list draws what it is beside it, and, for
+// two programs of one name, where each lives. Choosing a row puts its name
+// in the input box, and Enter is traced to the row chosen, not to the text:
+// rowShown() says which row that is.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -24,10 +23,8 @@ struct ListRow {
   // The word or the program's name, in the list listRows() was given: a
   // long list is laid out without a copy of each name.
   TextView name;
-  std::int64_t sameNameBefore = 0;  // programs of this name above it in the list
+  bool sameName = false;  // a program whose name another program row shows too
 
-  // As the list shows it.
-  Text text() const;
   bool operator==(const ListRow&) const = default;
 };
 
@@ -56,8 +53,9 @@ std::vector<ListRow> listRows(const std::vector<Text>& words,
                               std::size_t programLimit = SIZE_MAX);
 
 // The row behind the input box's text on Enter: the selected row while the
-// box still holds its text, else the first row that shows exactly that text
-// (a command word before a program), else none and the text is typed text.
+// box still holds its name, else a command word typed letter for letter,
+// which takes the same road as its row; else none, and the text is typed
+// text, also when it reads like a program's name.
 const ListRow* rowShown(const std::vector<ListRow>& rows, std::optional<std::size_t> selected,
                         TextView boxText);
 

@@ -24,6 +24,12 @@ class Shell {
   // Starts a command line as it stands, without waiting. False when the
   // system would not start it.
   virtual bool startCommandLine(const Text& commandLine) = 0;
+  // Explorer on the folder that holds `path`, with `path` selected in it.
+  // The shell's number, as open() gives it.
+  virtual int64_t showInFolder(const Text& path) = 0;
+  // Starts `file` as administrator, through the shell's "runas": the system
+  // asks the user first. The shell's number, as open() gives it.
+  virtual int64_t runAsAdministrator(const Text& file) = 0;
   // The file-system target a shortcut file names, with its arguments and
   // working folder, variables expanded; nothing when the file is no
   // shortcut or names no path. The road for a shortcut open() refuses

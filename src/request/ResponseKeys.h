@@ -13,5 +13,9 @@ constexpr TextView kSearch = u"CMD/SEARCH";
 constexpr TextView kSettings = u"CMD/設定";
 constexpr TextView kExit = u"CMD/終了";
 constexpr TextView kUnknown = u"CMD/不明";
+// After an action on a row of the input box's list.
+constexpr TextView kOpenFolder = u"CMD/フォルダー";
+constexpr TextView kRunAsAdmin = u"CMD/管理者";
+constexpr TextView kCopyPath = u"CMD/パスコピー";
 
 }  // namespace pipit::responses

@@ -1,5 +1,6 @@
 #include "ui/InputForm.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "request/BuiltInCommandExecutor.h"
@@ -194,10 +195,47 @@ void InputForm::ExecutionButton_Click() {
   answer(chosen->name, response);
 }
 
-void InputForm::onMakeCommand() {
-  const std::optional<UsageKey> chosen = words_.chosen();
-  if (!chosen || chosen->kind != ListKind::Program || core_.isTerminating()) return;
-  answer(chosen->name, requests_.offerAsCommand(chosen->target, chosen->name));
+void InputForm::onMakeCommand() { onRowAction(RowAction::makeCommand); }
+
+void InputForm::onRowAction(RowAction action) {
+  const std::optional<ChosenRow> chosen = words_.chosenRow();
+  if (!chosen || core_.isTerminating()) return;
+  const std::vector<RowAction> offered = rowActions(*chosen);
+  if (std::find(offered.begin(), offered.end(), action) == offered.end()) return;
+  if (action == RowAction::makeCommand) {
+    answer(chosen->name, requests_.offerAsCommand(chosen->target, chosen->name));
+    return;
+  }
+  const ExecutionResponse response = requests_.rowAction(action, actionPath(*chosen));
+  if (response.isError()) {
+    answer(chosen->name, response);
+    return;
+  }
+  // Her own line where her model has one; a model of a user's own without
+  // the key gets a plain one.
+  const struct {
+    TextView key, plain;  // the plain line follows the row's name
+  } lines[] = {{responses::kOpenFolder, u" のフォルダーを開きました。"},
+               {responses::kRunAsAdmin, u" を管理者として起動しました。"},
+               {responses::kCopyPath, u" のパスをコピーしました。"}};
+  const auto& line = lines[static_cast<std::size_t>(action)];
+  Text text = lines_.getMessage(line.key, chosen->name);
+  if (text.empty()) text = chosen->name + Text(line.plain);
+  setCharacterMessage(text);
+  answer(chosen->name, response);
+}
+
+bool InputForm::onRowMenu() {
+  const std::optional<ChosenRow> chosen = words_.chosenRow();
+  if (!chosen || core_.isTerminating()) return false;
+  const std::vector<RowAction> offered = rowActions(*chosen);
+  if (offered.empty()) return false;
+  std::vector<MenuItem> items;
+  items.reserve(offered.size());
+  for (const RowAction action : offered) items.push_back({actionLabel(action)});
+  const std::optional<std::size_t> picked = view_.popupMenu(items);
+  if (picked && *picked < offered.size()) onRowAction(offered[*picked]);
+  return true;
 }
 
 void InputForm::count(const UsageKey& key) {

@@ -40,6 +40,9 @@ class InputForm final : public InputFormControl, public TrayTarget, public Input
     std::function<ExecutionResponse(const Text& name, const Text& target)> startProgram;
     // The settings dialog with a path offered as a new command.
     std::function<ExecutionResponse(const Text& path, const Text& command)> offerAsCommand;
+    // An action on the path of the row chosen in the list, other than
+    // making it a command.
+    std::function<ExecutionResponse(RowAction action, const Text& path)> rowAction;
     // Starts indexing the installed programs, whose lists go to
     // wordList(). Asked once, when the user first types: the index costs
     // its thread, the shell and its list, which she needs at rest only
@@ -102,6 +105,10 @@ class InputForm final : public InputFormControl, public TrayTarget, public Input
   // A program chosen in the list is offered in the settings dialog as a new
   // command under its name, as a dropped file is. Other text is left.
   void onMakeCommand() override;
+  // What the row chosen in the list offers, through its key or its menu;
+  // nothing for a row that does not offer it, or with no row chosen.
+  void onRowAction(RowAction action) override;
+  bool onRowMenu() override;
   void onFilesDropped(const Text& firstFile) override;
 
   // Events of the window.

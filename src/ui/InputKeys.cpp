@@ -9,6 +9,10 @@ InputAction decideInput(InputEvent event, InputKey key, const InputState& state)
         return state.inEdit && !state.composing ? InputAction::MakeCommand
                                                 : InputAction::PassToControl;
       }
+      if (key == InputKey::OpenFolder || key == InputKey::RunAsAdmin || key == InputKey::CopyPath) {
+        return state.inEdit && !state.composing ? InputAction::RowAction
+                                                : InputAction::PassToControl;
+      }
       // With the list open, the combo box would take Enter and Escape itself
       // and may put its highlighted row in the box; the box is sent as the
       // user sees it, by the character that follows.

@@ -13,8 +13,9 @@ enum class InputEvent {
 };
 
 // F2 makes the program in the box a command, as F2 edits a name elsewhere
-// in Windows.
-enum class InputKey { Enter, Escape, MakeCommand, Other };
+// in Windows. Ctrl+Enter opens the chosen row's folder, Ctrl+Shift+Enter
+// starts it as administrator, Ctrl+Shift+C copies its path.
+enum class InputKey { Enter, Escape, MakeCommand, OpenFolder, RunAsAdmin, CopyPath, Other };
 
 struct InputState {
   bool inEdit = true;        // the message is the edit's, not the combo box's
@@ -30,6 +31,7 @@ enum class InputAction {
   CloseList,      // closes the list and swallows the key
   NarrowList,     // after the control has had it: the list follows the box
   MakeCommand,    // closes the list, then InputForm::onMakeCommand
+  RowAction,      // closes the list, then InputForm::onRowAction for the key
 };
 
 InputAction decideInput(InputEvent event, InputKey key, const InputState& state);

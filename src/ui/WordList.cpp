@@ -87,6 +87,17 @@ std::optional<UsageKey> WordList::chosen() const {
   return keyOf(row->kind, row->index);
 }
 
+std::optional<ChosenRow> WordList::chosenRow() const {
+  const ListRow* row = rowShown(rows_, box_.selectedListRow(), box_.inputText());
+  if (!row) return std::nullopt;
+  if (row->kind == ListKind::CommandWord) {
+    const Command& command = commands_[row->index];
+    return ChosenRow{row->kind, command.word, command.path, Text()};
+  }
+  const InstalledProgram& program = programs_[row->index];
+  return ChosenRow{row->kind, program.name, program.target, program.file};
+}
+
 void WordList::markUsed() {
   if (usedValid_) return;
   std::unordered_set<Text> words, programs;
@@ -137,6 +148,15 @@ std::vector<RowMatch> WordList::matching(NameFinder& finder, ListKind kind, cons
   return matches;
 }
 
+ListRowLook WordList::lookOf(const ListRow& row) const {
+  if (row.kind == ListKind::CommandWord) {
+    return {Text(row.name), Text(), Text(), commands_[row.index].path};
+  }
+  const InstalledProgram& program = programs_[row.index];
+  return {program.name, Text(kProgramKind), row.sameName ? programPlace(program) : Text(),
+          program.target};
+}
+
 void WordList::listFor(const Text& typed, bool open) {
   typed_ = typed;
   open_ = open;
@@ -147,10 +167,10 @@ void WordList::listFor(const Text& typed, bool open) {
       listRows(finder_.names(), words, programFinder_.names(), programs, kProgramRows);
   // Refilling a long list is the costly part; most keystrokes keep it.
   if (!rowsValid_ || rows != rows_) {
-    std::vector<Text> texts;
-    texts.reserve(rows.size());
-    for (const ListRow& row : rows) texts.push_back(row.text());
-    box_.setCommandWords(std::move(texts));
+    std::vector<ListRowLook> looks;
+    looks.reserve(rows.size());
+    for (const ListRow& row : rows) looks.push_back(lookOf(row));
+    box_.setListRows(std::move(looks));
     rows_ = std::move(rows);
     rowsValid_ = true;
   }

@@ -11,6 +11,7 @@
 #include "core/Configuration.h"
 #include "finding/ListRows.h"
 #include "finding/NameFinder.h"
+#include "finding/RowActions.h"
 #include "finding/UsageScores.h"
 #include "platform/InstalledPrograms.h"
 #include "ui/InputBoxView.h"
@@ -21,6 +22,8 @@ class WordList {
  public:
   // More would not be read: past this many the user types on.
   static constexpr std::size_t kProgramRows = 50;
+  // What a program's row says it is.
+  static constexpr TextView kProgramKind = u"プログラム";
 
   WordList(InputBoxView& box, UsageScores& usage) : box_(box), usage_(usage) {}
 
@@ -46,6 +49,8 @@ class WordList {
   // typed letter for letter): what Enter starts and counts. None for other
   // text, which is typed text.
   std::optional<UsageKey> chosen() const;
+  // The same row, with what its actions need.
+  std::optional<ChosenRow> chosenRow() const;
   // Reads the usage file again: at start, before anything is counted.
   void loadUsage();
   // Counts a start of a row and keeps it in the usage file, with the text
@@ -61,6 +66,7 @@ class WordList {
   void listFor(const Text& typed, bool open);
   std::vector<RowMatch> matching(NameFinder& finder, ListKind kind, const Text& typed);
   UsageKey keyOf(ListKind kind, std::size_t index) const;
+  ListRowLook lookOf(const ListRow& row) const;
   void markUsed();
 
   InputBoxView& box_;

@@ -160,7 +160,8 @@ check_model() { # style folder name
   bad=$(printf '%s\n' "$entries" | cut -f 3 | grep -o '\[[^]]*\]' | grep -v -x -e '\[呼び名\]' \
     -e '\[コマンド\]' -e '\[改行\]' | sort -u)
   [ -z "$bad" ] || fail "$style: unknown placeholders: $bad"
-  for key in CMD/URL CMD/コマンド実行 CMD/SEARCH CMD/設定 CMD/FOCUS CMD/終了 CMD/不明 CMD/エラー; do
+  for key in CMD/URL CMD/コマンド実行 CMD/SEARCH CMD/設定 CMD/FOCUS CMD/終了 CMD/不明 CMD/エラー \
+    CMD/フォルダー CMD/管理者 CMD/パスコピー; do
     printf '%s\n' "$entries" | grep -q "^$key$T" || fail "$style: no line for $key"
   done
 }

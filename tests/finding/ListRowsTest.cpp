@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "finding/ListRows.h"
+#include "finding/RowActions.h"
 
 namespace pipit {
 namespace {
@@ -39,9 +40,9 @@ TEST(ListRowsTest, BetterMatchesComeFirstThenUseThenTheRowChosenBeforeLeads) {
   }
 }
 
-TEST(ListRowsTest, WordsThenTheBestProgramsEachNameReadingApart) {
+TEST(ListRowsTest, WordsThenTheBestProgramsTwoOfOneNameMarked) {
   const std::vector<Text> words{u"メモ帳", u"メール"};
-  const std::vector<Text> programs{u"メモ帳", u"メモ帳", u"メモ帳 〈プログラム〉", u"B"};
+  const std::vector<Text> programs{u"メモ帳", u"メモ帳", u"メモ", u"B"};
   constexpr ListKind kW = ListKind::CommandWord, kP = ListKind::Program;
   const struct {
     std::vector<RowMatch> words, programs;
@@ -49,15 +50,12 @@ TEST(ListRowsTest, WordsThenTheBestProgramsEachNameReadingApart) {
     std::size_t limit = SIZE_MAX;
   } cases[] = {
       {{{1, kStart}, {0, kStart}}, {}, {{kW, 1, u"メール"}, {kW, 0, u"メモ帳"}}},
-      // A word and programs of one name all get rows, the programs numbered
-      // in list order; a name ending like a mark still reads apart.
+      // A word and programs of one name all get rows; the programs of one
+      // name in the list are marked, whatever stands between them.
       {{{0, kStart}},
-       {{1, kStart}, {0, kStart}, {2, kStart}},
-       {{kW, 0, u"メモ帳"},
-        {kP, 1, u"メモ帳"},
-        {kP, 0, u"メモ帳", 1},
-        {kP, 2, u"メモ帳 〈プログラム〉"}}},
-      // Only the first programs get rows.
+       {{1, kStart}, {2, kStart}, {0, kStart}},
+       {{kW, 0, u"メモ帳"}, {kP, 1, u"メモ帳", true}, {kP, 2, u"メモ"}, {kP, 0, u"メモ帳", true}}},
+      // Only the first programs get rows, and only those count.
       {{{0, kStart}},
        {{3, kStart}, {0, kWord}, {1, kWord}},
        {{kW, 0, u"メモ帳"}, {kP, 3, u"B"}, {kP, 0, u"メモ帳"}},
@@ -66,17 +64,17 @@ TEST(ListRowsTest, WordsThenTheBestProgramsEachNameReadingApart) {
   for (const auto& c : cases) {
     const std::vector<ListRow> rows = listRows(words, c.words, programs, c.programs, c.limit);
     EXPECT_EQ(rows, c.expected);
-    for (const ListRow& row : rows)
+    for (const ListRow& row : rows) {
       EXPECT_EQ(row.name.data(), (row.kind == kW ? words : programs)[row.index].data());
+    }
   }
-  EXPECT_EQ((ListRow{kP, 0, u"メモ帳", 1}).text(), u"メモ帳 〈プログラム 2〉");
-  EXPECT_EQ((ListRow{kP, 0, u"メモ帳 〈プログラム〉"}).text(),
-            u"メモ帳 〈プログラム〉 〈プログラム〉");
-  EXPECT_EQ((ListRow{kW, 0, u"メモ帳"}).text(), u"メモ帳");
 }
 
-TEST(ListRowsTest, EntersTextIsTracedToItsRow) {
-  const std::vector<Text> words{u"メモ帳", u"X 〈プログラム〉"}, programs{u"X", u"X"};
+// Enter goes to the row chosen while the box holds its name, to a command
+// word typed letter for letter, and else to no row: typed text that reads
+// like a program's name is typed text.
+TEST(ListRowsTest, EntersTextIsTracedToTheRowChosen) {
+  const std::vector<Text> words{u"メモ帳", u"X"}, programs{u"X", u"X"};
   const auto rows =
       listRows(words, {{0, kStart}, {1, kStart}}, programs, {{0, kStart}, {1, kStart}});
   const struct {
@@ -84,13 +82,59 @@ TEST(ListRowsTest, EntersTextIsTracedToItsRow) {
     const char16_t* box;
     int row;  // -1: typed text
   } cases[] = {
-      {std::nullopt, u"メモ帳", 0},    {std::nullopt, u"X 〈プログラム 2〉", 3},
-      {2, u"X 〈プログラム〉", 2},     {std::nullopt, u"X 〈プログラム〉", 1},
-      {3, u"X 〈プログラム 2〉x", -1}, {9, u"メモ帳", 0},
+      {std::nullopt, u"メモ帳", 0},
+      {std::nullopt, u"X", 1},
+      {3, u"X", 3},
+      {2, u"X", 2},
+      {3, u"Xx", -1},
+      {9, u"メモ帳", 0},
+      {0, u"X", 1},
+      {std::nullopt, u"Y", -1},
   };
   for (const auto& c : cases) {
     const ListRow* row = rowShown(rows, c.selected, c.box);
     EXPECT_EQ(row == nullptr ? -1 : row - rows.data(), c.row) << toUtf8(c.box);
+  }
+  const std::vector<Text> none;
+  const auto programsOnly = listRows(none, {}, programs, {{0, kStart}});
+  EXPECT_EQ(rowShown(programsOnly, std::nullopt, u"X"), nullptr);
+}
+
+// What a row offers besides starting it, and the path the actions take.
+TEST(ListRowsTest, EachRowOffersOnlyTheActionsThatFitIt) {
+  using enum RowAction;
+  constexpr ListKind kW = ListKind::CommandWord, kP = ListKind::Program;
+  const struct {
+    ChosenRow row;
+    std::vector<RowAction> offered;
+    Text path;
+  } cases[] = {
+      {{kP, u"メモ帳", u"C:\\s\\メモ帳.lnk", u"C:\\W\\notepad.exe"},
+       {openFolder, runAsAdmin, copyPath, makeCommand},
+       u"C:\\W\\notepad.exe"},
+      {{kP, u"x", u"C:\\s\\x.lnk"},
+       {openFolder, runAsAdmin, copyPath, makeCommand},
+       u"C:\\s\\x.lnk"},
+      {{kP, u"手引き", u"C:\\s\\手引き.lnk", u"C:\\D\\guide.PDF"},
+       {openFolder, copyPath, makeCommand},
+       u"C:\\D\\guide.PDF"},
+      {{kP, u"site", u"C:\\s\\site.url"}, {openFolder, copyPath, makeCommand}, u"C:\\s\\site.url"},
+      {{kP, u"電卓", u"shell:AppsFolder\\Calc_8w!App"},
+       {runAsAdmin, copyPath, makeCommand},
+       u"shell:AppsFolder\\Calc_8w!App"},
+      {{kW, u"vim", u"\"C:\\a b\\vim.exe\""},
+       {openFolder, runAsAdmin, copyPath},
+       u"C:\\a b\\vim.exe"},
+      {{kW, u"docs", u"C:\\Users\\me\\Documents"},
+       {openFolder, copyPath},
+       u"C:\\Users\\me\\Documents"},
+      {{kW, u"news", u"https://example.com/"}, {copyPath}, u"https://example.com/"},
+      {{kW, u"終了", u"$exit"}, {}, u"$exit"},
+      {{kW, u"空", u""}, {}, u""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(rowActions(c.row), c.offered) << toUtf8(c.row.name);
+    EXPECT_EQ(actionPath(c.row), c.path) << toUtf8(c.row.name);
   }
 }
 

@@ -18,7 +18,9 @@ class FakeInputBox : public InputBoxView {
  public:
   Text input;
   bool inputSelected = false;
-  std::vector<Text> words;
+  std::vector<Text> words;  // the rows' names
+  std::vector<ListRowLook> rows;
+  std::optional<std::size_t> selected;  // the row the user moved to
   bool listOpen = false;
   bool focused = false;
 
@@ -27,9 +29,13 @@ class FakeInputBox : public InputBoxView {
     input = text;
     inputSelected = selectAll;
   }
-  void setCommandWords(std::vector<Text> w) override { words = std::move(w); }
+  void setListRows(std::vector<ListRowLook> r) override {
+    rows = std::move(r);
+    words.clear();
+    for (const ListRowLook& row : rows) words.push_back(row.name);
+  }
   void showCommandList(bool open) override { listOpen = open; }
-  std::optional<std::size_t> selectedListRow() const override { return std::nullopt; }
+  std::optional<std::size_t> selectedListRow() const override { return selected; }
   void focusInput() override { focused = true; }
 };
 

@@ -73,6 +73,7 @@ class InputFormTest : public ::testing::Test {
   std::vector<Text> started;  // "name|target"
   std::vector<Text> offered;  // "command|path"
   int indexStarts = 0;
+  std::vector<std::pair<RowAction, Text>> acted;
   std::function<ExecutionResponse(const Text&)> respond;
   InputForm form{{view, view, core, logger, dialogs, clock, pump, usage},
                  {simpleMode, characterPictures, blinker},
@@ -88,6 +89,10 @@ class InputFormTest : public ::testing::Test {
                   [this](const Text& path, const Text& command) {
                     offered.push_back(command + u"|" + path);
                     return ExecutionResponse{};
+                  },
+                  [this](RowAction action, const Text& path) {
+                    acted.push_back({action, path});
+                    return respond ? respond(path) : ExecutionResponse{};
                   },
                   [this] { ++indexStarts; }}};
 };
@@ -436,38 +441,64 @@ TEST(ScreenPlacementTest, SheStaysWhereStoredWhileAGripOfHerIsOnAMonitor) {
   }
 }
 
-// A program chosen in the list takes its own road and is counted when it
-// starts; typed text, and F2 on it, neither start nor count anything.
+// A program chosen in the list takes its own road, traced by the row chosen
+// and not by its text, and is counted when it starts; typed text, also one
+// that reads like a program's name, and F2 on it, neither start nor count
+// anything. The row's actions go to it alone.
 TEST_F(InputFormTest, AProgramChosenInTheListStartsItselfAndIsCounted) {
   core.addCommand(u"メモ", u"memo.exe");
   form.init(true);
-  const auto type = [this](const Text& typed, const char16_t* chosen) {
+  const auto type = [this](const Text& typed, std::optional<std::size_t> row = std::nullopt) {
     view.input = typed;
+    view.selected.reset();
     form.onInputEdited();
-    view.input = chosen;
+    if (row) {
+      view.selected = row;
+      view.input = view.words[*row];
+    }
   };
-  type(u"め", u"め");
-  form.wordList().setPrograms({{u"メモリ", u"C:\\r.lnk"}, {u"メモ帳", u"C:\\m.lnk"}});
-  type(u"めも", u"めも");
-  EXPECT_EQ(view.words,
-            (std::vector<Text>{u"メモ", u"メモリ 〈プログラム〉", u"メモ帳 〈プログラム〉"}));
+  type(u"め");
+  form.wordList().setPrograms({{u"メモリ", u"C:\\r.lnk"},
+                               {u"メモ帳", u"C:\\m.lnk", u"C:\\Windows\\notepad.exe"},
+                               {u"メモ帳", u"C:\\n.lnk"}});
+  type(u"めも");
+  EXPECT_EQ(view.words, (std::vector<Text>{u"メモ", u"メモリ", u"メモ帳", u"メモ帳"}));
+  EXPECT_EQ(view.rows[1], (ListRowLook{u"メモリ", u"プログラム", u"", u"C:\\r.lnk"}));
+  EXPECT_EQ(view.rows[3].place, u"C:") << "two of one name tell where each lives";
   form.onMakeCommand();
+  form.onRowAction(RowAction::copyPath);
   form.ExecutionButton_Click();
-  EXPECT_EQ(dispatched, (std::vector<Text>{u"めも"}));
+  type(u"メモ帳");  // typed, not chosen
+  form.ExecutionButton_Click();
+  EXPECT_EQ(dispatched, (std::vector<Text>{u"めも", u"メモ帳"}));
   EXPECT_TRUE(offered.empty());
+  EXPECT_TRUE(acted.empty());
 
-  type(u"めも", u"メモ帳 〈プログラム〉");
+  for (const RowAction action : {RowAction::openFolder, RowAction::runAsAdmin}) {
+    type(u"めも", 2);  // an action empties the box, as a start does
+    form.onRowAction(action);
+  }
+  EXPECT_EQ(view.message, u"メモ帳 を管理者として起動しました。") << "no line for it in her model";
+  type(u"めも", 2);
+  form.onMakeCommand();
+  EXPECT_EQ(acted, (std::vector<std::pair<RowAction, Text>>{
+                       {RowAction::openFolder, u"C:\\Windows\\notepad.exe"},
+                       {RowAction::runAsAdmin, u"C:\\Windows\\notepad.exe"}}));
+  EXPECT_EQ(offered, (std::vector<Text>{u"メモ帳|C:\\m.lnk"}));
+  type(u"めも", 3);
   form.ExecutionButton_Click();
-  type(u"めも", u"メモリ 〈プログラム〉");
+  type(u"めも", 2);  // the other メモ帳 was chosen for this text: メモリ is next
+  EXPECT_EQ(view.words[2], u"メモリ");
   respond = [](const Text&) { return error(u"none", u"2"); };
   form.ExecutionButton_Click();
-  EXPECT_EQ(started, (std::vector<Text>{u"メモ帳|C:\\m.lnk", u"メモリ|C:\\r.lnk"}));
-  EXPECT_EQ(view.input, u"?メモリ") << "a search for the name, not for the row";
+  EXPECT_EQ(started, (std::vector<Text>{u"メモ帳|C:\\n.lnk", u"メモリ|C:\\r.lnk"}));
+  EXPECT_EQ(view.input, u"?メモリ") << "a search for the name";
   respond = nullptr;
   view.input = u"メモ";
   form.ExecutionButton_Click();
   usage.load();
-  EXPECT_GT(usage.score({ListKind::Program, u"メモ帳", u"C:\\m.lnk"}), 0);
+  EXPECT_GT(usage.score({ListKind::Program, u"メモ帳", u"C:\\n.lnk"}), 0);
+  EXPECT_EQ(usage.score({ListKind::Program, u"メモ帳", u"C:\\m.lnk"}), 0);
   EXPECT_GT(usage.score({ListKind::CommandWord, u"メモ", u""}), 0);
   EXPECT_EQ(usage.score({ListKind::Program, u"メモリ", u"C:\\r.lnk"}), 0) << "a failed start";
   EXPECT_EQ(indexStarts, 1) << "the index starts at the first keystroke, once";

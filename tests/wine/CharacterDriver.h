@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <iterator>
+#include <vector>
+
 #include "WinTestSupport.h"
 #include "base/Text.h"
 #include "platform/win32/Handles.h"
@@ -44,6 +48,24 @@ struct Character {
   void press(UINT key) const {
     PostMessageW(input, WM_KEYDOWN, key, 1);
     PostMessageW(input, WM_KEYUP, key, 0xC0000001);
+  }
+  // Keys held together and let go in turn, as the keyboard sends them: the
+  // modifiers count. Her window is put in front, where they go.
+  void chord(std::initializer_list<WORD> keys) const {
+    SetForegroundWindow(window);
+    std::vector<INPUT> inputs;
+    for (const WORD key : keys) inputs.push_back(keyInput(key, 0));
+    for (auto it = std::rbegin(keys); it != std::rend(keys); ++it) {
+      inputs.push_back(keyInput(*it, KEYEVENTF_KEYUP));
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  }
+  static INPUT keyInput(WORD key, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = flags;
+    return input;
   }
   void enter(TextView text) const {
     type(text);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "CharacterDriver.h"
@@ -132,8 +133,7 @@ TEST(FindAsYouTypeTest, StartMenuProgramsAreFoundStartedOfferedAndLearned) {
   ASSERT_TRUE(
       CopyFileW(win32::wide(install.folder() + u"\\recorder.exe"), win32::wide(cafe), FALSE));
   ASSERT_TRUE(saveShortcut(startMenu.file(u"Caféピピット.lnk"), cafe, u"café"));
-  const Text word = u"ピピット", memoRow = u"ピピットメモ 〈プログラム〉",
-             cafeRow = u"Caféピピット 〈プログラム〉";
+  const Text word = u"ピピット", memoRow = u"ピピットメモ", cafeRow = u"Caféピピット";
 
   install.start();
   Character her(install.waitForWindow(kWindowClass));
@@ -216,12 +216,12 @@ TEST(FindAsYouTypeTest, InitialsFileNamesSlipsAndReadingsFindProgramsAndAChoiceI
     })) << toUtf8(typed);
     return listOf(her.combo);
   };
-  const Text notes = u"Notes 〈プログラム〉", memo = u"メモ帳 〈プログラム〉";
-  EXPECT_EQ(rowsFor(u"vsc", 1).front(), u"Visual Studio Code 〈プログラム〉");
+  const Text notes = u"Notes", memo = u"メモ帳";
+  EXPECT_EQ(rowsFor(u"vsc", 1).front(), u"Visual Studio Code");
   EXPECT_EQ(rowsFor(u"notepad", 1).front(), memo);
-  EXPECT_EQ(rowsFor(u"firfox", 1).front(), u"Mozilla Firefox 〈プログラム〉");
-  EXPECT_EQ(rowsFor(u"dentaku", 1).front(), u"電卓 〈プログラム〉");
-  EXPECT_EQ(rowsFor(u"でんたく", 1).front(), u"電卓 〈プログラム〉");
+  EXPECT_EQ(rowsFor(u"firfox", 1).front(), u"Mozilla Firefox");
+  EXPECT_EQ(rowsFor(u"dentaku", 1).front(), u"電卓");
+  EXPECT_EQ(rowsFor(u"でんたく", 1).front(), u"電卓");
 
   // "note" begins Notes, and is only the file behind メモ帳: chosen once
   // for it, メモ帳 comes first for it.
@@ -240,6 +240,94 @@ TEST(FindAsYouTypeTest, InitialsFileNamesSlipsAndReadingsFindProgramsAndAChoiceI
   her = Character(install.waitForWindow(kWindowClass));
   EXPECT_EQ(rowsFor(u"note", 2), (std::vector<Text>{memo, notes}));
   EXPECT_EQ(rowsFor(u"not", 2), (std::vector<Text>{notes, memo})) << "for that text only";
+}
+
+// The text on the clipboard, or nothing.
+Text clipboardText() {
+  Text text;
+  for (int attempt = 0; attempt < 50 && !OpenClipboard(nullptr); ++attempt) Sleep(20);
+  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = win32::fromWide(chars, wcslen(chars));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+// A program's row at 100 % and 200 %: its icon drawn in the square before
+// its name, the name alone going into the box when the row is chosen; then
+// its path copied with Ctrl+Shift+C and its folder opened with Ctrl+Enter.
+TEST(FindAsYouTypeTest, AProgramRowShowsItsIconAndItsActionsWorkOnIt) {
+  for (const DWORD dpi : {96u, 192u}) {
+    SCOPED_TRACE(dpi);
+    const ScreenScale scale(dpi);
+    LauncherInstall install;
+    install.installRecorder();
+    install.writeConfig(
+        u"PREF/DEBUG_MODE\t1\r\nPREF/HIDDEN_MODE\t1\r\nPREF/HIDDEN_DELAY\t0\r\n"
+        u"PREF/HOTKEY_MOD\tCTRL\r\nPREF/HOTKEY_VALUE\tQ\r\nPREF/TOP\t0\r\nPREF/LEFT\t0\r\n");
+    const win32::ComApartment com;
+    wchar_t* programs = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Programs, 0, nullptr, &programs));
+    const win32::CoTaskMemory<wchar_t> ownedPath(programs);
+    const TempFolder startMenu(win32::fromWide(programs, wcslen(programs)));
+    const Text tool = install.folder() + u"\\tool.exe";
+    ASSERT_TRUE(
+        CopyFileW(win32::wide(install.folder() + u"\\recorder.exe"), win32::wide(tool), FALSE));
+    ASSERT_TRUE(saveShortcut(startMenu.file(u"ピピット道具.lnk"), tool));
+
+    install.start();
+    Character her(install.waitForWindow(kWindowClass));
+    her.type(u"ぴぴっと");
+    ASSERT_TRUE(waitUntil([&] {
+      return listOf(her.combo) == std::vector<Text>{u"ピピット道具"} && dropped(her.combo);
+    }));
+    // The open list: the one shown of the combo boxes' list windows.
+    HWND shown = nullptr;
+    for (HWND w = FindWindowExW(nullptr, nullptr, L"ComboLBox", nullptr); w && !shown;
+         w = FindWindowExW(nullptr, w, L"ComboLBox", nullptr)) {
+      if (IsWindowVisible(w)) shown = w;
+    }
+    ASSERT_TRUE(shown);
+    RECT list{};
+    GetWindowRect(shown, &list);
+    // The icon's square: past the list's border and the row's padding.
+    const LONG border = 1, padding = MulDiv(2, static_cast<int>(dpi), 96),
+               size = MulDiv(16, static_cast<int>(dpi), 96);
+    const RECT square{list.left + border + padding, list.top + border + padding,
+                      list.left + border + padding + size, list.top + border + padding + size};
+    const auto background = static_cast<uint32_t>(GetSysColor(COLOR_WINDOW));
+    const uint32_t rgb =
+        ((background & 0xFF) << 16) | (background & 0xFF00) | (background >> 16 & 0xFF);
+    EXPECT_TRUE(waitUntil([&] {
+      const std::vector<uint32_t> pixels = screenPixels(square);
+      return std::count_if(pixels.begin(), pixels.end(), [&](uint32_t p) { return p != rgb; }) >
+             size * size / 8;
+    })) << "no icon before the name";
+    if (dpi != 96) continue;
+
+    her.press(VK_DOWN);
+    ASSERT_TRUE(waitUntil([&] { return textOf(her.combo) == u"ピピット道具"; }))
+        << toUtf8(textOf(her.combo));
+    her.chord({VK_CONTROL, VK_SHIFT, 'C'});
+    EXPECT_TRUE(waitUntil([&] { return clipboardText() == tool; })) << toUtf8(clipboardText());
+
+    PostMessageW(her.window, WM_HOTKEY, 0, MAKELPARAM(MOD_CONTROL, 'Q'));
+    ASSERT_TRUE(waitUntil([&] { return her.visible(); }));
+    SetWindowTextW(her.combo, L"");
+    her.type(u"ぴぴっと");
+    ASSERT_TRUE(waitUntil([&] { return dropped(her.combo); }));
+    her.press(VK_DOWN);
+    ASSERT_TRUE(waitUntil([&] { return textOf(her.combo) == u"ピピット道具"; }));
+    her.chord({VK_CONTROL, VK_RETURN});
+    EXPECT_TRUE(waitUntil([&] {
+      const std::vector<Text> log = install.logMessages();
+      return std::find(log.begin(), log.end(), u"フォルダーを開きます：" + tool) != log.end();
+    }));
+    EXPECT_TRUE(fileExists(tool)) << "opening its folder starts nothing";
+  }
 }
 
 }  // namespace

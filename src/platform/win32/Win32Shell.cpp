@@ -43,6 +43,23 @@ int64_t Win32Shell::open(const Text& file, const Text& parameters, const Text& d
   return static_cast<int64_t>(reinterpret_cast<INT_PTR>(result));
 }
 
+int64_t Win32Shell::showInFolder(const Text& path) {
+  // Explorer's own switch selects the item: the Windows folder's Explorer,
+  // not whatever program of that name lies on the search path.
+  std::wstring windows(MAX_PATH, L'\0');
+  windows.resize(GetWindowsDirectoryW(windows.data(), MAX_PATH));
+  const Text explorer = fromWide(windows.c_str(), windows.size()) + u"\\explorer.exe";
+  return open(explorer, u"/select,\"" + path + u"\"", Text());
+}
+
+int64_t Win32Shell::runAsAdministrator(const Text& file) {
+  const ComApartment apartment;
+  const auto owner = reinterpret_cast<HWND>(static_cast<INT_PTR>(1));
+  const HINSTANCE result =
+      ShellExecuteW(owner, L"runas", wide(file), nullptr, nullptr, SW_SHOWNORMAL);
+  return static_cast<int64_t>(reinterpret_cast<INT_PTR>(result));
+}
+
 Text Win32Shell::schemeCommand(const Text& scheme) {
   if (scheme.empty()) return {};
   // A command longer than a command line is of no use, so one buffer of

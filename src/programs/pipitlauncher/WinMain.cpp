@@ -30,6 +30,7 @@
 #include "ui/InputForm.h"
 #include "ui/MessageProvider.h"
 #include "ui/ProgramIndex.h"
+#include "ui/RowActionRunner.h"
 #include "ui/ScaledPictures.h"
 #include "ui/TrayMenu.h"
 #include "ui/win32/CharacterWindow.h"
@@ -64,6 +65,7 @@ struct Launcher {
   ConfigurationManager manager{CorePorts{files, dialogs, process, registry, codePage}, logger};
   ConfigurationManagerCore core{manager};
   Win32Clipboard clipboard;
+  RowActionRunner rowActionRunner{shell, clipboard, logger};
   Win32FileChooser fileChooser;
   CharacterWindow window{instance, form};
   ConfigForm settingsDialog{
@@ -90,17 +92,19 @@ struct Launcher {
   UsageScores usage{files, clock, [this](TextView label, const Text& line) {
                       logger.writeLog(label, line, true);
                     }};
-  InputForm form{{window, window.inputBox(), core, logger, dialogs, clock, pump, usage},
-                 {style, characterPictures, blinker},
-                 {model, model.settings()},
-                 {[this](const Text& input) { return requests.dispatcher.dispatch(input); },
-                  [this](const Text& name, const Text& target) {
-                    return requests.defaults.startProgram(name, target);
-                  },
-                  [this](const Text& path, const Text& command) {
-                    return requests.builtIn.offerAsCommand(path, command);
-                  },
-                  [this] { programIndex.start(); }}};
+  InputForm form{
+      {window, window.inputBox(), core, logger, dialogs, clock, pump, usage},
+      {style, characterPictures, blinker},
+      {model, model.settings()},
+      {[this](const Text& input) { return requests.dispatcher.dispatch(input); },
+       [this](const Text& name, const Text& target) {
+         return requests.defaults.startProgram(name, target);
+       },
+       [this](const Text& path, const Text& command) {
+         return requests.builtIn.offerAsCommand(path, command);
+       },
+       [this](RowAction action, const Text& path) { return rowActionRunner.run(action, path); },
+       [this] { programIndex.start(); }}};
   RequestHandling requests{
       RequestPorts{logger, core, model, form, settingsDialog, files, clock, pump, shell, browser}};
   TrayMenu tray{trayWindow, form, core, {dialogs, logger, process}};

@@ -77,6 +77,7 @@ Status CharacterWindow::create() {
 
   // Created in tab order: the input box, the button; the line is no stop.
   if (Status box = input_.create(instance_, hwnd, kInputId, form_); !box) return box;
+  input_.setOwnIcon([this] { return smallIcon_ ? smallIcon_.get() : icon_.get(); });
   button_ = CreateWindowExW(0, WC_BUTTONW, L"おねがい",
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, hwnd,
                             reinterpret_cast<HMENU>(kButtonId), instance_, nullptr);
@@ -309,6 +310,18 @@ LRESULT CharacterWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SendMessageW(handle(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
       }
       return 0;
+    case WM_MEASUREITEM:
+      if (wParam == kInputId) {
+        input_.onMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        return TRUE;
+      }
+      break;
+    case WM_DRAWITEM:
+      if (wParam == kInputId) {
+        input_.onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+      }
+      break;
     case WM_COMMAND:
       if (LOWORD(wParam) == kButtonId && HIWORD(wParam) == BN_CLICKED) {
         form().ExecutionButton_Click();

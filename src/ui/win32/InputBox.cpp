@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/win32/gui/Window.h"
 #include "platform/win32/gui/WindowText.h"
@@ -19,6 +20,11 @@ constexpr std::size_t kRowsPerTick = 200;
 constexpr UINT_PTR kFillTimer = 0x4642;  // on the combo box, which has none of its own
 // Posted to the box after an OLE drop, when the drag is over.
 constexpr UINT kDroppedMessage = WM_APP + 1;
+// Posted to the box when rows' icons have come.
+constexpr UINT kIconsMessage = WM_APP + 2;
+// The icon's size at 100 %, and the room around what a row draws.
+constexpr int kIconSize = 16;
+constexpr int kRowPadding = 2;
 
 // The block of a drop through the shell's message, handed back once read.
 // One this process cannot read (forged by another program) counts as a
@@ -49,10 +55,11 @@ InputBox::~InputBox() = default;
 
 Status InputBox::create(HINSTANCE instance, HWND parent, int id, InputBoxEvents& events) {
   events_ = &events;
-  combo_ = CreateWindowExW(
-      0, WC_COMBOBOXW, L"",
-      WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0, 0, 0, 0,
-      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+  combo_ = CreateWindowExW(0, WC_COMBOBOXW, L"",
+                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN |
+                               CBS_AUTOHSCROLL | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
+                           0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           instance, nullptr);
   if (!combo_) return lastError(L"CreateWindowExW");
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
@@ -74,7 +81,66 @@ Status InputBox::create(HINSTANCE instance, HWND parent, int id, InputBoxEvents&
 }
 
 void InputBox::place(const PixelRect& rect, int32_t dpi) {
-  MoveWindow(combo_, rect.left, rect.top, rect.width, MulDiv(kDropListHeight, dpi, 96), TRUE);
+  dpi_ = dpi;
+  MoveWindow(combo_, rect.left, rect.top, rect.width, scaled(kDropListHeight), TRUE);
+  // The font may be new as well: the rows take the height of both.
+  SendMessageW(combo_, CB_SETITEMHEIGHT, 0, rowHeight());
+}
+
+int InputBox::rowHeight() const {
+  int text = scaled(16);
+  if (combo_) {
+    const HDC dc = GetDC(combo_);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(combo_, WM_GETFONT, 0, 0));
+    const HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+    TEXTMETRICW metrics{};
+    if (GetTextMetricsW(dc, &metrics)) text = metrics.tmHeight;
+    if (old) SelectObject(dc, old);
+    ReleaseDC(combo_, dc);
+  }
+  return std::max(text, scaled(kIconSize)) + 2 * scaled(kRowPadding);
+}
+
+void InputBox::onMeasureItem(MEASUREITEMSTRUCT& item) const { item.itemHeight = rowHeight(); }
+
+void InputBox::onDrawItem(const DRAWITEMSTRUCT& item) {
+  if (item.itemID == static_cast<UINT>(-1) || item.itemID >= rows_.size()) return;
+  const ListRowLook& row = rows_[item.itemID];
+  const HDC dc = item.hDC;
+  RECT area = item.rcItem;
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  FillRect(dc, &area, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  const int padding = scaled(kRowPadding), iconSize = scaled(kIconSize);
+
+  // The icon is fetched once per target and size, off this thread; until
+  // it comes the row is drawn without it.
+  if (!icons_) icons_ = std::make_unique<RowIcons>(combo_, kIconsMessage);
+  const RowIcons::Icon icon = icons_->icon(row.target, iconSize);
+  const HICON drawn = icon.icon ? icon.icon : icon.ready && ownIcon_ ? ownIcon_() : nullptr;
+  if (drawn) {
+    DrawIconEx(dc, area.left + padding, area.top + (area.bottom - area.top - iconSize) / 2, drawn,
+               iconSize, iconSize, 0, nullptr, DI_NORMAL);
+  }
+
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(combo_, WM_GETFONT, 0, 0));
+  const HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
+  SetBkMode(dc, TRANSPARENT);
+  RECT text{area.left + 2 * padding + iconSize, area.top, area.right - 2 * padding, area.bottom};
+  constexpr UINT kLine = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+  Text aside = row.place;
+  if (!row.kind.empty()) aside += (aside.empty() ? u"" : u"  ") + row.kind;
+  if (!aside.empty()) {
+    // Dimmed, at the right, and never covered by a long name.
+    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_GRAYTEXT));
+    RECT measured = text;
+    DrawTextW(dc, wide(aside), -1, &measured, kLine | DT_CALCRECT);
+    DrawTextW(dc, wide(aside), -1, &text, kLine | DT_RIGHT);
+    text.right = std::max(text.left, text.right - (measured.right - measured.left) - 3 * padding);
+  }
+  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  DrawTextW(dc, wide(row.name), -1, &text, kLine | DT_END_ELLIPSIS);
+  if (oldFont) SelectObject(dc, oldFont);
+  if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &area);
 }
 
 void InputBox::acceptDrops() {
@@ -130,7 +196,7 @@ void InputBox::restoreEdit(const EditState& state) {
 
 bool InputBox::listDropped() const { return SendMessageW(combo_, CB_GETDROPPEDSTATE, 0, 0) != 0; }
 
-void InputBox::setCommandWords(std::vector<Text> words) {
+void InputBox::setListRows(std::vector<ListRowLook> rows) {
   const bool dropped = listDropped();
   // An open list keeps the height it had when it dropped: it drops anew.
   if (dropped) showCommandList(false);
@@ -144,8 +210,8 @@ void InputBox::setCommandWords(std::vector<Text> words) {
     SendMessageW(combo_, CB_RESETCONTENT, 0, 0);
   }
   std::size_t characters = 0;
-  for (const Text& word : words) characters += word.size() + 1;
-  SendMessageW(combo_, CB_INITSTORAGE, words.size(), characters * sizeof(wchar_t));
+  for (const ListRowLook& row : rows) characters += row.name.size() + 1;
+  SendMessageW(combo_, CB_INITSTORAGE, rows.size(), characters * sizeof(wchar_t));
   if (list_) {
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
@@ -156,31 +222,30 @@ void InputBox::setCommandWords(std::vector<Text> words) {
   // table of thousands would keep her from the keys for seconds. The first
   // rows go in at once, for a list that opens now; the rest while she has
   // nothing else to do, since a timer's tick waits behind every key.
-  const bool any = !words.empty();
-  words_ = std::move(words);
+  const bool any = !rows.empty();
+  rows_ = std::move(rows);
   filled_ = 0;
   fillList(kFirstRows);
   if (dropped && any) showCommandList(true);
 }
 
 void InputBox::fillList(std::size_t rows) {
-  const std::size_t end = std::min(words_.size(), filled_ + rows);
+  const std::size_t end = std::min(rows_.size(), filled_ + rows);
   if (filled_ < end) {
     if (list_) SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     for (; filled_ < end; ++filled_) {
-      SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(words_[filled_])));
+      SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(rows_[filled_].name)));
     }
     if (list_) {
       SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
       InvalidateRect(list_, nullptr, TRUE);
     }
   }
-  if (filled_ < words_.size()) {
+  // The rows stay: they are what the list draws.
+  if (filled_ < rows_.size()) {
     SetTimer(combo_, kFillTimer, USER_TIMER_MINIMUM, nullptr);
   } else {
     KillTimer(combo_, kFillTimer);
-    words_ = {};
-    filled_ = 0;
   }
 }
 
@@ -246,16 +311,33 @@ LRESULT InputBox::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
                      message, wParam, lParam);
     case WM_KEYDOWN:
     case WM_CHAR: {
-      const InputKey key = wParam == VK_RETURN                        ? InputKey::Enter
-                           : wParam == VK_ESCAPE                      ? InputKey::Escape
-                           : wParam == VK_F2 && message == WM_KEYDOWN ? InputKey::MakeCommand
-                                                                      : InputKey::Other;
+      // The character a row action's key brings (a line feed, Ctrl+C's) is
+      // no text, nor the edit's own copy.
+      if (message == WM_CHAR && std::exchange(swallowChar_, false)) return 0;
+      const InputKey key = keyOf(message, wParam);
       const InputEvent event = message == WM_KEYDOWN ? InputEvent::KeyDown : InputEvent::Char;
       // Other keys are the control's whatever the state: a keystroke in the
       // box costs no message to the combo box.
       const InputState now = key == InputKey::Other ? InputState{} : state(hwnd);
-      return perform(decideInput(event, key, now), hwnd, message, wParam, lParam);
+      const InputAction action = decideInput(event, key, now);
+      if (action == InputAction::RowAction) {
+        showCommandList(false);
+        swallowChar_ = true;
+        events_->onRowAction(key == InputKey::OpenFolder   ? RowAction::openFolder
+                             : key == InputKey::RunAsAdmin ? RowAction::runAsAdmin
+                                                           : RowAction::copyPath);
+        return 0;
+      }
+      return perform(action, hwnd, message, wParam, lParam);
     }
+    case WM_CONTEXTMENU:
+      // From the keyboard (the menu key, Shift+F10) the chosen row's menu;
+      // the mouse, or no row, gets the edit's own.
+      if (lParam == -1 && events_->onRowMenu()) return 0;
+      break;
+    case kIconsMessage:
+      if (list_) InvalidateRect(list_, nullptr, FALSE);
+      return 0;
     case WM_TIMER:
       if (hwnd != combo_ || wParam != kFillTimer) break;
       fillList(kRowsPerTick);
@@ -289,6 +371,18 @@ LRESULT InputBox::onDropFiles(HDROP drop) {
   return 0;
 }
 
+InputKey InputBox::keyOf(UINT message, WPARAM wParam) {
+  if (message == WM_KEYDOWN) {
+    const bool control = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
+    if (wParam == VK_RETURN && control) return shift ? InputKey::RunAsAdmin : InputKey::OpenFolder;
+    if (wParam == 'C' && control && shift) return InputKey::CopyPath;
+    if (wParam == VK_F2) return InputKey::MakeCommand;
+  }
+  if (wParam == VK_RETURN) return InputKey::Enter;
+  if (wParam == VK_ESCAPE) return InputKey::Escape;
+  return InputKey::Other;
+}
+
 InputState InputBox::state(HWND hwnd) const {
   return {hwnd == edit_, listDropped(), composing_, adjustingList_};
 }
@@ -314,6 +408,7 @@ LRESULT InputBox::perform(InputAction action, HWND hwnd, UINT message, WPARAM wP
       events_->onInputEdited();
       return result;
     }
+    case InputAction::RowAction:  // taken where the key came
     case InputAction::PassToControl:
       break;
   }

@@ -46,6 +46,15 @@ class FakeShell : public Shell {
     const auto it = shortcuts.find(shortcut);
     return it == shortcuts.end() ? std::nullopt : std::optional(it->second);
   }
+  std::vector<Text> shownInFolder, runAsAdmin;
+  int64_t showInFolder(const Text& path) override {
+    shownInFolder.push_back(path);
+    return result;
+  }
+  int64_t runAsAdministrator(const Text& file) override {
+    runAsAdmin.push_back(file);
+    return result;
+  }
   bool startCommandLine(const Text& commandLine) override {
     started.push_back(commandLine);
     return true;

@@ -4,8 +4,10 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "base/Text.h"
 #include "platform/win32/Handles.h"
@@ -48,6 +50,10 @@ class ScreenScale {
  private:
   static void set(DWORD dpi);
 };
+
+// What the screen shows in the rectangle, one pixel a COLORREF-like
+// 0x00RRGGBB, rows top down.
+std::vector<uint32_t> screenPixels(const RECT& rect);
 
 // Whole-file helpers in bytes.
 std::string readFile(const Text& path);

@@ -1,0 +1,68 @@
+#include "finding/RowActions.h"
+
+namespace pipit {
+namespace {
+
+constexpr TextView kAppsFolder = u"shell:AppsFolder\\";
+
+Text lowerExtension(TextView path) {
+  const std::size_t slash = path.find_last_of(u"\\/");
+  const std::size_t dot = path.rfind(u'.');
+  if (dot == TextView::npos || (slash != TextView::npos && dot < slash)) return Text();
+  Text extension(path.substr(dot));
+  for (char16_t& c : extension) {
+    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+  }
+  return extension;
+}
+
+// What starts as a program, so that it can start as administrator.
+bool isProgram(TextView path) {
+  const Text extension = lowerExtension(path);
+  for (const TextView program : {u".exe", u".com", u".bat", u".cmd", u".msc", u".lnk"}) {
+    if (extension == program) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+Text actionPath(const ChosenRow& row) {
+  TextView path = row.kind == ListKind::Program && !row.file.empty() ? row.file : row.target;
+  if (path.size() >= 2 && path.front() == u'"' && path.back() == u'"') {
+    path = path.substr(1, path.size() - 2);
+  }
+  return Text(path);
+}
+
+std::vector<RowAction> rowActions(const ChosenRow& row) {
+  const Text path = actionPath(row);
+  std::vector<RowAction> actions;
+  const bool program = row.kind == ListKind::Program;
+  // A "$" keyword, or a row with no path at all, is hers alone.
+  if (path.empty() || path.front() == u'$') return actions;
+  const bool address = path.find(u"://") != Text::npos || startsWith(path, u"www.");
+  const bool app = startsWith(path, kAppsFolder);
+  if (!address && !app) actions.push_back(RowAction::openFolder);
+  if (!address && (app || isProgram(path))) actions.push_back(RowAction::runAsAdmin);
+  actions.push_back(RowAction::copyPath);
+  // A command word is one already.
+  if (program) actions.push_back(RowAction::makeCommand);
+  return actions;
+}
+
+Text actionLabel(RowAction action) {
+  switch (action) {
+    case RowAction::openFolder:
+      return u"フォルダーを開く(&F)\tCtrl+Enter";
+    case RowAction::runAsAdmin:
+      return u"管理者として実行(&A)\tCtrl+Shift+Enter";
+    case RowAction::copyPath:
+      return u"パスをコピー(&C)\tCtrl+Shift+C";
+    case RowAction::makeCommand:
+      return u"コマンドにする(&M)\tF2";
+  }
+  return Text();
+}
+
+}  // namespace pipit
