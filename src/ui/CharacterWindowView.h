@@ -75,8 +75,10 @@ class CharacterWindowView {
   virtual void startTimer(TimerId timer, uint32_t milliseconds) = 0;
   virtual void stopTimer(TimerId timer) = 0;
 
-  // Pops up a menu at the pointer; the index of the chosen item, if any.
-  virtual std::optional<std::size_t> popupMenu(const std::vector<MenuItem>& items) = 0;
+  // Pops up a menu at the pointer, or under the input box for one asked
+  // for from the keyboard; the index of the chosen item, if any.
+  virtual std::optional<std::size_t> popupMenu(const std::vector<MenuItem>& items,
+                                               bool underInput = false) = 0;
 };
 
 }  // namespace pipit

@@ -233,7 +233,7 @@ bool InputForm::onRowMenu() {
   std::vector<MenuItem> items;
   items.reserve(offered.size());
   for (const RowAction action : offered) items.push_back({actionLabel(action)});
-  const std::optional<std::size_t> picked = view_.popupMenu(items);
+  const std::optional<std::size_t> picked = view_.popupMenu(items, true);
   if (picked && *picked < offered.size()) onRowAction(offered[*picked]);
   return true;
 }

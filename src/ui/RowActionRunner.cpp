@@ -13,7 +13,8 @@ constexpr int64_t kLastShellError = 32;
 ExecutionResponse RowActionRunner::run(RowAction action, const Text& path) {
   constexpr TextView kWhat[] = {u"フォルダーを開きます：", u"管理者として起動します：",
                                 u"パスをコピーします："};
-  if (logger_.enabled()) logger_.writeLog(kLabel, Text(kWhat[static_cast<std::size_t>(action)]) + path);
+  if (logger_.enabled())
+    logger_.writeLog(kLabel, Text(kWhat[static_cast<std::size_t>(action)]) + path);
   ExecutionResponse response;
   if (action == RowAction::copyPath) {
     if (!clipboard_.writeText(path)) {

@@ -95,7 +95,8 @@ class FakeCharacterWindowView : public CharacterWindowView, public FakeInputBox 
     if (timer == TimerId::Style) ++styleTimerStarts;
   }
   void stopTimer(TimerId timer) override { timers.erase(timer); }
-  std::optional<std::size_t> popupMenu(const std::vector<MenuItem>& items) override {
+  std::optional<std::size_t> popupMenu(const std::vector<MenuItem>& items,
+                                       bool /*underInput*/ = false) override {
     menus.push_back(items);
     return menuChoice;
   }

@@ -480,10 +480,16 @@ TEST_F(InputFormTest, AProgramChosenInTheListStartsItselfAndIsCounted) {
   }
   EXPECT_EQ(view.message, u"メモ帳 を管理者として起動しました。") << "no line for it in her model";
   type(u"めも", 2);
+  view.menuChoice = 2;  // the row's menu lists what it offers; the third copies
+  EXPECT_TRUE(form.onRowMenu());
+  EXPECT_EQ(view.menus.back().size(), 4u);
+  EXPECT_EQ(view.menus.back()[2].caption, u"パスをコピー(&C)\tCtrl+Shift+C");
+  type(u"めも", 2);
   form.onMakeCommand();
   EXPECT_EQ(acted, (std::vector<std::pair<RowAction, Text>>{
                        {RowAction::openFolder, u"C:\\Windows\\notepad.exe"},
-                       {RowAction::runAsAdmin, u"C:\\Windows\\notepad.exe"}}));
+                       {RowAction::runAsAdmin, u"C:\\Windows\\notepad.exe"},
+                       {RowAction::copyPath, u"C:\\Windows\\notepad.exe"}}));
   EXPECT_EQ(offered, (std::vector<Text>{u"メモ帳|C:\\m.lnk"}));
   type(u"めも", 3);
   form.ExecutionButton_Click();

@@ -248,8 +248,16 @@ void CharacterWindow::stopTimer(TimerId timer) {
   KillTimer(handle(), static_cast<UINT_PTR>(timer));
 }
 
-std::optional<std::size_t> CharacterWindow::popupMenu(const std::vector<MenuItem>& items) {
-  return trackPopupMenu(handle(), items);
+std::optional<std::size_t> CharacterWindow::popupMenu(const std::vector<MenuItem>& items,
+                                                      bool underInput) {
+  if (!underInput) return trackPopupMenu(handle(), items);
+  RECT box{};
+  GetWindowRect(input_.handle(), &box);
+  // The combo box's window is as tall as its open list: its edit's bottom.
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  if (GetComboBoxInfo(input_.handle(), &info)) box.bottom = box.top + info.rcItem.bottom;
+  return trackPopupMenu(handle(), items, POINT{box.left, box.bottom});
 }
 
 bool CharacterWindow::onImage(LPARAM point) const {

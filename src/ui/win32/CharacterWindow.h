@@ -62,7 +62,8 @@ class CharacterWindow final : public Window, public CharacterWindowView {
   void unregisterHotKey() override;
   void startTimer(TimerId timer, uint32_t milliseconds) override;
   void stopTimer(TimerId timer) override;
-  std::optional<std::size_t> popupMenu(const std::vector<MenuItem>& items) override;
+  std::optional<std::size_t> popupMenu(const std::vector<MenuItem>& items,
+                                       bool underInput = false) override;
 
  protected:
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,6 +1,8 @@
 #include "ui/win32/InputBox.h"
 
 #include <commctrl.h>
+#include <initguid.h>  // the annotation service's ids, defined here
+#include <oleacc.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -226,7 +228,40 @@ void InputBox::setListRows(std::vector<ListRowLook> rows) {
   rows_ = std::move(rows);
   filled_ = 0;
   fillList(kFirstRows);
+  describeRows();
   if (dropped && any) showCommandList(true);
+}
+
+void InputBox::describeRows() {
+  if (!list_) return;
+  if (annotations_) {
+    for (const DWORD id : described_) {
+      annotations_->ClearHwndProps(list_, OBJID_CLIENT, id, &PROPID_ACC_DESCRIPTION, 1);
+    }
+  }
+  described_.clear();
+  const auto described = std::find_if(rows_.begin(), rows_.end(), [](const ListRowLook& row) {
+    return !row.kind.empty() || !row.place.empty();
+  });
+  if (described == rows_.end()) return;
+  if (!annotations_) {
+    // COM on this thread only once a row has something to say.
+    if (!com_) com_.emplace();
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices,
+                                reinterpret_cast<void**>(annotations_.put())))) {
+      return;
+    }
+  }
+  for (auto it = described; it != rows_.end(); ++it) {
+    if (it->kind.empty() && it->place.empty()) continue;
+    const auto id = static_cast<DWORD>(it - rows_.begin() + 1);
+    const Text text = it->place.empty() ? it->kind : it->kind + u"、" + it->place;
+    if (SUCCEEDED(annotations_->SetHwndPropStr(list_, OBJID_CLIENT, id, PROPID_ACC_DESCRIPTION,
+                                               wide(text)))) {
+      described_.push_back(id);
+    }
+  }
 }
 
 void InputBox::fillList(std::size_t rows) {

@@ -11,6 +11,7 @@
 // what accessibility tools read.
 #include <windows.h>
 
+#include <oleacc.h>
 #include <shellapi.h>
 
 #include <cstddef>
@@ -90,6 +91,9 @@ class InputBox final : public InputBoxView {
   // Puts up to `rows` more of the rows in the list, and asks for a tick
   // to go on while some are left.
   void fillList(std::size_t rows);
+  // Tells accessibility tools what each row is and where it lives, beside
+  // the name they read from its string.
+  void describeRows();
   // A row's height at the box's scale: its icon's or its font's.
   int rowHeight() const;
   int scaled(int pixels) const { return MulDiv(pixels, dpi_, 96); }
@@ -107,8 +111,11 @@ class InputBox final : public InputBoxView {
   std::function<HICON()> ownIcon_;
   std::unique_ptr<RowIcons> icons_;  // made when a row is first drawn
   bool swallowChar_ = false;         // the character of a row action's key is no text
-  bool composing_ = false;           // an input-method composition is open
-  bool adjustingList_ = false;       // the box's own changes are not the user's
+  std::optional<ComApartment> com_;  // for the annotations, once rows have any
+  ComPtr<IAccPropServices> annotations_;
+  std::vector<DWORD> described_;  // the rows annotated now, by their child ids
+  bool composing_ = false;        // an input-method composition is open
+  bool adjustingList_ = false;    // the box's own changes are not the user's
 };
 
 }  // namespace pipit::win32

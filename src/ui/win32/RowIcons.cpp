@@ -39,7 +39,8 @@ IconHandle shellIconOf(const Text& target, int size) {
   if (path.empty() || path.front() == u'$') return IconHandle();
   if (path.find(u"://") != Text::npos) path = schemeProgram(path);
   if (path.empty()) return IconHandle();
-  const UINT which = SHGFI_ICON | (size <= GetSystemMetrics(SM_CXSMICON) ? SHGFI_SMALLICON : SHGFI_LARGEICON);
+  const UINT which =
+      SHGFI_ICON | (size <= GetSystemMetrics(SM_CXSMICON) ? SHGFI_SMALLICON : SHGFI_LARGEICON);
   SHFILEINFOW info{};
   // Through the item list, shortcuts and apps' addresses are the shell's
   // own items; a path the shell cannot find gets the icon of its type.

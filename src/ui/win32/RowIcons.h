@@ -27,8 +27,8 @@ class RowIcons {
   RowIcons& operator=(const RowIcons&) = delete;
 
   struct Icon {
-    bool ready = false;     // fetched, or given up on
-    HICON icon = nullptr;   // none when the shell had none to give
+    bool ready = false;    // fetched, or given up on
+    HICON icon = nullptr;  // none when the shell had none to give
   };
   // The icon of a row's target (a path, a shortcut, an app's address or a
   // web address) at `size` pixels; not ready the first time it is asked for.

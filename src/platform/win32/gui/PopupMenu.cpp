@@ -4,7 +4,8 @@
 
 namespace pipit::win32 {
 
-std::optional<std::size_t> trackPopupMenu(HWND owner, const std::vector<MenuItem>& items) {
+std::optional<std::size_t> trackPopupMenu(HWND owner, const std::vector<MenuItem>& items,
+                                          std::optional<POINT> where) {
   MenuHandle menu(CreatePopupMenu());
   if (!menu) return std::nullopt;
   // Identifiers start at 1: TrackPopupMenu answers 0 for "nothing chosen".
@@ -21,7 +22,11 @@ std::optional<std::size_t> trackPopupMenu(HWND owner, const std::vector<MenuItem
   // elsewhere.
   SetForegroundWindow(owner);
   POINT at{};
-  GetCursorPos(&at);
+  if (where) {
+    at = *where;
+  } else {
+    GetCursorPos(&at);
+  }
   const UINT chosen = static_cast<UINT>(
       TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0, owner, nullptr));
   PostMessageW(owner, WM_NULL, 0, 0);
