@@ -143,22 +143,16 @@ void ScreenScale::set(DWORD dpi) {
                   sizeof dpi);
 }
 
-std::vector<uint32_t> screenPixels(const RECT& rect) {
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
+std::vector<uint32_t> drawnPixels(int width, int height, const std::function<void(HDC)>& draw) {
   std::vector<uint32_t> pixels(static_cast<std::size_t>(width) * height);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
+  const HDC screen = GetDC(nullptr);
+  const HDC memory = CreateCompatibleDC(screen);
   BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ old = SelectObject(memory, bitmap);
+  draw(memory);
   GdiFlush();
   for (std::size_t i = 0; i < pixels.size(); ++i) {
     pixels[i] = static_cast<const uint32_t*>(bits)[i] & 0xFFFFFF;
@@ -168,6 +162,15 @@ std::vector<uint32_t> screenPixels(const RECT& rect) {
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   return pixels;
+}
+
+std::vector<uint32_t> screenPixels(const RECT& rect) {
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  return drawnPixels(width, height, [&](HDC memory) {
+    const HDC screen = GetDC(nullptr);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+  });
 }
 
 }  // namespace pipit::wintest

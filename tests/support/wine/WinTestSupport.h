@@ -51,8 +51,9 @@ class ScreenScale {
   static void set(DWORD dpi);
 };
 
-// What the screen shows in the rectangle, one pixel a COLORREF-like
-// 0x00RRGGBB, rows top down.
+// What `draw` puts in a cleared bitmap of that size, one pixel a COLORREF-like 0x00RRGGBB, rows top
+// down; and what the screen shows in the rectangle, the same way.
+std::vector<uint32_t> drawnPixels(int width, int height, const std::function<void(HDC)>& draw);
 std::vector<uint32_t> screenPixels(const RECT& rect);
 
 // Whole-file helpers in bytes.

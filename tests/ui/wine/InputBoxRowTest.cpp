@@ -23,64 +23,23 @@ struct NoEvents : InputBoxEvents {
   void onFilesDropped(const Text&) override {}
 };
 
-// The parent hands the box its rows' measuring, as her window does.
-LRESULT CALLBACK parentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_MEASUREITEM) {
-    if (auto* box = reinterpret_cast<InputBox*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA))) {
-      box->onMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
-    }
-    return TRUE;
-  }
-  return DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-// Row 0 drawn into a white bitmap of `width` x `height`: 0x00RRGGBB pixels.
-std::vector<uint32_t> drawnRow(InputBox& box, int width, int height) {
-  const HDC screen = GetDC(nullptr);
-  const HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  const HGDIOBJ old = SelectObject(memory, bitmap);
-  DRAWITEMSTRUCT item{};
-  item.CtlType = ODT_COMBOBOX;
-  item.itemAction = ODA_DRAWENTIRE;
-  item.hDC = memory;
-  item.rcItem = {0, 0, width, height};
-  box.onDrawItem(item);
-  GdiFlush();
-  std::vector<uint32_t> pixels(static_cast<std::size_t>(width) * height);
-  for (std::size_t i = 0; i < pixels.size(); ++i) {
-    pixels[i] = static_cast<const uint32_t*>(bits)[i] & 0xFFFFFF;
-  }
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;
-}
-
 TEST(InputBoxRowTest, AProgramRowShowsItsIconAndItsKindAtEveryScale) {
   const ComApartment com;
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = &parentProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"PipitRowTestParent";
-  RegisterClassW(&wc);
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
   wchar_t windows[MAX_PATH] = {};
   GetWindowsDirectoryW(windows, MAX_PATH);
   const Text notepad = fromWide(windows, wcslen(windows)) + u"\\notepad.exe";
   const auto background = GetSysColor(COLOR_WINDOW);
-  const uint32_t white = (background & 0xFF) << 16 | (background & 0xFF00) | (background >> 16 & 0xFF);
+  const uint32_t white =
+      (background & 0xFF) << 16 | (background & 0xFF00) | (background >> 16 & 0xFF);
   for (const int dpi : {96, 192}) {
     SCOPED_TRACE(dpi);
     InputBox box;
     NoEvents events;
-    const HWND parent = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 500, 300,
-                                        nullptr, nullptr, wc.hInstance, nullptr);
-    SetWindowLongPtrW(parent, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&box));
-    ASSERT_TRUE(box.create(wc.hInstance, parent, 100, events).ok());
+    // Any parent: the box sets its rows' height itself when it is placed.
+    const HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 500, 300, nullptr,
+                                        nullptr, instance, nullptr);
+    ASSERT_TRUE(box.create(instance, parent, 100, events).ok());
     box.place({0, 0, MulDiv(400, dpi, 96), 30}, dpi);
     box.setListRows({{u"メモ帳", u"プログラム", u"", notepad}});
     const int width = MulDiv(400, dpi, 96);
@@ -100,7 +59,14 @@ TEST(InputBoxRowTest, AProgramRowShowsItsIconAndItsKindAtEveryScale) {
     // drawing may be without it, a later one has it.
     std::vector<uint32_t> pixels;
     EXPECT_TRUE(wintest::waitUntil([&] {
-      pixels = drawnRow(box, width, height);
+      pixels = wintest::drawnPixels(width, height, [&](HDC dc) {
+        DRAWITEMSTRUCT item{};
+        item.CtlType = ODT_COMBOBOX;
+        item.itemAction = ODA_DRAWENTIRE;
+        item.hDC = dc;
+        item.rcItem = {0, 0, width, height};
+        box.onDrawItem(item);
+      });
       return inIcon(pixels) > static_cast<std::size_t>(icon * icon / 8);
     })) << "no icon before the name";
     // The kind, dimmed, at the right end; nothing beyond it.
