@@ -39,6 +39,8 @@ std::vector<RowAction> rowActions(const ChosenRow& row) {
   const Text path = actionPath(row);
   std::vector<RowAction> actions;
   const bool program = row.kind == ListKind::Program;
+  // The calculator's answer has only Enter.
+  if (row.kind == ListKind::Calculation) return actions;
   // A "$" keyword, or a row with no path at all, is hers alone.
   if (path.empty() || path.front() == u'$') return actions;
   const bool address = path.find(u"://") != Text::npos || startsWith(path, u"www.");
@@ -61,6 +63,8 @@ Text actionLabel(RowAction action) {
       return u"パスをコピー(&C)\tCtrl+Shift+C";
     case RowAction::makeCommand:
       return u"コマンドにする(&M)\tF2";
+    case RowAction::copyResult:
+      return u"答えをコピー\tEnter";
   }
   return Text();
 }

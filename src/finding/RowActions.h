@@ -16,6 +16,7 @@ enum class RowAction : std::uint8_t {
   runAsAdmin,   // Ctrl+Shift+Enter: the shell's "runas"
   copyPath,     // Ctrl+Shift+C
   makeCommand,  // F2: the settings dialog with it as a new command
+  copyResult,   // Enter on the calculator's answer: its digits on the clipboard
 };
 
 // The row chosen, as far as its actions need it.

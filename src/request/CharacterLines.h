@@ -11,6 +11,8 @@ class CharacterLines : public ModelLoader {
   // the character's picture to the line's own. Never fails: a key without
   // lines gives empty text.
   virtual Text getMessage(TextView key, TextView parameter) = 0;
+  // Whether some line answers the key, without saying it.
+  virtual bool hasLine(TextView key) const = 0;
 };
 
 }  // namespace pipit

@@ -17,5 +17,9 @@ constexpr TextView kUnknown = u"CMD/不明";
 constexpr TextView kOpenFolder = u"CMD/フォルダー";
 constexpr TextView kRunAsAdmin = u"CMD/管理者";
 constexpr TextView kCopyPath = u"CMD/パスコピー";
+// The calculator's answer put on the clipboard, and an expression it could
+// not work out.
+constexpr TextView kCalculation = u"CMD/計算";
+constexpr TextView kCalculationError = u"CMD/計算エラー";
 
 }  // namespace pipit::responses

@@ -183,6 +183,16 @@ void InputForm::onScaleChanged() {
 void InputForm::ExecutionButton_Click() {
   const Text input = box_.inputText();
   if (input.empty() || core_.isTerminating()) return;
+  // The calculator's answer, chosen; or "=" text that no command word and
+  // no line of hers answers, which only the calculator could.
+  std::optional<ChosenRow> row = words_.chosenRow();
+  if (!row && !words_.isCommandWord(input) && !lines_.hasLine(trimBlanks(input))) {
+    row = words_.calculationFor(input);
+  }
+  if (row && row->kind == ListKind::Calculation) {
+    answerCalculation(*row);
+    return;
+  }
   const std::optional<UsageKey> chosen = words_.chosen();
   if (!chosen || chosen->kind == ListKind::CommandWord) {
     const ExecutionResponse response = requests_.dispatch(input);
@@ -223,6 +233,22 @@ void InputForm::onRowAction(RowAction action) {
   if (text.empty()) text = chosen->name + Text(line.plain);
   setCharacterMessage(text);
   answer(chosen->name, response);
+}
+
+void InputForm::answerCalculation(const ChosenRow& row) {
+  // She stays, so that the answer can be read; the box keeps the question.
+  if (row.target.empty()) {
+    Text line = lines_.getMessage(responses::kCalculationError, row.name);
+    view_.setMessageText(line.empty() ? row.name : line);
+    return;
+  }
+  const ExecutionResponse copied = requests_.rowAction(RowAction::copyResult, row.target);
+  if (copied.isError()) {
+    answer(row.name, copied);
+    return;
+  }
+  Text line = lines_.getMessage(responses::kCalculation, row.target);
+  view_.setMessageText(line.empty() ? u"答えは " + row.target + u" です。コピーしました。" : line);
 }
 
 bool InputForm::onRowMenu() {

@@ -131,6 +131,8 @@ class InputForm final : public InputFormControl, public TrayTarget, public Input
   // with, after "?", when it went wrong.
   void answer(const Text& sent, const ExecutionResponse& response);
   void count(const UsageKey& key);
+  // The calculator's answer: its digits on the clipboard and her line.
+  void answerCalculation(const ChosenRow& row);
   void show();
   void hide();
 

@@ -32,6 +32,10 @@ class MessageProvider final : public CharacterLines {
   // pictures and settings of the previous load stay as they were.
   Status loadModel() override;
   Text getMessage(TextView key, TextView parameter) override;
+  bool hasLine(TextView key) const override {
+    std::vector<std::size_t> scratch;
+    return !candidates(key, scratch).empty();
+  }
 
   // Settings accumulate over every successful load of either style.
   const ModelSettings& settings() const { return settings_; }

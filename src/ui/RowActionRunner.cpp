@@ -12,11 +12,11 @@ constexpr int64_t kLastShellError = 32;
 
 ExecutionResponse RowActionRunner::run(RowAction action, const Text& path) {
   constexpr TextView kWhat[] = {u"フォルダーを開きます：", u"管理者として起動します：",
-                                u"パスをコピーします："};
+                                u"パスをコピーします：", u"", u"計算の答えをコピーします："};
   if (logger_.enabled())
     logger_.writeLog(kLabel, Text(kWhat[static_cast<std::size_t>(action)]) + path);
   ExecutionResponse response;
-  if (action == RowAction::copyPath) {
+  if (action == RowAction::copyPath || action == RowAction::copyResult) {
     if (!clipboard_.writeText(path)) {
       response.setError(true);
       response.setErrorCode(u"0");

@@ -1,5 +1,6 @@
 #include "ui/WordList.h"
 
+#include <algorithm>
 #include <unordered_set>
 #include <utility>
 
@@ -83,13 +84,14 @@ UsageKey WordList::keyOf(ListKind kind, std::size_t index) const {
 
 std::optional<UsageKey> WordList::chosen() const {
   const ListRow* row = rowShown(rows_, box_.selectedListRow(), box_.inputText());
-  if (!row) return std::nullopt;
+  if (!row || row->kind == ListKind::Calculation) return std::nullopt;
   return keyOf(row->kind, row->index);
 }
 
 std::optional<ChosenRow> WordList::chosenRow() const {
   const ListRow* row = rowShown(rows_, box_.selectedListRow(), box_.inputText());
   if (!row) return std::nullopt;
+  if (row->kind == ListKind::Calculation) return calculation_;
   if (row->kind == ListKind::CommandWord) {
     const Command& command = commands_[row->index];
     return ChosenRow{row->kind, command.word, command.path, Text()};
@@ -148,7 +150,37 @@ std::vector<RowMatch> WordList::matching(NameFinder& finder, ListKind kind, cons
   return matches;
 }
 
+std::optional<ChosenRow> WordList::calculationFor(const Text& typed) const {
+  if (!isCalculation(typed)) return std::nullopt;
+  const Calculation result = calculate(TextView(typed).substr(1));
+  ChosenRow row{ListKind::Calculation, u"= ", Text()};
+  switch (result.outcome) {
+    case Calculation::Outcome::value:
+      row.name += resultText(result.value, grouping_);
+      row.target = resultText(result.value, grouping_, false);
+      break;
+    case Calculation::Outcome::divisionByZero:
+      row.name += u"0 では割れません";
+      break;
+    case Calculation::Outcome::overflow:
+      row.name += u"答えが大きすぎるか、数になりません";
+      break;
+    case Calculation::Outcome::unreadable:
+      row.name += u"式として読めません";
+      break;
+  }
+  return row;
+}
+
+bool WordList::isCommandWord(const Text& text) const {
+  return std::any_of(commands_.begin(), commands_.end(),
+                     [&](const Command& command) { return command.word == text; });
+}
+
 ListRowLook WordList::lookOf(const ListRow& row) const {
+  if (row.kind == ListKind::Calculation) {
+    return {calculation_.name, Text(kCalculationKind), Text(), Text()};
+  }
   if (row.kind == ListKind::CommandWord) {
     return {Text(row.name), Text(), Text(), commands_[row.index].path};
   }
@@ -165,6 +197,20 @@ void WordList::listFor(const Text& typed, bool open) {
   if (!typed.empty()) programs = matching(programFinder_, ListKind::Program, typed);
   std::vector<ListRow> rows =
       listRows(finder_.names(), words, programFinder_.names(), programs, kProgramRows);
+  // The calculator's answer leads for "=" text, and for bare arithmetic
+  // where nothing else matched.
+  std::optional<ChosenRow> calculation = calculationFor(typed);
+  if (!calculation && rows.empty() && looksLikeArithmetic(typed)) {
+    calculation = calculationFor(u"=" + typed);
+  }
+  // The rows refer to the answer's text: a new answer makes them anew.
+  const ChosenRow answer = calculation.value_or(ChosenRow{});
+  if (answer.kind != calculation_.kind || answer.name != calculation_.name ||
+      answer.target != calculation_.target) {
+    calculation_ = answer;
+    rowsValid_ = false;
+  }
+  if (calculation) rows.insert(rows.begin(), ListRow{ListKind::Calculation, 0, calculation_.name});
   // Refilling a long list is the costly part; most keystrokes keep it.
   if (!rowsValid_ || rows != rows_) {
     std::vector<ListRowLook> looks;

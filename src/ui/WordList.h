@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/Configuration.h"
+#include "finding/Calculator.h"
 #include "finding/ListRows.h"
 #include "finding/NameFinder.h"
 #include "finding/RowActions.h"
@@ -22,8 +23,9 @@ class WordList {
  public:
   // More would not be read: past this many the user types on.
   static constexpr std::size_t kProgramRows = 50;
-  // What a program's row says it is.
+  // What a program's row says it is, and the calculator's.
   static constexpr TextView kProgramKind = u"プログラム";
+  static constexpr TextView kCalculationKind = u"計算";
 
   WordList(InputBoxView& box, UsageScores& usage) : box_(box), usage_(usage) {}
 
@@ -49,8 +51,16 @@ class WordList {
   // typed letter for letter): what Enter starts and counts. None for other
   // text, which is typed text.
   std::optional<UsageKey> chosen() const;
-  // The same row, with what its actions need.
+  // The same row, with what its actions need. The calculator's answer is
+  // such a row too: its name is what the list shows ("= 1,024"), its target
+  // the digits (empty when it has no value).
   std::optional<ChosenRow> chosenRow() const;
+  // The calculator's answer to text that starts with "=", as that row.
+  std::optional<ChosenRow> calculationFor(const Text& typed) const;
+  // Whether the text is a word of the command table.
+  bool isCommandWord(const Text& text) const;
+  // How the user's locale groups digits, for the calculator's answers.
+  void setDigitGrouping(DigitGrouping grouping) { grouping_ = std::move(grouping); }
   // Reads the usage file again: at start, before anything is counted.
   void loadUsage();
   // Counts a start of a row and keeps it in the usage file, with the text
@@ -85,6 +95,8 @@ class WordList {
   std::vector<ListRow> rows_;
   bool rowsValid_ = false;
   Text typed_;  // what the rows were found for
+  DigitGrouping grouping_;
+  ChosenRow calculation_;  // the calculator's row for typed_, when it has one
   bool open_ = false;
 };
 

@@ -161,7 +161,7 @@ check_model() { # style folder name
     -e '\[コマンド\]' -e '\[改行\]' | sort -u)
   [ -z "$bad" ] || fail "$style: unknown placeholders: $bad"
   for key in CMD/URL CMD/コマンド実行 CMD/SEARCH CMD/設定 CMD/FOCUS CMD/終了 CMD/不明 CMD/エラー \
-    CMD/フォルダー CMD/管理者 CMD/パスコピー; do
+    CMD/フォルダー CMD/管理者 CMD/パスコピー CMD/計算 CMD/計算エラー; do
     printf '%s\n' "$entries" | grep -q "^$key$T" || fail "$style: no line for $key"
   done
 }

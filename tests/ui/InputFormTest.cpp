@@ -510,5 +510,34 @@ TEST_F(InputFormTest, AProgramChosenInTheListStartsItselfAndIsCounted) {
   EXPECT_EQ(indexStarts, 1) << "the index starts at the first keystroke, once";
 }
 
+// The calculator's answer leads the list for "=" text and for bare
+// arithmetic nothing else matches; Enter on "=" text, chosen or not, puts
+// its digits on the clipboard and she says it, unless a command word or a
+// line of hers is that text. Bare arithmetic keeps the rules' road.
+TEST_F(InputFormTest, TheCalculatorAnswersEqualsTextAndLeavesTheRestToTheRules) {
+  core.addCommand(u"=x", u"x.exe");
+  lines.lines[u"=こんにちは"] = u"こんにちは！";
+  form.init(true);
+  const auto type = [this](const Text& typed) {
+    view.input = typed;
+    form.onInputEdited();
+    return view.words.empty() ? Text() : view.words.front();
+  };
+  EXPECT_EQ(type(u"＝2^10"), u"= 1,024");
+  EXPECT_EQ(view.rows.front().kind, u"計算");
+  form.ExecutionButton_Click();
+  EXPECT_EQ(type(u"=1/0"), u"= 0 では割れません");
+  form.ExecutionButton_Click();
+  EXPECT_EQ(view.message, u"= 0 では割れません") << "no line for it in her model";
+  EXPECT_EQ(type(u"1+2*3"), u"= 7");
+  form.ExecutionButton_Click();
+  for (const Text text : {u"=x", u"=こんにちは"}) {
+    type(text);
+    form.ExecutionButton_Click();
+  }
+  EXPECT_EQ(acted, (std::vector<std::pair<RowAction, Text>>{{RowAction::copyResult, u"1024"}}));
+  EXPECT_EQ(dispatched, (std::vector<Text>{u"1+2*3", u"=x", u"=こんにちは"}));
+}
+
 }  // namespace
 }  // namespace pipit

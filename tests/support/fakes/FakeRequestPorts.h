@@ -92,6 +92,7 @@ class FakeLines : public CharacterLines {
     }
     return line;
   }
+  bool hasLine(TextView key) const override { return lines.contains(Text(key)); }
   Status loadModel() override {
     loads.push_back(simpleMode && simpleMode() ? "simple" : "normal");
     if (loadFailure) return *loadFailure;
