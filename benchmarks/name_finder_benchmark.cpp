@@ -14,6 +14,7 @@
 
 #include "BenchReport.h"
 #include "base/Number.h"
+#include "finding/Calculator.h"
 #include "finding/ListRows.h"
 #include "finding/NameFinder.h"
 #include "finding/ReadingTable.h"
@@ -159,6 +160,23 @@ int main() {
               worst / floor, toUtf8(slowest).c_str());
   std::printf("finders made, with readings:         %8.3f ms  ratio %6.2f\n", index,
               index / indexPlain);
+  // The calculator's row: what a keystroke of "=" text or bare arithmetic
+  // adds, its answer worked out and shown.
+  const TextView expressions[] = {u"=2^10", u"=(1+2)*3/4", u"1+2*3", u"=sqrt(2)*pi-1,234.5",
+                                  u"="
+                                  u"((((1+2)*3)^2)/7)%5"};
+  double calculator = 0;
+  for (const TextView expression : expressions) {
+    calculator += bestOf(20, [&] {
+      const Calculation result =
+          calculate(isCalculation(expression) ? expression.substr(1) : expression);
+      sink += looksLikeArithmetic(expression) + resultText(result.value, DigitGrouping{}).size();
+    });
+  }
+  calculator /= static_cast<double>(std::size(expressions));
+  std::printf("calculator's row, per keystroke:      %8.4f ms\n", calculator);
+  bench::reportRow("the calculator's row, added to a keystroke", calculator * 1000, "us",
+                   floor * 1000, "plain search of names, file names and readings");
   bench::reportRow("narrowing after a keystroke, 32767 words and 5 000 programs (mean)", mean, "ms",
                    floor, "plain search of names, file names and readings");
   bench::reportRow("narrowing after a keystroke, 32767 words and 5 000 programs (slowest)", worst,

@@ -190,15 +190,16 @@ class Parser {
     at_ = end;
     if (name == u"pi") return 3.14159265358979323846;
     if (name == u"e") return 2.71828182845904523536;
-    double (*const function)(double) = name == u"sqrt"    ? static_cast<double (*)(double)>(std::sqrt)
-                                       : name == u"sin"   ? static_cast<double (*)(double)>(std::sin)
-                                       : name == u"cos"   ? static_cast<double (*)(double)>(std::cos)
-                                       : name == u"tan"   ? static_cast<double (*)(double)>(std::tan)
-                                       : name == u"log"   ? static_cast<double (*)(double)>(std::log10)
-                                       : name == u"ln"    ? static_cast<double (*)(double)>(std::log)
-                                       : name == u"abs"   ? static_cast<double (*)(double)>(std::fabs)
-                                       : name == u"round" ? static_cast<double (*)(double)>(std::round)
-                                                          : nullptr;
+    double (*const function)(double) =
+        name == u"sqrt"    ? static_cast<double (*)(double)>(std::sqrt)
+        : name == u"sin"   ? static_cast<double (*)(double)>(std::sin)
+        : name == u"cos"   ? static_cast<double (*)(double)>(std::cos)
+        : name == u"tan"   ? static_cast<double (*)(double)>(std::tan)
+        : name == u"log"   ? static_cast<double (*)(double)>(std::log10)
+        : name == u"ln"    ? static_cast<double (*)(double)>(std::log)
+        : name == u"abs"   ? static_cast<double (*)(double)>(std::fabs)
+        : name == u"round" ? static_cast<double (*)(double)>(std::round)
+                           : nullptr;
     if (!function) return std::nullopt;
     // A function takes what follows it as a unary sign would: "sqrt 4",
     // "sqrt(4)", "-sqrt 4".

@@ -40,7 +40,7 @@ std::vector<RowAction> rowActions(const ChosenRow& row) {
   std::vector<RowAction> actions;
   const bool program = row.kind == ListKind::Program;
   // The calculator's answer has only Enter.
-  if (row.kind == ListKind::Calculation) return actions;
+  if (row.kind == ListKind::Calculation || row.kind == ListKind::System) return actions;
   // A "$" keyword, or a row with no path at all, is hers alone.
   if (path.empty() || path.front() == u'$') return actions;
   const bool address = path.find(u"://") != Text::npos || startsWith(path, u"www.");

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/Number.h"
 #include "request/BuiltInCommandExecutor.h"
 #include "request/ResponseKeys.h"
 #include "request/WaitFor.h"
@@ -193,6 +194,10 @@ void InputForm::ExecutionButton_Click() {
     answerCalculation(*row);
     return;
   }
+  if (const SystemRow* system = words_.chosenSystemRow()) {
+    runSystemCommand(*system);
+    return;
+  }
   const std::optional<UsageKey> chosen = words_.chosen();
   if (!chosen || chosen->kind == ListKind::CommandWord) {
     const ExecutionResponse response = requests_.dispatch(input);
@@ -249,6 +254,24 @@ void InputForm::answerCalculation(const ChosenRow& row) {
   }
   Text line = lines_.getMessage(responses::kCalculation, row.target);
   view_.setMessageText(line.empty() ? u"答えは " + row.target + u" です。コピーしました。" : line);
+}
+
+void InputForm::runSystemCommand(const SystemRow& row) {
+  if (!row.question.empty() &&
+      dialogs_.messageBox(Text(row.question), u"", MessageButtons::YesNoDefaultNo,
+                          MessageIcon::Question) != MessageAnswer::Yes) {
+    return;
+  }
+  const Status done = requests_.systemCommand(row.command);
+  ExecutionResponse response;
+  if (!done) {
+    response.setError(true);
+    response.setErrorCode(decimalText(done.failure().number));
+    response.setErrorMessage(done.failure().description);
+  } else {
+    setCharacterMessage(Text(row.name) + u" します。");
+  }
+  answer(Text(row.name), response);
 }
 
 bool InputForm::onRowMenu() {

@@ -43,6 +43,8 @@ class InputForm final : public InputFormControl, public TrayTarget, public Input
     // An action on the path of the row chosen in the list, other than
     // making it a command.
     std::function<ExecutionResponse(RowAction action, const Text& path)> rowAction;
+    // One of the system's own commands, chosen in the list.
+    std::function<Status(SystemCommand command)> systemCommand;
     // Starts indexing the installed programs, whose lists go to
     // wordList(). Asked once, when the user first types: the index costs
     // its thread, the shell and its list, which she needs at rest only
@@ -133,6 +135,9 @@ class InputForm final : public InputFormControl, public TrayTarget, public Input
   void count(const UsageKey& key);
   // The calculator's answer: its digits on the clipboard and her line.
   void answerCalculation(const ChosenRow& row);
+  // Asks first where the command does what cannot be taken back, No the
+  // default; a failure gives her error line with the system's reason.
+  void runSystemCommand(const SystemRow& row);
   void show();
   void hide();
 

@@ -39,6 +39,7 @@ void WordList::findCommands() {
 
 void WordList::setReadings(NameReadings readings) {
   readings_ = std::move(readings);
+  systemFinder_.setNames(systemFindableNames(readings_));
   findCommands();
   listFor(Text(typed_), open_);
 }
@@ -84,7 +85,9 @@ UsageKey WordList::keyOf(ListKind kind, std::size_t index) const {
 
 std::optional<UsageKey> WordList::chosen() const {
   const ListRow* row = rowShown(rows_, box_.selectedListRow(), box_.inputText());
-  if (!row || row->kind == ListKind::Calculation) return std::nullopt;
+  if (!row || row->kind == ListKind::Calculation || row->kind == ListKind::System) {
+    return std::nullopt;
+  }
   return keyOf(row->kind, row->index);
 }
 
@@ -92,6 +95,7 @@ std::optional<ChosenRow> WordList::chosenRow() const {
   const ListRow* row = rowShown(rows_, box_.selectedListRow(), box_.inputText());
   if (!row) return std::nullopt;
   if (row->kind == ListKind::Calculation) return calculation_;
+  if (row->kind == ListKind::System) return ChosenRow{row->kind, Text(row->name), Text()};
   if (row->kind == ListKind::CommandWord) {
     const Command& command = commands_[row->index];
     return ChosenRow{row->kind, command.word, command.path, Text()};
@@ -172,6 +176,12 @@ std::optional<ChosenRow> WordList::calculationFor(const Text& typed) const {
   return row;
 }
 
+const SystemRow* WordList::chosenSystemRow() const {
+  const ListRow* row = rowShown(rows_, box_.selectedListRow(), box_.inputText());
+  if (!row || row->kind != ListKind::System) return nullptr;
+  return &systemRows()[row->index];
+}
+
 bool WordList::isCommandWord(const Text& text) const {
   return std::any_of(commands_.begin(), commands_.end(),
                      [&](const Command& command) { return command.word == text; });
@@ -181,6 +191,7 @@ ListRowLook WordList::lookOf(const ListRow& row) const {
   if (row.kind == ListKind::Calculation) {
     return {calculation_.name, Text(kCalculationKind), Text(), Text()};
   }
+  if (row.kind == ListKind::System) return {Text(row.name), Text(kSystemKind), Text(), Text()};
   if (row.kind == ListKind::CommandWord) {
     return {Text(row.name), Text(), Text(), commands_[row.index].path};
   }
@@ -197,6 +208,13 @@ void WordList::listFor(const Text& typed, bool open) {
   if (!typed.empty()) programs = matching(programFinder_, ListKind::Program, typed);
   std::vector<ListRow> rows =
       listRows(finder_.names(), words, programFinder_.names(), programs, kProgramRows);
+  // The system's commands after the programs, for typed text only.
+  if (!typed.empty()) {
+    if (systemFinder_.names().empty()) systemFinder_.setNames(systemFindableNames(readings_));
+    for (const Found& f : systemFinder_.find(typed)) {
+      rows.push_back({ListKind::System, f.index, systemFinder_.names()[f.index]});
+    }
+  }
   // The calculator's answer leads for "=" text, and for bare arithmetic
   // where nothing else matched.
   std::optional<ChosenRow> calculation = calculationFor(typed);

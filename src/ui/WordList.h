@@ -13,6 +13,7 @@
 #include "finding/ListRows.h"
 #include "finding/NameFinder.h"
 #include "finding/RowActions.h"
+#include "finding/SystemRows.h"
 #include "finding/UsageScores.h"
 #include "platform/InstalledPrograms.h"
 #include "ui/InputBoxView.h"
@@ -26,6 +27,7 @@ class WordList {
   // What a program's row says it is, and the calculator's.
   static constexpr TextView kProgramKind = u"プログラム";
   static constexpr TextView kCalculationKind = u"計算";
+  static constexpr TextView kSystemKind = u"システム";
 
   WordList(InputBoxView& box, UsageScores& usage) : box_(box), usage_(usage) {}
 
@@ -57,6 +59,8 @@ class WordList {
   std::optional<ChosenRow> chosenRow() const;
   // The calculator's answer to text that starts with "=", as that row.
   std::optional<ChosenRow> calculationFor(const Text& typed) const;
+  // The system's command of the row chosen, if that is what it is.
+  const SystemRow* chosenSystemRow() const;
   // Whether the text is a word of the command table.
   bool isCommandWord(const Text& text) const;
   // How the user's locale groups digits, for the calculator's answers.
@@ -85,6 +89,7 @@ class WordList {
   std::vector<Command> commands_;
   NameFinder finder_;         // over the command words
   NameFinder programFinder_;  // over the programs' names
+  NameFinder systemFinder_;   // over the system's commands
   std::vector<InstalledProgram> programs_;
   // Which words and programs have ever been started: only their scores are
   // looked up at a keystroke. Made again when the names or the counts change.

@@ -16,9 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const Text plain = resultText(result.value, DigitGrouping{}, false);
     const Calculation again = calculate(plain);
     // The exponent form ("1e+20") is shown, not read.
-    PIPIT_FUZZ_CHECK(plain.find(u'e') != Text::npos || again.outcome == Calculation::Outcome::value &&
-                         std::fabs(again.value - result.value) <= 1e-14 * std::fabs(result.value) + 1e-300,
-                     plain);
+    PIPIT_FUZZ_CHECK(
+        plain.find(u'e') != Text::npos ||
+            again.outcome == Calculation::Outcome::value &&
+                std::fabs(again.value - result.value) <= 1e-14 * std::fabs(result.value) + 1e-300,
+        plain);
   }
   (void)looksLikeArithmetic(text);
   return 0;

@@ -74,27 +74,34 @@ class InputFormTest : public ::testing::Test {
   std::vector<Text> offered;  // "command|path"
   int indexStarts = 0;
   std::vector<std::pair<RowAction, Text>> acted;
+  std::vector<SystemCommand> ran;
+  bool systemFails = false;
   std::function<ExecutionResponse(const Text&)> respond;
-  InputForm form{{view, view, core, logger, dialogs, clock, pump, usage},
-                 {simpleMode, characterPictures, blinker},
-                 {lines, settings},
-                 {[this](const Text& input) {
-                    dispatched.push_back(input);
-                    return respond ? respond(input) : ExecutionResponse{};
-                  },
-                  [this](const Text& name, const Text& target) {
-                    started.push_back(name + u"|" + target);
-                    return respond ? respond(name) : ExecutionResponse{};
-                  },
-                  [this](const Text& path, const Text& command) {
-                    offered.push_back(command + u"|" + path);
-                    return ExecutionResponse{};
-                  },
-                  [this](RowAction action, const Text& path) {
-                    acted.push_back({action, path});
-                    return respond ? respond(path) : ExecutionResponse{};
-                  },
-                  [this] { ++indexStarts; }}};
+  InputForm form{
+      {view, view, core, logger, dialogs, clock, pump, usage},
+      {simpleMode, characterPictures, blinker},
+      {lines, settings},
+      {[this](const Text& input) {
+         dispatched.push_back(input);
+         return respond ? respond(input) : ExecutionResponse{};
+       },
+       [this](const Text& name, const Text& target) {
+         started.push_back(name + u"|" + target);
+         return respond ? respond(name) : ExecutionResponse{};
+       },
+       [this](const Text& path, const Text& command) {
+         offered.push_back(command + u"|" + path);
+         return ExecutionResponse{};
+       },
+       [this](RowAction action, const Text& path) {
+         acted.push_back({action, path});
+         return respond ? respond(path) : ExecutionResponse{};
+       },
+       [this](SystemCommand command) {
+         ran.push_back(command);
+         return systemFails ? Status(Failure{1314, u"特権がありません。"}) : Status::success();
+       },
+       [this] { ++indexStarts; }}};
 };
 
 TEST_F(InputFormTest, StartUpLaysHerOutAtTheStoredPlaceWithOneHotKeyAndTheWordList) {
@@ -537,6 +544,55 @@ TEST_F(InputFormTest, TheCalculatorAnswersEqualsTextAndLeavesTheRestToTheRules) 
   }
   EXPECT_EQ(acted, (std::vector<std::pair<RowAction, Text>>{{RowAction::copyResult, u"1024"}}));
   EXPECT_EQ(dispatched, (std::vector<Text>{u"1+2*3", u"=x", u"=こんにちは"}));
+}
+
+// The system's commands come after the programs, found by their names in
+// kana, romaji and English; those that cannot be taken back ask first with
+// No the default, and a failure is her error line with the system's reason.
+TEST_F(InputFormTest, TheSystemsCommandsAskWhereTheyMustAndRunThroughThePort) {
+  form.init(true);
+  const struct {
+    const char16_t* typed;
+    const char16_t* row;
+    SystemCommand command;
+    bool asks;
+  } cases[] = {
+      {u"ろっく", u"ロック", SystemCommand::lock, false},
+      {u"sleep", u"スリープ", SystemCommand::sleep, false},
+      {u"reboot", u"再起動", SystemCommand::restart, true},
+      {u"shut", u"シャットダウン", SystemCommand::shutDown, true},
+      {u"sign out", u"サインアウト", SystemCommand::signOut, true},
+      {u"gomi", u"ごみ箱を空にする", SystemCommand::emptyRecycleBin, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(toUtf8(c.typed));
+    for (const MessageAnswer reply : {MessageAnswer::No, MessageAnswer::Yes}) {
+      ran.clear();
+      dialogs.shown.clear();
+      dialogs.answer = reply;
+      view.input = c.typed;
+      form.onInputEdited();
+      ASSERT_EQ(view.words, std::vector<Text>{c.row});
+      EXPECT_EQ(view.rows.front().kind, u"システム");
+      view.selected = 0;
+      view.input = c.row;
+      form.ExecutionButton_Click();
+      view.selected.reset();
+      EXPECT_EQ(dialogs.shown.size(), c.asks ? 1u : 0u);
+      if (c.asks) {
+        EXPECT_EQ(dialogs.shown.front().buttons, MessageButtons::YesNoDefaultNo);
+      }
+      const bool runs = !c.asks || reply == MessageAnswer::Yes;
+      EXPECT_EQ(ran, runs ? std::vector<SystemCommand>{c.command} : std::vector<SystemCommand>{});
+    }
+  }
+  systemFails = true;
+  view.input = u"lock";
+  form.onInputEdited();
+  view.selected = 0;
+  view.input = u"ロック";
+  form.ExecutionButton_Click();
+  EXPECT_NE(view.message.find(u"特権がありません。"), Text::npos) << toUtf8(view.message);
 }
 
 }  // namespace

@@ -277,8 +277,10 @@ Text clipboardText() {
 }
 
 // A program's row chosen: its name alone goes into the box; its path is
-// copied with Ctrl+Shift+C and its folder opened with Ctrl+Enter.
-TEST(FindAsYouTypeTest, TheActionsOfAChosenProgramRowWorkOnIt) {
+// copied with Ctrl+Shift+C and its folder opened with Ctrl+Enter. The
+// calculator's answer comes as she is typed to and goes on the clipboard
+// with Enter; emptying the recycle bin asks first, and No leaves it.
+TEST(FindAsYouTypeTest, RowActionsTheCalculatorAndASystemCommandThatAsks) {
   LauncherInstall install;
   install.installRecorder();
   install.writeConfig(
@@ -317,6 +319,34 @@ TEST(FindAsYouTypeTest, TheActionsOfAChosenProgramRowWorkOnIt) {
   }));
   // The Explorer she started would outlive the test, holding its output.
   endChildren(install.processId(), L"explorer.exe");
+
+  PostMessageW(her.window, WM_HOTKEY, 0, MAKELPARAM(MOD_CONTROL, 'Q'));
+  ASSERT_TRUE(waitUntil([&] { return her.visible(); }));
+  SetWindowTextW(her.combo, L"");
+  her.type(u"=2^10");
+  ASSERT_TRUE(waitUntil([&] {
+    const std::vector<Text> rows = listOf(her.combo);
+    return !rows.empty() && rows.front() == u"= 1,024";
+  }));
+  her.press(VK_RETURN);
+  EXPECT_TRUE(waitUntil([&] { return clipboardText() == u"1024"; })) << toUtf8(clipboardText());
+  EXPECT_TRUE(waitUntil([&] { return textOf(her.line).find(u"1024") != Text::npos; }))
+      << toUtf8(textOf(her.line));
+  EXPECT_TRUE(her.visible()) << "she stays, so that the answer can be read";
+
+  SetWindowTextW(her.combo, L"");
+  her.type(u"ごみ");
+  ASSERT_TRUE(
+      waitUntil([&] { return listOf(her.combo) == std::vector<Text>{u"ごみ箱を空にする"}; }));
+  her.press(VK_DOWN);
+  ASSERT_TRUE(waitUntil([&] { return textOf(her.combo) == u"ごみ箱を空にする"; }));
+  her.press(VK_RETURN);
+  const std::optional<MessageBoxView> box = install.waitForMessageBox();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->prompt, u"ごみ箱を空にしますか？元には戻せません。");
+  answer(*box, IDNO);
+  EXPECT_TRUE(waitUntil([&] { return !IsWindow(box->window); }));
+  EXPECT_EQ(textOf(her.line).find(u"ごみ箱を空にする します"), Text::npos) << "nothing was done";
 }
 
 }  // namespace

@@ -22,6 +22,9 @@ MessageAnswer Win32Dialogs::messageBox(const Text& prompt, const Text& title,
     case MessageButtons::YesNoCancel:
       style |= MB_YESNOCANCEL;
       break;
+    case MessageButtons::YesNoDefaultNo:
+      style |= MB_YESNO | MB_DEFBUTTON2;
+      break;
   }
   switch (icon) {
     case MessageIcon::None:

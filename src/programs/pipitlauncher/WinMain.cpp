@@ -23,6 +23,7 @@
 #include "platform/win32/Win32Process.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32SystemCommands.h"
 #include "programs/pipitlauncher/ConfigurationManagerCore.h"
 #include "request/RequestHandling.h"
 #include "settings/win32/ConfigForm.h"
@@ -66,6 +67,7 @@ struct Launcher {
   ConfigurationManagerCore core{manager};
   Win32Clipboard clipboard;
   RowActionRunner rowActionRunner{shell, clipboard, logger};
+  Win32SystemCommands systemCommands;
   Win32FileChooser fileChooser;
   CharacterWindow window{instance, form};
   ConfigForm settingsDialog{
@@ -104,6 +106,7 @@ struct Launcher {
          return requests.builtIn.offerAsCommand(path, command);
        },
        [this](RowAction action, const Text& path) { return rowActionRunner.run(action, path); },
+       [this](SystemCommand command) { return systemCommands.run(command); },
        [this] { programIndex.start(); }}};
   RequestHandling requests{
       RequestPorts{logger, core, model, form, settingsDialog, files, clock, pump, shell, browser}};
@@ -115,6 +118,22 @@ struct Launcher {
   Win32InstalledPrograms installedPrograms;
   ProgramIndex programIndex{installedPrograms, files, logger, pump, form.wordList()};
 };
+
+// How the user's locale groups digits ("," every three on a Japanese
+// desktop), for the calculator's answers.
+DigitGrouping userDigitGrouping() {
+  DigitGrouping grouping;
+  wchar_t separator[8] = {}, sizes[16] = {};
+  if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_STHOUSAND, separator, 8) > 1) {
+    grouping.separator = fromWide(separator, wcslen(separator));
+  }
+  // "3;0" for groups of three; the first figure is the size.
+  if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SGROUPING, sizes, 16) > 1 &&
+      sizes[0] >= L'1' && sizes[0] <= L'9') {
+    grouping.size = sizes[0] - L'0';
+  }
+  return grouping;
+}
 
 }  // namespace
 
@@ -139,6 +158,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     return 1;
   }
 
+  launcher.form.wordList().setDigitGrouping(userDigitGrouping());
   launcher.manager.main(
       LauncherParts{launcher.form, launcher.model, launcher.tray, launcher.form.commandMenu()});
   running.announce(launcher.window.handle());
