@@ -163,8 +163,7 @@ int main() {
   // The calculator's row: what a keystroke of "=" text or bare arithmetic
   // adds, its answer worked out and shown.
   const TextView expressions[] = {u"=2^10", u"=(1+2)*3/4", u"1+2*3", u"=sqrt(2)*pi-1,234.5",
-                                  u"="
-                                  u"((((1+2)*3)^2)/7)%5"};
+                                  u"=((((1+2)*3)^2)/7)%5"};
   double calculator = 0;
   for (const TextView expression : expressions) {
     calculator += bestOf(20, [&] {
