@@ -5,21 +5,18 @@
 #include <optional>
 #include <string>
 
+#include "finding/TextFolding.h"
+
 namespace pipit {
 namespace {
 
-// Full-width forms as their ASCII, "×" and "÷" as "*" and "/", capitals as
-// small letters; nothing else changes.
+// Folded as names are for finding (full-width forms as ASCII, capitals as
+// small letters), with "×" and "÷" as "*" and "/".
 Text folded(TextView text) {
-  Text out;
-  out.reserve(text.size());
-  for (char16_t c : text) {
-    if (c >= 0xFF01 && c <= 0xFF5E) c = static_cast<char16_t>(c - 0xFEE0);
-    if (c == 0x3000) c = u' ';
+  Text out = foldForFinding(text);
+  for (char16_t& c : out) {
     if (c == u'×') c = u'*';
     if (c == u'÷') c = u'/';
-    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-    out += c;
   }
   return out;
 }

@@ -1,19 +1,18 @@
 #include "finding/RowActions.h"
 
+#include "finding/TextFolding.h"
+
 namespace pipit {
 namespace {
 
 constexpr TextView kAppsFolder = u"shell:AppsFolder\\";
 
+// The extension, folded as names are: ".EXE" reads as ".exe".
 Text lowerExtension(TextView path) {
   const std::size_t slash = path.find_last_of(u"\\/");
   const std::size_t dot = path.rfind(u'.');
   if (dot == TextView::npos || (slash != TextView::npos && dot < slash)) return Text();
-  Text extension(path.substr(dot));
-  for (char16_t& c : extension) {
-    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-  }
-  return extension;
+  return foldForFinding(path.substr(dot));
 }
 
 // What starts as a program, so that it can start as administrator.
@@ -63,8 +62,8 @@ Text actionLabel(RowAction action) {
       return u"パスをコピー(&C)\tCtrl+Shift+C";
     case RowAction::makeCommand:
       return u"コマンドにする(&M)\tF2";
-    case RowAction::copyResult:
-      return u"答えをコピー\tEnter";
+    case RowAction::copyResult:  // Enter on the answer, never in a menu
+      break;
   }
   return Text();
 }

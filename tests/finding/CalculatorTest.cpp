@@ -61,10 +61,16 @@ TEST(CalculatorTest, ReadsTheGrammarAndGivesExactOrFifteenDigitResults) {
 }
 
 TEST(CalculatorTest, OnlyAnEqualsSignOrArithmeticWithAnOperatorIsACalculation) {
-  for (const TextView text : {u"=1", u"＝2*3", u"=x"}) EXPECT_TRUE(isCalculation(text));
-  for (const TextView text : {u"1+2*3", u"(4)/2", u"２×３"}) EXPECT_TRUE(looksLikeArithmetic(text));
-  for (const TextView text : {u"-5", u"memo", u"c++", u"1+", u"=1+2"}) {
-    EXPECT_FALSE(looksLikeArithmetic(text)) << toUtf8(text);
+  const struct {
+    const char16_t* text;
+    bool calculation, arithmetic;
+  } cases[] = {{u"=1", true, false},    {u"＝2*3", true, false}, {u"=x", true, false},
+               {u"1+2*3", false, true}, {u"(4)/2", false, true}, {u"２×３", false, true},
+               {u"-5", false, false},   {u"memo", false, false}, {u"c++", false, false},
+               {u"1+", false, false}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(isCalculation(c.text), c.calculation) << toUtf8(c.text);
+    EXPECT_EQ(looksLikeArithmetic(c.text), c.arithmetic) << toUtf8(c.text);
   }
 }
 

@@ -7,12 +7,17 @@
 namespace pipit {
 namespace {
 
+// The names found, in the finder's order.
+std::vector<Text> foundOn(NameFinder& finder, TextView typed) {
+  std::vector<Text> names;
+  for (const Found& f : finder.find(typed)) names.push_back(finder.names()[f.index]);
+  return names;
+}
+
 std::vector<Text> found(TextView typed, std::vector<Text> table) {
   NameFinder finder;
   finder.setWords(std::move(table));
-  std::vector<Text> words;
-  for (const Found& f : finder.find(typed)) words.push_back(finder.names()[f.index]);
-  return words;
+  return foundOn(finder, typed);
 }
 
 struct Case {
@@ -126,12 +131,6 @@ const std::vector<FindableName> kDesktop{
     {u"リモート デスクトップ接続", {u"mstsc"}, {{u"リモート デスクトップ"}, {u"セツゾク"}}},
     {u"生録音", {}, {{u"セイ", u"ナマ"}, {u"ロクオン"}}},
 };
-
-std::vector<Text> foundOn(NameFinder& finder, TextView typed) {
-  std::vector<Text> names;
-  for (const Found& f : finder.find(typed)) names.push_back(finder.names()[f.index]);
-  return names;
-}
 
 TEST(NameFinderTest, InitialsFileNamesSlipsAndReadingsFindWhatWasMeant) {
   NameFinder finder;
