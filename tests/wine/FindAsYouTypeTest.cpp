@@ -249,8 +249,9 @@ TEST(FindAsYouTypeTest, InitialsFileNamesSlipsAndReadingsFindProgramsAndAChoiceI
   EXPECT_EQ(rowsFor(u"not", 2), (std::vector<Text>{notes, memo})) << "for that text only";
 }
 
-// Ends the processes of that name that `parent` started.
-void endChildren(DWORD parent, const wchar_t* name) {
+// Ends the processes of that name that `parent` started; how many.
+int endChildren(DWORD parent, const wchar_t* name) {
+  int ended = 0;
   const win32::FileHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof entry;
@@ -258,8 +259,9 @@ void endChildren(DWORD parent, const wchar_t* name) {
        more = Process32NextW(snapshot.get(), &entry)) {
     if (entry.th32ParentProcessID != parent || _wcsicmp(entry.szExeFile, name) != 0) continue;
     const win32::ObjectHandle child(OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID));
-    if (child) TerminateProcess(child.get(), 0);
+    ended += child && TerminateProcess(child.get(), 0);
   }
+  return ended;
 }
 
 // The text on the clipboard, or nothing.
@@ -328,8 +330,11 @@ TEST(FindAsYouTypeTest, RowActionsTheCalculatorAndASystemCommandThatAsks) {
     const std::vector<Text> log = install.logMessages();
     return std::find(log.begin(), log.end(), u"フォルダーを開きます：" + tool) != log.end();
   }));
-  // The Explorer she started would outlive the test, holding its output.
-  endChildren(install.processId(), L"explorer.exe");
+  // The Explorer she started would outlive the test, holding its output and
+  // taking the keyboard from the tests after it. Her log line comes before
+  // the shell's call: wait for it to have started.
+  EXPECT_TRUE(waitUntil([&] { return endChildren(install.processId(), L"explorer.exe") > 0; },
+                        std::chrono::seconds(10)));
 
   SetWindowTextW(her.combo, L"");
   her.type(u"ごみ");
